@@ -1,0 +1,60 @@
+#pragma once
+
+#include "vocabulary.h"
+
+#include <QString>
+
+namespace tavrel {
+
+// What a sign brings to a reading: its tarot card label on the diagram, its two spheres and its path.
+struct SunSignInfo {
+    SunSign sign;
+    QString cardLabel;   // object name of the diagram's card label, "lblAries" ... "lblPisces"
+    QString cardCaption; // the tarot card of the sign's path, "The Emperor" ...
+    Sephirah one;        // the higher sphere on the Tree
+    Sephirah two;        // the lower sphere
+    TreePath path;       // joins exactly these two spheres
+};
+
+// The short values shown for a sphere; "" where a sphere has no such value.
+struct SephirahInfo {
+    Sephirah sephirah;
+    QString name;
+    QString position;
+    QString planetaryRuler;
+    QString archangelLabel; // as shown ("Micheal" for Hod)
+    QString luckyDay;
+    QString colour;
+    QString wood;
+    QString keyword;
+    QString metal;
+    Archangel archangel; // whose paragraph belongs to the sphere
+    Chakra chakra;
+};
+
+struct TreePathInfo {
+    TreePath path;
+    QString pathName;
+    QString hebrewLetter;
+    QString location;
+    QString planet;
+    QString yetsiraticAttribution;
+    QString colour;
+    QString element;
+    QString line;  // the diagram's line, "ln26" ...
+    int paragraph; // 1 ... 12, the number of the path's paragraph
+};
+
+struct ChakraInfo {
+    Chakra chakra;
+    QString label; // shown beside the chakra picture; "" for the crown, which no sphere uses
+    int picture;   // 1-based entry of the chakra picture lists: chakra + 1
+};
+
+const SunSignInfo &sunSignInfo(SunSign sign);
+// Defined for the nine spheres that signs use; nullptr for Keter and Da'at.
+const SephirahInfo *sephirahInfo(Sephirah sephirah);
+const TreePathInfo &treePathInfo(TreePath path);
+const ChakraInfo &chakraInfo(Chakra chakra);
+
+} // namespace tavrel

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "vocabulary.h"
+
+#include <QList>
+#include <QString>
+
+namespace tavrel {
+
+// The details of a chakra, each in the form in which its own table gives it.
+struct ChakraDetails {
+    QString name;
+    QString description;
+    QString symbol;
+    QString sanskritName;
+    QString keyword;
+    QString colour;
+};
+
+// Details of chakra 0 (crown) ... 6 (root); nullptr for any other number.
+const ChakraDetails *chakraDetails(int chakra);
+
+// One line of a chakra record: a heading (emphasised when shown) and its value.
+struct RecordField {
+    QString heading;
+    QString value;
+    friend bool operator==(const RecordField &, const RecordField &) = default;
+};
+using ChakraRecord = QList<RecordField>;
+
+// The record of a chakra in the order it is shown: name, description, symbol, Sanskrit name, keyword, colour.
+// Empty for a number outside 0 ... 6.
+ChakraRecord chakraRecord(int chakra);
+
+} // namespace tavrel

@@ -1,0 +1,37 @@
+#include "reading.h"
+
+#include "descriptions.h"
+
+namespace tavrel {
+
+Reading makeReading(SunSign sign)
+{
+    return makeReading(sign, DescriptionCatalogue::instance());
+}
+
+Reading makeReading(SunSign sign, const DescriptionCatalogue &catalogue)
+{
+    Reading r;
+    r.sign = sign;
+    r.signInfo = &sunSignInfo(sign);
+    r.one = sephirahInfo(r.signInfo->one);
+    r.two = sephirahInfo(r.signInfo->two);
+    r.path = &treePathInfo(r.signInfo->path);
+    r.chakraOne = &chakraInfo(r.one->chakra);
+    r.chakraTwo = &chakraInfo(r.two->chakra);
+
+    r.signParagraph = catalogue.SignText(sign);
+    r.sphereOneParagraph = catalogue.SphereText(r.one->sephirah);
+    r.sphereTwoParagraph = catalogue.SphereText(r.two->sephirah);
+    r.angelOneParagraph = catalogue.AngelText(r.one->archangel);
+    r.angelTwoParagraph = catalogue.AngelText(r.two->archangel);
+    r.pathParagraph = catalogue.PathText(r.path->paragraph);
+
+    r.highlightSphereOne = diagramIndex(r.one->sephirah);
+    r.highlightSphereTwo = diagramIndex(r.two->sephirah);
+    r.highlightLine = r.path->line;
+    r.highlightColor = HighlightColor;
+    return r;
+}
+
+} // namespace tavrel

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "catalogue.h"
+#include "vocabulary.h"
+
+#include <QString>
+
+namespace tavrel {
+
+class DescriptionCatalogue;
+
+// Everything shown for one accepted birth date. It follows from the sign alone.
+struct Reading {
+    SunSign sign = SunSign::Aries;
+    const SunSignInfo *signInfo = nullptr;
+    const SephirahInfo *one = nullptr; // Sephirah One, the higher sphere
+    const SephirahInfo *two = nullptr; // Sephirah Two, the lower sphere
+    const TreePathInfo *path = nullptr;
+    const ChakraInfo *chakraOne = nullptr;
+    const ChakraInfo *chakraTwo = nullptr;
+
+    QString signParagraph;
+    QString sphereOneParagraph;
+    QString sphereTwoParagraph;
+    QString angelOneParagraph;
+    QString angelTwoParagraph;
+    QString pathParagraph;
+
+    // The diagram's marks: two elements of the sphere array, one line, one colour.
+    int highlightSphereOne = -1;
+    int highlightSphereTwo = -1;
+    QString highlightLine;
+    Rgb highlightColor = HighlightColor;
+
+    QString signName() const { return sunSignName(sign); }
+    QString cardLabel() const { return signInfo->cardLabel; }
+};
+
+// The reading of a sign, with the paragraphs of the given catalogue (the shared one by default).
+Reading makeReading(SunSign sign);
+Reading makeReading(SunSign sign, const DescriptionCatalogue &catalogue);
+
+} // namespace tavrel

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <array>
+#include <optional>
+
+namespace tavrel {
+
+// The twelve sun signs in the order of the zodiac, Aries first.
+enum class SunSign { Aries, Taurus, Gemini, Cancer, Leo, Virgo, Libra, Scorpio, Sagittarius, Capricorn, Aquarius, Pisces };
+inline constexpr int SunSignCount = 12;
+inline constexpr std::array<SunSign, SunSignCount> AllSunSigns{
+    SunSign::Aries, SunSign::Taurus,  SunSign::Gemini,      SunSign::Cancer,    SunSign::Leo,      SunSign::Virgo,
+    SunSign::Libra, SunSign::Scorpio, SunSign::Sagittarius, SunSign::Capricorn, SunSign::Aquarius, SunSign::Pisces};
+
+// The spheres of the Tree of Life, numbered by their position (Keter 1 ... Malkhuth 10), and the hidden Da'at.
+enum class Sephirah { Keter = 1, Chokmah, Binah, Chesed, Gevurah, Tiphereth, Netzach, Hod, Yesod, Malkhuth, Daat };
+inline constexpr int SephirahCount = 11;
+
+// The element of the diagram's sphere array that draws a sphere: position - 1, Da'at last (10).
+constexpr int diagramIndex(Sephirah s) { return static_cast<int>(s) - 1; }
+constexpr Sephirah sephirahAtDiagramIndex(int index) { return static_cast<Sephirah>(index + 1); }
+
+// The twelve paths of the Tree that belong to signs, named by their Hebrew letter, in the order of the signs.
+enum class TreePath { Heh, Vau, Zain, Cheth, Teth, Yod, Lamed, Nun, Samekh, Ayin, Tzaddi, Qoph };
+inline constexpr int TreePathCount = 12;
+
+// The seven chakras from the crown (0) to the root (6).
+enum class Chakra { Sahasrara, Ajna, Vishuddha, Anahata, Manipura, Svadhisthana, Muladhara };
+inline constexpr int ChakraCount = 7;
+
+// The archangels whose paragraphs the description catalogue holds, in the catalogue's order.
+enum class Archangel { Gabriel, Michael, Haniel, Raphael, Sandalphon, Raziel, Metatron, Tzadqiel, Tzaphqiel, Kamael };
+inline constexpr int ArchangelCount = 10;
+
+struct Rgb {
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+    friend constexpr bool operator==(const Rgb &, const Rgb &) = default;
+};
+
+// The one colour in which a reading marks its two spheres and its path.
+inline constexpr Rgb HighlightColor{236, 28, 210};
+
+QString sunSignName(SunSign sign);
+// Exact, case-sensitive lookup of a sign by its name; any other text is no sign.
+std::optional<SunSign> sunSignFromName(QStringView name);
+
+// "Keter" ... "Malkhuth", "Da'at".
+QString sephirahName(Sephirah sephirah);
+QString archangelName(Archangel angel);
+QString treePathLetter(TreePath path);
+
+// The 22 line names of the diagram ("ln12" ... "ln910"), in the diagram's order.
+const std::array<QString, 22> &pathLineNames();
+
+} // namespace tavrel
