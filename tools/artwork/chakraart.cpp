@@ -185,15 +185,19 @@ void paintSacral(QPainter &p)
     ring.edgeWidth = 2.5;
     ring.sheen = 0.5;
     paintPetals(p, ring, [](int) {
-        return shaded(QColor(232, 58, 30), QColor(110, 14, 6));
+        return shaded(QColor(242, 82, 32), QColor(120, 22, 6));
     });
 
     paintDisc(p, kCentre, 45.0, QColor(255, 184, 80), QColor(236, 110, 0),
               QColor(255, 214, 150), 3.0);
-    paintDisc(p, kCentre, 32.0, QColor(80, 160, 255), QColor(12, 60, 170),
+    paintDisc(p, kCentre, 33.0, QColor(80, 160, 255), QColor(12, 60, 170),
               QColor(200, 230, 255), 3.0);
+    // Ripples of the encircling water.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(150, 200, 255, 120), 2.5));
+    p.drawEllipse(kCentre, 26.0, 26.0);
 
-    const QPainterPath moon = crescent(kCentre + QPointF(0, 2), 21.0, 11.0);
+    const QPainterPath moon = crescent(kCentre + QPointF(0, 1), 22.0, 10.0);
     QLinearGradient silver(kCentre - QPointF(0, 10), kCentre + QPointF(0, 24));
     silver.setColorAt(0.0, QColor(255, 255, 255));
     silver.setColorAt(1.0, QColor(176, 212, 255));
@@ -210,19 +214,19 @@ void paintRoot(QPainter &p)
 
     PetalRing ring;
     ring.count = 4;
-    ring.rIn = 40.0;
+    ring.rIn = 36.0;
     ring.rOut = 82.0;
     ring.halfWidth = petalHalfWidth(ring.count, ring.rIn, ring.rOut, 1.0);
     ring.edgeWidth = 3.0;
     ring.sheen = 0.5;
     paintPetals(p, ring, [](int) {
-        return shaded(QColor(226, 36, 30), QColor(100, 6, 6));
+        return shaded(QColor(214, 24, 36), QColor(96, 4, 12));
     });
 
-    paintDisc(p, kCentre, 50.0, QColor(150, 20, 20), QColor(90, 6, 10),
+    paintDisc(p, kCentre, 46.0, QColor(150, 20, 20), QColor(90, 6, 10),
               QColor(255, 200, 90), 3.0);
 
-    const qreal half = 33.0;
+    const qreal half = 32.5;
     const QRectF square(kCentre - QPointF(half, half), QSizeF(2 * half, 2 * half));
     QLinearGradient gold(square.topLeft(), square.bottomRight());
     gold.setColorAt(0.0, QColor(255, 236, 90));

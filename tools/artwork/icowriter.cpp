@@ -48,7 +48,7 @@ QByteArray bitmapEntry(const QImage &source)
             if (qAlpha(row[x]) == 0)
                 mask[x / 8] = char(mask[x / 8] | (0x80 >> (x % 8)));
         }
-        out.writeRawData(mask.constData(), mask.size());
+        out.writeRawData(mask.constData(), maskStride);
     }
     return bytes;
 }

@@ -72,7 +72,7 @@ void paintPetals(QPainter &p, const PetalRing &ring,
                 petalPath(kCentre, angle, ring.rIn + len * 0.18,
                           ring.rOut - len * 0.16, ring.halfWidth * 0.38);
             QColor light = mix(c.tip, Qt::white, 0.45);
-            light.setAlphaF(0.55 * ring.sheen);
+            light.setAlphaF(float(0.55 * ring.sheen));
             p.setPen(Qt::NoPen);
             p.setBrush(light);
             p.drawPath(streak);
@@ -93,7 +93,7 @@ void paintBackdrop(QPainter &p, const QColor &glow)
     p.fillRect(canvas, sky);
 
     QColor g = glow;
-    g.setAlphaF(0.55);
+    g.setAlphaF(0.55f);
     paintHalo(p, kCentre, kCanvas * 0.5, g);
 }
 
@@ -116,7 +116,7 @@ void paintHalo(QPainter &p, QPointF centre, qreal radius, const QColor &colour)
     QColor clear = colour;
     clear.setAlpha(0);
     QColor half = colour;
-    half.setAlphaF(colour.alphaF() * 0.45);
+    half.setAlphaF(colour.alphaF() * 0.45f);
     QRadialGradient halo(centre, radius);
     halo.setColorAt(0.0, colour);
     halo.setColorAt(0.5, half);
