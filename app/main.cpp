@@ -1,12 +1,13 @@
+#include "forms.h"
+#include "startup.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Tavrel v1.15"));
-    window.resize(496, 353);
-    window.show();
+    tavrel::StartApplication();
+    if (tavrel::shell::isEnding())
+        return 0;
     return app.exec();
 }

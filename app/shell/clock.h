@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QDate>
+
+#include <functional>
+
+namespace tavrel::shell {
+
+// Today's date as the application sees it; tests may fix it.
+QDate today();
+void setToday(std::function<QDate()> source); // an empty source restores the system clock
+
+} // namespace tavrel::shell

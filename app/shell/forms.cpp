@@ -1,0 +1,84 @@
+#include "forms.h"
+
+#include <QCoreApplication>
+
+namespace tavrel::shell {
+
+namespace {
+
+QList<QPointer<QWidget>> &loadedForms()
+{
+    static QList<QPointer<QWidget>> forms;
+    return forms;
+}
+
+bool &ending()
+{
+    static bool value = false;
+    return value;
+}
+
+std::function<void()> &endHandler()
+{
+    static std::function<void()> handler;
+    return handler;
+}
+
+} // namespace
+
+void LoadedForms::add(QWidget *form)
+{
+    loadedForms().append(form);
+}
+
+void LoadedForms::remove(QWidget *form)
+{
+    loadedForms().removeAll(form);
+}
+
+QList<QPointer<QWidget>> LoadedForms::all()
+{
+    QList<QPointer<QWidget>> forms = loadedForms();
+    forms.removeAll(nullptr);
+    return forms;
+}
+
+void UnloadAllAndEnd()
+{
+    if (ending())
+        return;
+    ending() = true;
+
+    // Unload the windows in the order they were loaded. A window may be in the middle of one of its own
+    // handlers (an Exit button), so it is hidden now and destroyed when control returns to the event loop.
+    const QList<QPointer<QWidget>> forms = LoadedForms::all();
+    loadedForms().clear();
+    for (const QPointer<QWidget> &form : forms) {
+        if (form) {
+            form->hide();
+            form->deleteLater();
+        }
+    }
+
+    if (endHandler())
+        endHandler()();
+    else
+        QCoreApplication::exit(0);
+}
+
+bool isEnding()
+{
+    return ending();
+}
+
+void setEndHandler(std::function<void()> handler)
+{
+    endHandler() = std::move(handler);
+}
+
+void resetEnding()
+{
+    ending() = false;
+}
+
+} // namespace tavrel::shell

@@ -1,0 +1,10 @@
+#pragma once
+
+namespace tavrel::shell {
+
+// Once the last reminder is 15 or more days away from today (either way), asks whether to look for a newer
+// version and opens the download page on Yes. Remembers the day it last asked (or the first run) in the
+// settings store, section "Settings", under a scrambled entry. Never reports a failure.
+void RemindOfUpdate();
+
+} // namespace tavrel::shell

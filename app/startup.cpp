@@ -1,0 +1,52 @@
+#include "startup.h"
+
+#include "forms.h"
+#include "frmMain.h"
+#include "messages.h"
+#include "singleinstance.h"
+#include "updatereminder.h"
+#include "windows.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include <memory>
+
+namespace tavrel {
+
+namespace {
+
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/tavrel.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+// Held for the whole run: the mark that this copy is running.
+std::unique_ptr<shell::SingleInstance> &instanceLock()
+{
+    static std::unique_ptr<shell::SingleInstance> lock;
+    return lock;
+}
+
+} // namespace
+
+void StartApplication()
+{
+    QApplication::setWindowIcon(applicationIcon());
+
+    if (!instanceLock())
+        instanceLock() = std::make_unique<shell::SingleInstance>();
+    if (!instanceLock()->isFirst()) {
+        shell::showInformation(QStringLiteral("Application is already running"));
+        shell::UnloadAllAndEnd();
+        return;
+    }
+
+    shell::RemindOfUpdate();
+    ui::mainForm().get().show();
+}
+
+} // namespace tavrel

@@ -1,0 +1,528 @@
+#include "apptesthelpers.h"
+
+#include "forms.h"
+#include "frmDisplay.h"
+#include "frmMain.h"
+#include "frmMdi.h"
+#include "links.h"
+#include "scramble.h"
+#include "settingsstore.h"
+#include "startup.h"
+#include "twips.h"
+#include "windows.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+using namespace tavrel;
+
+class TestApp : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void firstStartShowsTheInputForm();
+    void nameFilter_data();
+    void nameFilter();
+    void pastingIsNotFiltered();
+    void validationMessages_data();
+    void validationMessages();
+    void readingFillsTheScreen();
+    void backKeepsEntriesAndTheNextReadingIsFresh_data();
+    void backKeepsEntriesAndTheNextReadingIsFresh();
+    void ending_data();
+    void ending();
+    void aboutBoxFromBothMenus_data();
+    void aboutBoxFromBothMenus();
+    void links_data();
+    void links();
+    void makeMoneyIsNeverOffered();
+    void reminderAtStart_data();
+    void reminderAtStart();
+
+private:
+    ui::frmMain *start();
+    ui::frmMdi *read(const QString &name, int day, int month, int year);
+    void selectDate(int day, int month, int year);
+    template<typename T = QWidget>
+    static T *child(QWidget *root, const QString &name)
+    {
+        T *found = root ? root->findChild<T *>(name) : nullptr;
+        if (!found)
+            qWarning("no control named %s", qPrintable(name));
+        return found;
+    }
+    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    static void storeReminderDate(const QDate &date)
+    {
+        shell::openSettings()->write(QStringLiteral("Settings"), shell::scramble(QStringLiteral("Duration")),
+                                     shell::scramble(date.toString(Qt::ISODate)));
+    }
+
+    std::unique_ptr<AppHarness> h;
+    QDate m_today{2026, 12, 7};
+};
+
+void TestApp::initTestCase()
+{
+    h = std::make_unique<AppHarness>();
+    shell::setToday([this] { return m_today; });
+}
+
+void TestApp::init()
+{
+    h->messages.clear();
+    h->browser.urls.clear();
+    h->answers.clear();
+    h->ends = 0;
+    // Every test starts from a remembered reminder of today, so that no reminder is due.
+    storeReminderDate(m_today);
+}
+
+void TestApp::cleanup()
+{
+    if (!shell::isEnding())
+        shell::UnloadAllAndEnd();
+    settle();
+    shell::resetEnding();
+    QVERIFY(!ui::mainForm().isLoaded());
+    QVERIFY(!ui::mdiForm().isLoaded());
+    QVERIFY(!ui::displayForm().isLoaded());
+}
+
+ui::frmMain *TestApp::start()
+{
+    StartApplication();
+    ui::frmMain *form = ui::mainForm().loaded();
+    if (form)
+        (void)QTest::qWaitForWindowExposed(form);
+    return form;
+}
+
+void TestApp::selectDate(int day, int month, int year)
+{
+    ui::frmMain *form = ui::mainForm().loaded();
+    child<QComboBox>(form, "cboDate")->setCurrentIndex(day - 1);
+    child<QComboBox>(form, "cboMonth")->setCurrentIndex(month - 1);
+    child<QComboBox>(form, "cboYear")->setCurrentText(QString::number(year));
+}
+
+ui::frmMdi *TestApp::read(const QString &name, int day, int month, int year)
+{
+    ui::frmMain *form = ui::mainForm().loaded();
+    auto *txtName = child<QLineEdit>(form, "txtName");
+    txtName->clear();
+    QTest::keyClicks(txtName, name);
+    selectDate(day, month, year);
+    QTest::mouseClick(child<QPushButton>(form, "cmdProceed"), Qt::LeftButton);
+    return ui::mdiForm().loaded();
+}
+
+void TestApp::firstStartShowsTheInputForm()
+{
+    // A first run: nothing remembered yet.
+    QFile::remove(QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tavrel"),
+                            QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName())
+                      .fileName());
+    ui::frmMain *form = start();
+    QVERIFY(form);
+    QVERIFY(h->messages.isEmpty());
+    QVERIFY(form->isVisible());
+    QCOMPARE(form->windowTitle(), QStringLiteral("Tavrel v1.15"));
+    QCOMPARE(form->centralWidget()->size(), ui::twipSize(7440, 5295));
+    QCOMPARE(child<QLineEdit>(form, "txtName")->text(), QString());
+    QCOMPARE(child<QComboBox>(form, "cboDate")->currentText(), QStringLiteral("1"));
+    QCOMPARE(child<QComboBox>(form, "cboDate")->count(), 31);
+    QCOMPARE(child<QComboBox>(form, "cboMonth")->currentText(), QStringLiteral("January"));
+    QCOMPARE(child<QComboBox>(form, "cboMonth")->count(), 12);
+    QCOMPARE(child<QComboBox>(form, "cboYear")->currentText(), QStringLiteral("1900"));
+    QCOMPARE(child<QComboBox>(form, "cboYear")->count(), 151);
+    QCOMPARE(child<QComboBox>(form, "cboYear")->itemText(150), QStringLiteral("2050"));
+    QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(form, "txtName"));
+    QVERIFY(!ui::mdiForm().isLoaded());
+
+    // The tab order: name, day, month, year, reading, Exit.
+    QStringList order;
+    QWidget *w = child<QLineEdit>(form, "txtName");
+    for (int i = 0; i < 6; ++i, w = w->nextInFocusChain()) {
+        while (w->focusPolicy() == Qt::NoFocus)
+            w = w->nextInFocusChain();
+        order << w->objectName();
+    }
+    QCOMPARE(order, (QStringList{"txtName", "cboDate", "cboMonth", "cboYear", "cmdProceed", "cmdExit"}));
+}
+
+void TestApp::nameFilter_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("refusals");
+
+    QTest::newRow("lower case becomes capitals") << "anna" << "ANNA" << 0;
+    QTest::newRow("capitals and blanks") << "Anna Lee" << "ANNA LEE" << 0;
+    QTest::newRow("only blanks") << "   " << "   " << 0;
+    QTest::newRow("digit") << "ab1" << "AB" << 1;
+    QTest::newRow("hyphen") << "a-b" << "AB" << 1;
+    QTest::newRow("bracket and backquote") << "[`" << "" << 2;
+    QTest::newRow("full stop") << "j.r" << "JR" << 1;
+}
+
+void TestApp::nameFilter()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(int, refusals);
+
+    ui::frmMain *form = start();
+    auto *txtName = child<QLineEdit>(form, "txtName");
+    QTest::keyClicks(txtName, typed);
+    QCOMPARE(txtName->text(), shown);
+    QCOMPARE(h->messages.size(), refusals);
+    for (const QString &message : std::as_const(h->messages))
+        QCOMPARE(message, QStringLiteral("Please Enter only Letters"));
+
+    // Backspace and Enter never refuse; Enter starts no reading.
+    h->messages.clear();
+    QTest::keyClick(txtName, Qt::Key_Backspace);
+    QTest::keyClick(txtName, Qt::Key_Return);
+    QCOMPARE(txtName->text(), shown.left(std::max<qsizetype>(0, shown.size() - 1)));
+    QVERIFY(h->messages.isEmpty());
+    QVERIFY(!ui::mdiForm().isLoaded());
+
+    // An accented letter and the copy key are refused too.
+    const QString before = txtName->text();
+    QTest::sendKeyEvent(QTest::Click, txtName, Qt::Key_Eacute, QStringLiteral("\u00e9"), Qt::NoModifier);
+    QTest::sendKeyEvent(QTest::Click, txtName, Qt::Key_C, QString(QChar(3)), Qt::ControlModifier);
+    QCOMPARE(txtName->text(), before);
+    QCOMPARE(h->messages.size(), 2);
+}
+
+void TestApp::pastingIsNotFiltered()
+{
+    ui::frmMain *form = start();
+    auto *txtName = child<QLineEdit>(form, "txtName");
+    QGuiApplication::clipboard()->setText(QStringLiteral("o'neil 2"));
+    txtName->paste(); // what the context menu's Paste does
+    QCOMPARE(txtName->text(), QStringLiteral("o'neil 2"));
+    QVERIFY(h->messages.isEmpty());
+}
+
+void TestApp::validationMessages_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("focusInName");
+
+    QTest::newRow("no name") << "" << 5 << 3 << 1980 << "Please Enter  Your Name !" << true;
+    QTest::newRow("no name, impossible date") << "" << 31 << 2 << 1901 << "Please Enter  Your Name !" << true;
+    QTest::newRow("29 February 1900") << "ANNA" << 29 << 2 << 1900 << "Please Enter Correct Date Or Month!" << false;
+    QTest::newRow("30 February 2000") << "ANNA" << 30 << 2 << 2000 << "Please Enter Correct Date Or Month!" << false;
+    QTest::newRow("31 April") << "ANNA" << 31 << 4 << 1990 << "Please Enter Correct Date Or Month !" << false;
+    QTest::newRow("31 November") << "ANNA" << 31 << 11 << 2050 << "Please Enter Correct Date Or Month !" << false;
+}
+
+void TestApp::validationMessages()
+{
+    QFETCH(QString, name);
+    QFETCH(int, day);
+    QFETCH(int, month);
+    QFETCH(int, year);
+    QFETCH(QString, message);
+    QFETCH(bool, focusInName);
+
+    ui::frmMain *form = start();
+    auto *txtName = child<QLineEdit>(form, "txtName");
+    auto *proceed = child<QPushButton>(form, "cmdProceed");
+    QTest::keyClicks(txtName, name);
+    selectDate(day, month, year);
+    proceed->setFocus();
+    QTest::mouseClick(proceed, Qt::LeftButton);
+
+    QCOMPARE(h->messages, QStringList{message});
+    QCOMPARE(QApplication::focusWidget() == txtName, focusInName);
+    QVERIFY(!ui::mdiForm().isLoaded());
+    QVERIFY(form->isVisible());
+    QCOMPARE(txtName->text(), name);
+    QCOMPARE(child<QComboBox>(form, "cboDate")->currentIndex(), day - 1);
+}
+
+void TestApp::readingFillsTheScreen()
+{
+    ui::frmMain *form = start();
+    QGuiApplication::clipboard()->setText(QStringLiteral("copied before"));
+    ui::frmMdi *frame = read(QStringLiteral("anna"), 5, 3, 1980);
+    QVERIFY(frame);
+    QVERIFY(h->messages.isEmpty());
+    QVERIFY(!form->isVisible());
+    QVERIFY(frame->isVisible());
+    QVERIFY(frame->windowState() & Qt::WindowMaximized);
+    QCOMPARE(frame->windowTitle(), QStringLiteral("Tavrel v1.15"));
+
+    ui::frmDisplay *display = ui::displayForm().loaded();
+    QVERIFY(display);
+    QVERIFY(display->isVisible());
+    QCOMPARE(display->parentWidget(), frame->clientArea());
+    QCOMPARE(child<QLabel>(display, "lblSunSignName")->text(), QStringLiteral("Pisces"));
+    QVERIFY(child<QLabel>(display, "lblPisces")->isVisible());
+    QCOMPARE(ui::SunSignName(), QStringLiteral("Pisces"));
+    QVERIFY(QGuiApplication::clipboard()->text().isEmpty()); // filling the description boxes empties it
+
+    // Laid out for the width of the screen.
+    const int w = QGuiApplication::primaryScreen()->geometry().width() * ui::TwipsPerPixel;
+    QCOMPARE(display->x(), ui::px((w - 13995) / 2));
+    auto *exit = child<QPushButton>(frame, "cmdMdiExit");
+    auto *back = child<QPushButton>(frame, "cmdBack");
+    QCOMPARE(exit->geometry().right() + 1, ui::px(w - 20));
+    QCOMPARE(back->x(), ui::px(w - 2660));
+    QCOMPARE(child<QLabel>(frame, "lblOrvaneBanner")->x(), ui::px((w - 9480) / 2));
+    auto *name = child<QLabel>(frame, "lblSoftwareName");
+    QCOMPARE(name->text(), QStringLiteral("Tavrel"));
+    QVERIFY(qAbs(name->geometry().center().x() - ui::px(w / 2)) <= 1);
+
+    // In the frame, Exit comes before Back in the tab order.
+    QWidget *next = exit->nextInFocusChain();
+    while (next->focusPolicy() == Qt::NoFocus)
+        next = next->nextInFocusChain();
+    QCOMPARE(next, back);
+
+    // Restoring the frame leaves the layout of its load in place.
+    const QPoint exitAt = exit->pos();
+    frame->showNormal();
+    QCOMPARE(exit->pos(), exitAt);
+}
+
+void TestApp::backKeepsEntriesAndTheNextReadingIsFresh_data()
+{
+    QTest::addColumn<bool>("fromMenu");
+    QTest::newRow("Back button") << false;
+    QTest::newRow("File > Back") << true;
+}
+
+void TestApp::backKeepsEntriesAndTheNextReadingIsFresh()
+{
+    QFETCH(bool, fromMenu);
+
+    ui::frmMain *form = start();
+    ui::frmMdi *frame = read(QStringLiteral("anna"), 5, 3, 1980);
+    QVERIFY(frame);
+    QPointer<ui::frmDisplay> firstDisplay = ui::displayForm().loaded();
+
+    if (fromMenu)
+        child<QAction>(frame, "mnuBack")->trigger();
+    else
+        QTest::mouseClick(child<QPushButton>(frame, "cmdBack"), Qt::LeftButton);
+    settle();
+    QVERIFY(!ui::mdiForm().isLoaded());
+    QVERIFY(firstDisplay.isNull());
+    QVERIFY(form->isVisible());
+    QCOMPARE(h->ends, 0);
+    QCOMPARE(child<QLineEdit>(form, "txtName")->text(), QStringLiteral("ANNA"));
+    QCOMPARE(child<QComboBox>(form, "cboDate")->currentText(), QStringLiteral("5"));
+    QCOMPARE(child<QComboBox>(form, "cboMonth")->currentText(), QStringLiteral("March"));
+    QCOMPARE(child<QComboBox>(form, "cboYear")->currentText(), QStringLiteral("1980"));
+    QVERIFY(h->messages.isEmpty()); // the reminder does not run again
+
+    // A second reading, 21 July: only Leo's marks.
+    selectDate(21, 7, 1980);
+    QTest::mouseClick(child<QPushButton>(form, "cmdProceed"), Qt::LeftButton);
+    ui::frmDisplay *display = ui::displayForm().loaded();
+    QVERIFY(display);
+    QCOMPARE(child<QLabel>(display, "lblSunSignName")->text(), QStringLiteral("Leo"));
+    int visibleCards = 0;
+    for (const char *card : {"lblAries", "lblTaurus", "lblGemini", "lblCancer", "lblLeo", "lblVirgo", "lblLibra",
+                             "lblScorpio", "lblSagittarius", "lblCapricorn", "lblAquarius", "lblPisces"})
+        visibleCards += child<QLabel>(display, QString::fromLatin1(card))->isVisible() ? 1 : 0;
+    QCOMPARE(visibleCards, 1);
+    QVERIFY(child<QLabel>(display, "lblLeo")->isVisible());
+    QCOMPARE(child<QWidget>(display, "SSTab1")->property("currentIndex").toInt(), 0);
+}
+
+void TestApp::ending_data()
+{
+    QTest::addColumn<bool>("inFrame");
+    QTest::addColumn<QString>("how");
+
+    QTest::newRow("input form, Exit") << false << "cmdExit";
+    QTest::newRow("input form, File > Exit") << false << "mnuExit";
+    QTest::newRow("input form, close box") << false << "close";
+    QTest::newRow("frame, Exit") << true << "cmdMdiExit";
+    QTest::newRow("frame, File > Exit") << true << "mnuExit";
+    QTest::newRow("frame, close box") << true << "close";
+}
+
+void TestApp::ending()
+{
+    QFETCH(bool, inFrame);
+    QFETCH(QString, how);
+
+    ui::frmMain *form = start();
+    QWidget *window = form;
+    if (inFrame)
+        window = read(QStringLiteral("anna"), 21, 7, 1980);
+    QVERIFY(window);
+
+    if (how == QLatin1String("close"))
+        QVERIFY(!window->close()); // the window does not close by itself: the application ends
+    else if (how.startsWith(QLatin1String("mnu")))
+        child<QAction>(window, how)->trigger();
+    else
+        QTest::mouseClick(child<QPushButton>(window, how), Qt::LeftButton);
+
+    QCOMPARE(h->ends, 1);
+    QVERIFY(shell::isEnding());
+    // Close events raised while ending do not end twice.
+    form->close();
+    QCOMPARE(h->ends, 1);
+    settle();
+    QVERIFY(!ui::mainForm().isLoaded());
+    QVERIFY(!ui::mdiForm().isLoaded());
+    QVERIFY(!ui::displayForm().isLoaded());
+    QVERIFY(shell::LoadedForms::all().isEmpty());
+}
+
+void TestApp::aboutBoxFromBothMenus_data()
+{
+    QTest::addColumn<bool>("inFrame");
+    QTest::addColumn<int>("closeKey");
+    QTest::newRow("input form, Escape") << false << int(Qt::Key_Escape);
+    QTest::newRow("input form, Enter") << false << int(Qt::Key_Return);
+    QTest::newRow("frame, Escape") << true << int(Qt::Key_Escape);
+    QTest::newRow("frame, Enter") << true << int(Qt::Key_Return);
+}
+
+void TestApp::aboutBoxFromBothMenus()
+{
+    QFETCH(bool, inFrame);
+    QFETCH(int, closeKey);
+
+    QWidget *window = start();
+    if (inFrame)
+        window = read(QStringLiteral("anna"), 21, 7, 1980);
+
+    QStringList seen;
+    bool wasModal = false;
+    QTimer::singleShot(0, this, [&] {
+        QWidget *about = QApplication::activeModalWidget();
+        QVERIFY(about);
+        wasModal = about->objectName() == QLatin1String("frmAbout") && about->parentWidget() == nullptr;
+        QCOMPARE(about->size(), ui::twipSize(6060, 3660));
+        for (const char *name : {"Label2", "Label1", "lblHomePage", "Label3", "lblCoBrand"})
+            seen << child<QLabel>(about, QString::fromLatin1(name))->text();
+        QCOMPARE(QApplication::focusWidget(), child<QWidget>(about, "cmdOK"));
+        // Both links open their pages and leave the box open.
+        QTest::mouseClick(child<QLabel>(about, "lblHomePage"), Qt::LeftButton);
+        QTest::mouseClick(child<QLabel>(about, "lblCoBrand"), Qt::LeftButton);
+        QCOMPARE(QApplication::activeModalWidget(), about);
+        QTest::keyClick(about, Qt::Key(closeKey));
+    });
+    child<QAction>(window, "mnuAbout")->trigger();
+    settle();
+
+    QVERIFY(wasModal);
+    QVERIFY(!ui::aboutForm().isLoaded());
+    QCOMPARE(seen.value(0), QStringLiteral("Tavrel v1.15"));
+    QVERIFY(seen.value(1).startsWith(QStringLiteral("Tavrel is a zodiac sign based software that")));
+    QCOMPARE(seen.value(2), QStringLiteral("Click here to visit ") + shell::MainSiteAddress());
+    QCOMPARE(seen.value(3), QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
+                                           "online. Get this software fully branded for your website. "));
+    QCOMPARE(seen.value(4), QStringLiteral("Click here for more details."));
+    QCOMPARE(h->browser.urls, (QList<QUrl>{shell::homePageUrl(), shell::brandingPageUrl()}));
+}
+
+void TestApp::links_data()
+{
+    QTest::addColumn<bool>("inFrame");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QUrl>("url");
+
+    const QUrl help(shell::MainSiteAddress() + QStringLiteral("/tavrel/tavrel-help.html"));
+    const QUrl home(shell::MainSiteAddress());
+    const QUrl download(shell::MainSiteAddress() + QStringLiteral("/tavrel/download-tavrel.html"));
+    const QUrl branding(shell::HelpSiteAddress() + QStringLiteral("/fully-branded.html"));
+    for (const bool inFrame : {false, true}) {
+        const char *where = inFrame ? "frame" : "input form";
+        QTest::addRow("%s, Online Help", where) << inFrame << "mnuOnline" << help;
+        QTest::addRow("%s, Visit Us Online", where) << inFrame << "mnuVisit" << home;
+        QTest::addRow("%s, Check for Software Update", where) << inFrame << "mnuUpdate" << download;
+        QTest::addRow("%s, blurb", where) << inFrame << "Label8" << branding;
+    }
+    QTest::newRow("input form, banner") << false << "Label61" << home;
+    QTest::newRow("frame, banner") << true << "lblOrvaneBanner" << home;
+}
+
+void TestApp::links()
+{
+    QFETCH(bool, inFrame);
+    QFETCH(QString, control);
+    QFETCH(QUrl, url);
+
+    QWidget *window = start();
+    if (inFrame)
+        window = read(QStringLiteral("anna"), 21, 7, 1980);
+    if (control.startsWith(QLatin1String("mnu")))
+        child<QAction>(window, control)->trigger();
+    else
+        QTest::mouseClick(child<QLabel>(window, control), Qt::LeftButton);
+
+    QCOMPARE(h->browser.urls, QList<QUrl>{url});
+    QVERIFY(!url.toString().endsWith(QLatin1Char('/')));
+    QVERIFY(h->messages.isEmpty());
+    QVERIFY(window->isVisible());
+}
+
+void TestApp::makeMoneyIsNeverOffered()
+{
+    QWidget *window = start();
+    for (int i = 0; i < 2; ++i) {
+        auto *money = child<QAction>(window, "mkmoney");
+        QVERIFY(money);
+        QVERIFY(!money->isVisible() || !money->isEnabled());
+        window = read(QStringLiteral("anna"), 21, 7, 1980);
+    }
+}
+
+void TestApp::reminderAtStart_data()
+{
+    QTest::addColumn<int>("daysAgo");
+    QTest::addColumn<int>("questions");
+    QTest::newRow("14 days ago") << 14 << 0;
+    QTest::newRow("15 days ago") << 15 << 1;
+    QTest::newRow("15 days ahead") << -15 << 1;
+}
+
+// Start-up and the input form's load both run the reminder; the user is asked once at most.
+void TestApp::reminderAtStart()
+{
+    QFETCH(int, daysAgo);
+    QFETCH(int, questions);
+
+    storeReminderDate(m_today.addDays(-daysAgo));
+    h->answers = {shell::Answer::No};
+    ui::frmMain *form = start();
+    QVERIFY(form && form->isVisible());
+    QCOMPARE(h->messages.size(), questions);
+    if (questions) {
+        QCOMPARE(h->messages.first(), QStringLiteral("There maybe an update to this software available\r"
+                                                     "Do you want to check for an update?"));
+    }
+    QVERIFY(h->browser.urls.isEmpty());
+}
+
+QTEST_MAIN(TestApp)
+#include "tst_app.moc"

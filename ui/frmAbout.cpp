@@ -1,0 +1,97 @@
+#include "frmAbout.h"
+
+#include "clicklabel.h"
+#include "links.h"
+#include "style.h"
+#include "texts.h"
+#include "twips.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QPushButton>
+
+namespace tavrel::ui {
+
+namespace {
+
+QLabel *addLabel(QWidget *parent, const char *name, const QString &text, const QFont &font)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font);
+    setTextColor(label, Qt::white);
+    return label;
+}
+
+} // namespace
+
+frmAbout::frmAbout(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(texts::Version);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setModal(true);
+    setFixedSize(twipSize(6060, 3660));
+    setFont(verdana(8.25));
+    setBackground(this, rgb(0, 0, 64));
+
+    auto *icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("picIcon"));
+    icon->setGeometry(twipRect(150, 150, 510, 510));
+    icon->setPixmap(QApplication::windowIcon().pixmap(icon->size()));
+    if (icon->pixmap().isNull())
+        icon->setPixmap(QIcon(QStringLiteral(":/icons/hicolor/32x32/apps/tavrel.png")).pixmap(icon->size()));
+
+    QLabel *title = addLabel(this, "Label2", texts::Version, verdana(14.25, true));
+    title->move(twipPoint(780, 315));
+    title->adjustSize();
+
+    QLabel *description = addLabel(this, "Label1", texts::aboutDescription(), verdana(8.25));
+    description->setGeometry(twipRect(150, 720, 5745, 975));
+    description->setWordWrap(true);
+    description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto *home = new ClickLabel(QStringLiteral("Click here to visit ") + shell::homePageUrl().toString(), this);
+    home->setObjectName(QStringLiteral("lblHomePage"));
+    home->setFont(verdana(8.25, true, true));
+    setTextColor(home, Qt::white);
+    home->move(twipPoint(1245, 1800));
+    home->adjustSize();
+    connect(home, &ClickLabel::clicked, this, [] { shell::OpenHomePage(); });
+
+    QLabel *offer = addLabel(this, "Label3",
+                             QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
+                                            "online. Get this software fully branded for your website. "),
+                             verdana(8.25, true));
+    offer->setGeometry(twipRect(150, 2160, 5745, 615));
+    offer->setWordWrap(true);
+    offer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto *coBrand = new ClickLabel(QStringLiteral("Click here for more details."), this);
+    coBrand->setObjectName(QStringLiteral("lblCoBrand"));
+    coBrand->setFont(verdana(8.25, true, true));
+    setTextColor(coBrand, Qt::white);
+    coBrand->move(twipPoint(3225, 2760));
+    coBrand->adjustSize();
+    connect(coBrand, &ClickLabel::clicked, this, [] { shell::OpenBrandingPage(); });
+
+    auto *line = new QFrame(this);
+    line->setObjectName(QStringLiteral("Line2"));
+    line->setGeometry(QRect(twipPoint(-60, 3150), QSize(px(6090 + 60), 1)));
+    setBackground(line, Qt::white);
+
+    auto *ok = new QPushButton(QStringLiteral("&OK"), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setGeometry(twipRect(4650, 3240, 1260, 345));
+    styleWhiteButton(ok, verdana(8.25, true));
+    ok->setDefault(true);
+    ok->setAutoDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    // Escape rejects the dialog, which closes it as OK does.
+    ok->setFocus();
+}
+
+} // namespace tavrel::ui

@@ -1,0 +1,307 @@
+#include "frmMain.h"
+
+#include "clicklabel.h"
+#include "forms.h"
+#include "frmDisplay.h"
+#include "frmMdi.h"
+#include "links.h"
+#include "menus.h"
+#include "messages.h"
+#include "style.h"
+#include "texts.h"
+#include "twips.h"
+#include "updatereminder.h"
+#include "windows.h"
+
+#include "descriptions.h"
+#include "reading.h"
+#include "validation.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace tavrel::ui {
+
+namespace {
+
+QLabel *addLabel(QWidget *parent, const char *name, const QString &text, const QRect &box, const QFont &font,
+                 const QColor &color, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font);
+    label->setAlignment(alignment);
+    setTextColor(label, color);
+    if (box.isEmpty()) {
+        label->move(box.topLeft());
+        label->adjustSize();
+    } else {
+        label->setGeometry(box);
+    }
+    return label;
+}
+
+QWidget *addPanel(QWidget *parent, const char *name, const QRect &box)
+{
+    auto *panel = new QWidget(parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setGeometry(box);
+    setBackground(panel, rgb(0, 0, 64));
+    return panel;
+}
+
+QComboBox *addList(QWidget *parent, const char *name, const QRect &box)
+{
+    auto *list = new QComboBox(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setEditable(false);
+    list->setGeometry(box);
+    QPalette palette = list->palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Button, Qt::white);
+    palette.setColor(QPalette::Text, rgb(64, 0, 0));
+    palette.setColor(QPalette::ButtonText, rgb(64, 0, 0));
+    list->setPalette(palette);
+    return list;
+}
+
+} // namespace
+
+QString &SunSignName()
+{
+    static QString name;
+    return name;
+}
+
+frmMain::frmMain(QWidget *parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(texts::Version);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFont(verdana(8.25));
+    setBackground(this, rgb(192, 255, 192));
+
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("frmMainClient"));
+    client->setFixedSize(twipSize(7440, 5295));
+    setCentralWidget(client);
+
+    const QColor white = Qt::white;
+    const QFont captionFont = verdana(8.25, true, true);
+
+    QWidget *frame2 = addPanel(client, "Frame2", twipRect(0, 0, 7455, 615));
+    auto *banner = new ClickLabel(texts::formBanner(), frame2);
+    banner->setObjectName(QStringLiteral("Label61"));
+    banner->setGeometry(twipRect(60, 120, 7320, 585));
+    banner->setFont(verdana(9, true, true));
+    banner->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setTextColor(banner, white);
+    connect(banner, &ClickLabel::clicked, this, [] { shell::OpenHomePage(); });
+
+    QWidget *frame1 = addPanel(client, "Frame1", twipRect(0, 600, 7455, 3735));
+    QLabel *welcome = addLabel(frame1, "Label3", texts::welcome(), twipRect(240, 120, 7095, 615), verdana(8.25, true),
+                               rgb(255, 255, 0), Qt::AlignHCenter | Qt::AlignTop);
+    welcome->setWordWrap(true);
+    addLabel(frame1, "Label4", QStringLiteral("Enter Your Name and Date of Birth and Get Your Tavrel Reading."),
+             twipRect(240, 855, 7095, 435), verdana(8.25, true), rgb(0, 255, 255), Qt::AlignHCenter | Qt::AlignTop);
+
+    auto *details = new QGroupBox(QStringLiteral("Your Details"), frame1);
+    details->setObjectName(QStringLiteral("Frame3"));
+    details->setGeometry(twipRect(1200, 1320, 5295, 1455));
+    details->setFont(verdana(9, true));
+    details->setFlat(false);
+    setBackground(details, rgb(0, 0, 64));
+    setTextColor(details, white);
+    details->setStyleSheet(QStringLiteral("QGroupBox#Frame3 { border: 1px solid rgb(160,160,200); margin-top: 7px; }"
+                                          "QGroupBox#Frame3::title { subcontrol-origin: margin; left: 8px; padding: 0 3px;"
+                                          " color: white; }"));
+
+    addLabel(details, "Label1", QStringLiteral("Name"), QRect(twipPoint(240, 330), QSize()), captionFont, white);
+    m_name = new QLineEdit(details);
+    m_name->setObjectName(QStringLiteral("txtName"));
+    m_name->setGeometry(twipRect(1560, 240, 3615, 375));
+    m_name->setFont(verdana(8.25));
+    {
+        QPalette palette = m_name->palette();
+        palette.setColor(QPalette::Base, Qt::white);
+        palette.setColor(QPalette::Text, rgb(64, 0, 0));
+        m_name->setPalette(palette);
+    }
+    m_name->installEventFilter(this);
+
+    addLabel(details, "Label5", QStringLiteral("Date"), QRect(twipPoint(1785, 720), QSize()), captionFont, white);
+    addLabel(details, "Label7", QStringLiteral("Month"), QRect(twipPoint(3000, 720), QSize()), captionFont, white);
+    addLabel(details, "Label6", QStringLiteral("Year"), QRect(twipPoint(4440, 720), QSize()), captionFont, white);
+    addLabel(details, "Label2", QStringLiteral("Date Of Birth"), QRect(twipPoint(120, 1020), QSize()), captionFont, white);
+    m_day = addList(details, "cboDate", twipRect(1560, 960, 900, 315));
+    m_month = addList(details, "cboMonth", twipRect(2580, 960, 1380, 315));
+    m_year = addList(details, "cboYear", twipRect(4080, 960, 1020, 315));
+
+    m_proceed = new QPushButton(QStringLiteral("&Get My Tavrel Reading"), frame1);
+    m_proceed->setObjectName(QStringLiteral("cmdProceed"));
+    m_proceed->setGeometry(twipRect(90, 2880, 7260, 615));
+    styleWhiteButton(m_proceed, verdana(9, true));
+    m_proceed->setAutoDefault(false);
+    connect(m_proceed, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
+
+    QWidget *frame5 = addPanel(client, "Frame5", twipRect(0, 4320, 7455, 975));
+    auto *blurb = new ClickLabel(texts::blurb(), frame5);
+    blurb->setObjectName(QStringLiteral("Label8"));
+    blurb->setGeometry(twipRect(120, 240, 6135, 615));
+    blurb->setFont(verdana(8.25, true, true));
+    blurb->setWordWrap(true);
+    blurb->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextColor(blurb, white);
+    connect(blurb, &ClickLabel::clicked, this, [] { shell::OpenBrandingPage(); });
+
+    m_exit = new QPushButton(QStringLiteral("&Exit"), frame5);
+    m_exit->setObjectName(QStringLiteral("cmdExit"));
+    m_exit->setGeometry(twipRect(6360, 360, 975, 375));
+    styleWhiteButton(m_exit, verdana(8.25, true));
+    m_exit->setAutoDefault(false);
+    connect(m_exit, &QPushButton::clicked, this, [] { shell::UnloadAllAndEnd(); });
+
+    // Only these take the focus, in this order.
+    for (QWidget *w : {static_cast<QWidget *>(m_name), static_cast<QWidget *>(m_day), static_cast<QWidget *>(m_month),
+                       static_cast<QWidget *>(m_year), static_cast<QWidget *>(m_proceed), static_cast<QWidget *>(m_exit)})
+        w->setFocusPolicy(Qt::StrongFocus);
+    setTabOrder(m_name, m_day);
+    setTabOrder(m_day, m_month);
+    setTabOrder(m_month, m_year);
+    setTabOrder(m_year, m_proceed);
+    setTabOrder(m_proceed, m_exit);
+
+    buildMenus();
+    m_name->setFocus();
+    setFixedSize(sizeHint());
+}
+
+void frmMain::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("frmMainMenu"));
+    bar->setFont(QFont());
+    QMenu *file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction *reading = file->addAction(QStringLiteral("&Get My Tavrel Reading"));
+    reading->setObjectName(QStringLiteral("mnuGetMyQuorrel"));
+    connect(reading, &QAction::triggered, this, &frmMain::cmdProceed_Click);
+    QAction *exit = file->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    connect(exit, &QAction::triggered, this, [] { shell::UnloadAllAndEnd(); });
+    addHelpMenus(bar, QStringLiteral("mnuHelp1"), QStringLiteral("mnuHelp2"));
+}
+
+void frmMain::Form_Load()
+{
+    shell::RemindOfUpdate();
+    for (int day = 1; day <= 31; ++day)
+        m_day->addItem(QString::number(day));
+    m_month->addItems({QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
+                       QStringLiteral("April"), QStringLiteral("May"), QStringLiteral("June"), QStringLiteral("July"),
+                       QStringLiteral("August"), QStringLiteral("September"), QStringLiteral("October"),
+                       QStringLiteral("November"), QStringLiteral("December")});
+    for (int year = 1900; year <= 2050; ++year)
+        m_year->addItem(QString::number(year));
+    m_day->setCurrentIndex(0);
+    m_month->setCurrentIndex(0);
+    m_year->setCurrentIndex(0);
+    // Room for the longest entry without a cut-off in any font.
+    m_month->setMinimumContentsLength(9);
+}
+
+bool frmMain::ValidateInput()
+{
+    const ValidationResult result =
+        tavrel::ValidateInput(m_name->text(), m_day->currentIndex(), m_month->currentIndex(), m_year->currentText().toInt());
+    if (result.accepted())
+        return true;
+    shell::showInformation(result.message);
+    if (result.focusName)
+        m_name->setFocus();
+    return false;
+}
+
+void frmMain::FindSunSign()
+{
+    if (const auto sign = tavrel::FindSunSign(m_month->currentIndex(), m_day->currentIndex()))
+        SunSignName() = sunSignName(*sign);
+}
+
+void frmMain::cmdProceed_Click()
+{
+    if (!ValidateInput())
+        return;
+    LoadDescriptions();
+    FindSunSign();
+    const auto sign = sunSignFromName(SunSignName());
+    if (!sign)
+        return;
+
+    frmDisplay &display = displayForm().get(); // loads the frame first, which loads the result window
+    display.ShowReading(makeReading(*sign));
+
+    hide();
+    frmMdi &frame = mdiForm().get();
+    display.show();
+    frame.showMaximized();
+    frame.activateWindow();
+}
+
+// Letters are taken as capitals; backspace, Enter and space pass; anything else is refused with a message.
+bool frmMain::txtName_KeyPress(const QString &typed)
+{
+    QString accepted;
+    for (const QChar c : typed) {
+        const char16_t code = c.unicode();
+        if (code >= u'A' && code <= u'Z')
+            accepted += c;
+        else if (code >= u'a' && code <= u'z')
+            accepted += QChar(code - 32);
+        else if (code == 32)
+            accepted += c;
+        else if ((code == 8 || code == 13) && typed.size() == 1)
+            return false; // backspace and Enter do their usual work
+        else {
+            shell::showInformation(QStringLiteral("Please Enter only Letters"));
+            return true;
+        }
+    }
+    if (accepted == typed)
+        return false; // capitals and blanks go in as typed
+    m_name->insert(accepted);
+    return true;
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_name && event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        // Keys that type no character (arrows, Home, Delete, Tab ...) are not filtered.
+        if (key->text().isEmpty() || key->key() == Qt::Key_Delete || key->key() == Qt::Key_Tab
+            || key->key() == Qt::Key_Backtab)
+            return false;
+        return txtName_KeyPress(key->text());
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    if (shell::isEnding()) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    shell::UnloadAllAndEnd();
+}
+
+} // namespace tavrel::ui

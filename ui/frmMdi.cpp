@@ -1,0 +1,159 @@
+#include "frmMdi.h"
+
+#include "clicklabel.h"
+#include "forms.h"
+#include "frmDisplay.h"
+#include "frmMain.h"
+#include "links.h"
+#include "menus.h"
+#include "style.h"
+#include "texts.h"
+#include "twips.h"
+#include "windows.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace tavrel::ui {
+
+namespace {
+
+QWidget *addStrip(QLayout *layout, QWidget *parent, const char *name, int heightTwips, const QColor &color)
+{
+    auto *strip = new QWidget(parent);
+    strip->setObjectName(QString::fromLatin1(name));
+    strip->setFixedHeight(px(heightTwips));
+    setBackground(strip, color);
+    layout->addWidget(strip);
+    return strip;
+}
+
+} // namespace
+
+frmMdi::frmMdi(QWidget *parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmMdi"));
+    setWindowTitle(texts::Version);
+    setFont(verdana(8.25));
+
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("frmMdiClient"));
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    setCentralWidget(central);
+
+    QWidget *picture1 = addStrip(layout, central, "Picture1", 615, rgb(0, 0, 64));
+    QWidget *picture3 = addStrip(layout, central, "Picture3", 360, rgb(128, 255, 128));
+    m_client = new QWidget(central);
+    m_client->setObjectName(QStringLiteral("mdiClientArea"));
+    setBackground(m_client, rgb(0, 0, 64));
+    layout->addWidget(m_client, 1);
+    QWidget *picture2 = addStrip(layout, central, "Picture2", 855, rgb(0, 0, 64));
+
+    m_banner = new ClickLabel(texts::frameBanner(), picture1);
+    m_banner->setObjectName(QStringLiteral("lblOrvaneBanner"));
+    m_banner->setGeometry(twipRect(0, 0, 9480, 465));
+    m_banner->setFont(verdana(9.75, true, true));
+    m_banner->setAlignment(Qt::AlignCenter);
+    setTextColor(m_banner, Qt::white);
+    connect(m_banner, &ClickLabel::clicked, this, [] { shell::OpenHomePage(); });
+
+    m_softwareName = new QLabel(QStringLiteral("Tavrel"), picture3);
+    m_softwareName->setObjectName(QStringLiteral("lblSoftwareName"));
+    m_softwareName->setFont(verdana(14.25, true));
+    setTextColor(m_softwareName, rgb(64, 0, 0));
+    m_softwareName->move(0, px(-15));
+    m_softwareName->adjustSize();
+
+    auto *blurb = new ClickLabel(texts::blurb(), picture2);
+    blurb->setObjectName(QStringLiteral("Label8"));
+    blurb->setGeometry(twipRect(120, 120, 6135, 615));
+    blurb->setFont(verdana(8.25, true, true));
+    blurb->setWordWrap(true);
+    blurb->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextColor(blurb, Qt::white);
+    connect(blurb, &ClickLabel::clicked, this, [] { shell::OpenBrandingPage(); });
+
+    m_back = new QPushButton(QStringLiteral("&Back"), picture2);
+    m_back->setObjectName(QStringLiteral("cmdBack"));
+    m_back->setGeometry(twipRect(0, 240, 1260, 465));
+    styleWhiteButton(m_back, verdana(8.25, true));
+    connect(m_back, &QPushButton::clicked, this, &frmMdi::cmdBack_Click);
+
+    m_exit = new QPushButton(QStringLiteral("&Exit"), picture2);
+    m_exit->setObjectName(QStringLiteral("cmdMdiExit"));
+    m_exit->setGeometry(twipRect(0, 240, 1335, 495));
+    styleWhiteButton(m_exit, verdana(8.25, true));
+    connect(m_exit, &QPushButton::clicked, this, &frmMdi::cmdMdiExit_Click);
+    setTabOrder(m_exit, m_back);
+
+    buildMenus();
+
+    // The restored size: a client area of 11175 x 8025 twips, centred on the screen.
+    resize(twipSize(11175, 8025) + QSize(0, menuBar()->sizeHint().height()));
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void frmMdi::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("frmMdiMenu"));
+    QMenu *file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction *back = file->addAction(QStringLiteral("&Back"));
+    back->setObjectName(QStringLiteral("mnuBack"));
+    connect(back, &QAction::triggered, this, &frmMdi::cmdBack_Click);
+    QAction *exit = file->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    connect(exit, &QAction::triggered, this, &frmMdi::cmdMdiExit_Click);
+    addHelpMenus(bar, QStringLiteral("mnuSep1"), QStringLiteral("mnuSep2"));
+}
+
+int frmMdi::screenWidthTwips() const
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? toTwips(screen->geometry().width()) : toTwips(1024);
+}
+
+void frmMdi::MDIForm_Load()
+{
+    frmDisplay &display = displayForm().get();
+    const double w = screenWidthTwips();
+    m_banner->move(px(static_cast<int>((w - toTwips(m_banner->width())) / 2)), m_banner->y());
+    m_softwareName->move(px(static_cast<int>((w - toTwips(m_softwareName->width())) / 2)), m_softwareName->y());
+    m_exit->move(px(static_cast<int>(w - (toTwips(m_exit->width()) + 20))), m_exit->y());
+    m_back->move(px(static_cast<int>(w - (toTwips(m_back->width()) + 1400))), m_back->y());
+    display.move(px(static_cast<int>((w - toTwips(display.width())) / 2)), 0);
+}
+
+void frmMdi::cmdBack_Click()
+{
+    // The result window goes with its frame; the input form comes back as the user left it.
+    displayForm().unload();
+    mdiForm().unload();
+    mainForm().get().show();
+}
+
+void frmMdi::cmdMdiExit_Click()
+{
+    shell::UnloadAllAndEnd();
+}
+
+void frmMdi::closeEvent(QCloseEvent *event)
+{
+    if (shell::isEnding()) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    shell::UnloadAllAndEnd();
+}
+
+} // namespace tavrel::ui

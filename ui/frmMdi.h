@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QMainWindow>
+
+class QLabel;
+class QPushButton;
+
+namespace tavrel::ui {
+
+class ClickLabel;
+
+// The frame in which a reading is shown: banner and software-name strips at the top, the result window in the
+// middle, the promotional strip with Back and Exit at the bottom.
+class frmMdi : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit frmMdi(QWidget *parent = nullptr);
+
+    // The area that hosts the result window.
+    QWidget *clientArea() const { return m_client; }
+
+    // Loads the result window and lays the strips out for the width of the screen.
+    void MDIForm_Load();
+    // Closes the reading and returns to the input form with its entries.
+    void cmdBack_Click();
+    void cmdMdiExit_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenus();
+    int screenWidthTwips() const;
+
+    QWidget *m_client = nullptr;
+    ClickLabel *m_banner = nullptr;
+    QLabel *m_softwareName = nullptr;
+    QPushButton *m_back = nullptr;
+    QPushButton *m_exit = nullptr;
+};
+
+} // namespace tavrel::ui
