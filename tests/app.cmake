@@ -1,2 +1,8 @@
 # End-to-end tests of the whole application in its real windows.
 tavrel_add_test(tst_app SOURCES tst_app.cpp apptesthelpers.h LIBRARIES tavrel_app)
+
+# The built program in a real X server, driven with real X input.
+if(UNIX AND NOT APPLE)
+    add_test(NAME smoke_real_x COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/smoke.sh $<TARGET_FILE:tavrel>)
+    set_tests_properties(smoke_real_x PROPERTIES TIMEOUT 180)
+endif()

@@ -415,26 +415,38 @@ void TestApp::aboutBoxFromBothMenus()
     if (inFrame)
         window = read(QStringLiteral("anna"), 21, 7, 1980);
 
+    // The box is modal: look at it from inside its own event loop, then close it with the key under test.
     QStringList seen;
     bool wasModal = false;
+    bool okHasFocus = false;
+    bool sizeRight = false;
+    bool stayedOpenAfterLinks = false;
+    bool closedByKey = false;
     QTimer::singleShot(0, this, [&] {
         QWidget *about = QApplication::activeModalWidget();
-        QVERIFY(about);
+        if (!about)
+            return;
         wasModal = about->objectName() == QLatin1String("frmAbout") && about->parentWidget() == nullptr;
-        QCOMPARE(about->size(), ui::twipSize(6060, 3660));
+        sizeRight = about->size() == ui::twipSize(6060, 3660);
         for (const char *name : {"Label2", "Label1", "lblHomePage", "Label3", "lblCoBrand"})
             seen << child<QLabel>(about, QString::fromLatin1(name))->text();
-        QCOMPARE(QApplication::focusWidget(), child<QWidget>(about, "cmdOK"));
-        // Both links open their pages and leave the box open.
+        okHasFocus = about->focusWidget() == child<QWidget>(about, "cmdOK");
         QTest::mouseClick(child<QLabel>(about, "lblHomePage"), Qt::LeftButton);
         QTest::mouseClick(child<QLabel>(about, "lblCoBrand"), Qt::LeftButton);
-        QCOMPARE(QApplication::activeModalWidget(), about);
+        stayedOpenAfterLinks = QApplication::activeModalWidget() == about && about->isVisible();
         QTest::keyClick(about, Qt::Key(closeKey));
+        closedByKey = !about->isVisible();
+        if (!closedByKey)
+            about->close();
     });
     child<QAction>(window, "mnuAbout")->trigger();
     settle();
 
     QVERIFY(wasModal);
+    QVERIFY(sizeRight);
+    QVERIFY(okHasFocus);
+    QVERIFY(stayedOpenAfterLinks);
+    QVERIFY(closedByKey);
     QVERIFY(!ui::aboutForm().isLoaded());
     QCOMPARE(seen.value(0), QStringLiteral("Tavrel v1.15"));
     QVERIFY(seen.value(1).startsWith(QStringLiteral("Tavrel is a zodiac sign based software that")));
@@ -475,10 +487,13 @@ void TestApp::links()
     QWidget *window = start();
     if (inFrame)
         window = read(QStringLiteral("anna"), 21, 7, 1980);
-    if (control.startsWith(QLatin1String("mnu")))
+    if (control.startsWith(QLatin1String("mnu"))) {
         child<QAction>(window, control)->trigger();
-    else
-        QTest::mouseClick(child<QLabel>(window, control), Qt::LeftButton);
+    } else {
+        // The frame's blurb shares its name with a caption of the result window: look in its own strip.
+        QWidget *strip = inFrame && control == QLatin1String("Label8") ? child(window, QStringLiteral("Picture2")) : window;
+        QTest::mouseClick(child<QLabel>(strip, control), Qt::LeftButton);
+    }
 
     QCOMPARE(h->browser.urls, QList<QUrl>{url});
     QVERIFY(!url.toString().endsWith(QLatin1Char('/')));

@@ -24,6 +24,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QGuiApplication>
+#include <QScreen>
 
 namespace tavrel::ui {
 
@@ -87,11 +89,11 @@ frmMain::frmMain(QWidget *parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFont(verdana(8.25));
-    setBackground(this, rgb(192, 255, 192));
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("frmMainClient"));
     client->setFixedSize(twipSize(7440, 5295));
+    setBackground(client, rgb(192, 255, 192));
     setCentralWidget(client);
 
     const QColor white = Qt::white;
@@ -182,6 +184,10 @@ frmMain::frmMain(QWidget *parent)
     buildMenus();
     m_name->setFocus();
     setFixedSize(sizeHint());
+
+    // Centred on the screen when first shown.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 }
 
 void frmMain::buildMenus()

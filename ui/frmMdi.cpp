@@ -91,7 +91,6 @@ frmMdi::frmMdi(QWidget *parent)
     m_exit->setGeometry(twipRect(0, 240, 1335, 495));
     styleWhiteButton(m_exit, verdana(8.25, true));
     connect(m_exit, &QPushButton::clicked, this, &frmMdi::cmdMdiExit_Click);
-    setTabOrder(m_exit, m_back);
 
     buildMenus();
 
@@ -131,6 +130,8 @@ void frmMdi::MDIForm_Load()
     m_exit->move(px(static_cast<int>(w - (toTwips(m_exit->width()) + 20))), m_exit->y());
     m_back->move(px(static_cast<int>(w - (toTwips(m_back->width()) + 1400))), m_back->y());
     display.move(px(static_cast<int>((w - toTwips(display.width())) / 2)), 0);
+    // Exit comes before Back when tabbing through the frame.
+    setTabOrder(m_exit, m_back);
 }
 
 void frmMdi::cmdBack_Click()

@@ -1,0 +1,120 @@
+#!/usr/bin/env bash
+# Runs the built program in a real X server (Xvfb) and uses it with real X input (xdotool):
+#  - the input form appears;
+#  - a second copy says "Application is already running" and ends after OK, leaving the first alone;
+#  - a name is typed and the reading button clicked; the frame with the reading appears; a screenshot of it is
+#    not blank; the Exit button ends the program;
+#  - a copy killed with SIGKILL leaves no lock behind that refuses the next start.
+# Usage: tests/smoke.sh PROGRAM [SCREENSHOT-DIR]
+set -euo pipefail
+
+app="$1"
+shots="${2:-}"
+work="$(mktemp -d)"
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null || true; done
+    [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+step() { echo "-- $*"; }
+
+export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run"
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+export QT_QPA_PLATFORM=xcb
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+exec 3>&-
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(head -n 1 "$work/display")"
+screen_w=1280
+screen_h=1024
+
+# Prints the ids of the visible windows whose title matches, waiting up to $2 seconds for at least one.
+wait_windows() {
+    local title="$1" seconds="$2" found=""
+    for _ in $(seq $((seconds * 10))); do
+        found=$(xdotool search --onlyvisible --name "$title" 2>/dev/null || true)
+        [ -n "$found" ] && { echo "$found"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+geometry() { xdotool getwindowgeometry --shell "$1"; } # sets X, Y, WIDTH, HEIGHT when eval'ed
+wait_exit() {
+    local pid="$1" seconds="$2"
+    for _ in $(seq $((seconds * 10))); do
+        kill -0 "$pid" 2>/dev/null || { wait "$pid"; return $?; }
+        sleep 0.1
+    done
+    return 124
+}
+# Window that is an input form: 496 pixels wide.
+input_form() { for w in $(wait_windows '^Tavrel v1.15$' "$1"); do eval "$(geometry "$w")"; [ "$WIDTH" -lt 600 ] && { echo "$w"; return 0; }; done; return 1; }
+click() { xdotool mousemove "$1" "$2" sleep 0.1 click 1; }
+
+step "start"
+"$app" >"$work/first.log" 2>&1 &
+first=$!; pids+=("$first")
+form=$(input_form 20) || fail "the input form did not appear"
+eval "$(geometry "$form")"
+menu=$((HEIGHT - 353)) # the menu bar above the form's 7440 x 5295 twips
+[ -n "$shots" ] && import -window "$form" "$shots/input-form.png"
+
+step "a second copy is refused"
+"$app" >"$work/second.log" 2>&1 &
+second=$!; pids+=("$second")
+box=$(wait_windows '^Tavrel$' 20 | head -n 1) || fail "no 'already running' message"
+xdotool mousemove --window "$box" 10 10 sleep 0.2 key Return
+wait_exit "$second" 10 || fail "the second copy did not end after OK"
+kill -0 "$first" 2>/dev/null || fail "the first copy ended"
+[ "$(xdotool search --onlyvisible --name '^Tavrel v1.15$' | wc -l)" -eq 1 ] || fail "the second copy showed a window"
+
+step "a reading"
+eval "$(geometry "$form")"
+click $((X + 300)) $((Y + menu + 160)) # the name box
+xdotool type --delay 30 "anna"
+click $((X + 248)) $((Y + menu + 253)) # Get My Tavrel Reading
+frame=""
+for _ in $(seq 100); do
+    for w in $(xdotool search --onlyvisible --name '^Tavrel v1.15$' 2>/dev/null || true); do
+        eval "$(geometry "$w")"; [ "$WIDTH" -gt 600 ] && frame="$w"
+    done
+    [ -n "$frame" ] && break
+    sleep 0.1
+done
+[ -n "$frame" ] || fail "the frame with the reading did not appear"
+# Without a window manager nothing maximizes the frame: do what the window manager would.
+xdotool windowmove "$frame" 0 0 windowsize "$frame" "$screen_w" "$screen_h"
+sleep 0.5
+import -window root "$work/reading.png"
+colours=$(convert "$work/reading.png" -format '%k' info:)
+[ "$colours" -gt 50 ] || fail "the screenshot of the reading is nearly blank ($colours colours)"
+[ -n "$shots" ] && cp "$work/reading.png" "$shots/reading.png"
+
+step "Exit"
+click $((screen_w - 2 - 45)) $((screen_h - 25)) # the Exit button at the right end of the bottom strip
+wait_exit "$first" 10 || fail "Exit did not end the program"
+
+step "a killed copy leaves no lock behind"
+"$app" >"$work/third.log" 2>&1 &
+third=$!; pids+=("$third")
+input_form 20 >/dev/null || fail "the input form did not appear"
+kill -9 "$third"
+wait "$third" 2>/dev/null || true
+"$app" >"$work/fourth.log" 2>&1 &
+fourth=$!; pids+=("$fourth")
+form=$(input_form 20) || fail "the start after a killed copy was refused"
+xdotool search --onlyvisible --name '^Tavrel$' >/dev/null 2>&1 && fail "the start after a killed copy said it was running"
+eval "$(geometry "$form")"
+click $((X + 456)) $((Y + menu + 324)) # Exit on the input form
+wait_exit "$fourth" 10 || fail "Exit on the input form did not end the program"
+
+echo "smoke: 5 passed, 0 failed"
