@@ -19,7 +19,8 @@ namespace {
 QIcon applicationIcon()
 {
     QIcon icon;
-    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+    // The sizes a title bar or task bar shows; the large ones come from the desktop's icon theme.
+    for (const int size : {16, 24, 32, 48, 64})
         icon.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/tavrel.png").arg(size), QSize(size, size));
     return icon;
 }

@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "captionframe.h"
 #include "clicklabel.h"
 #include "forms.h"
 #include "frmDisplay.h"
@@ -19,7 +20,6 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -115,16 +115,12 @@ frmMain::frmMain(QWidget *parent)
     addLabel(frame1, "Label4", QStringLiteral("Enter Your Name and Date of Birth and Get Your Tavrel Reading."),
              twipRect(240, 855, 7095, 435), verdana(8.25, true), rgb(0, 255, 255), Qt::AlignHCenter | Qt::AlignTop);
 
-    auto *details = new QGroupBox(QStringLiteral("Your Details"), frame1);
+    auto *details = new CaptionFrame(QStringLiteral("Your Details"), frame1);
     details->setObjectName(QStringLiteral("Frame3"));
     details->setGeometry(twipRect(1200, 1320, 5295, 1455));
-    details->setFont(verdana(9, true));
-    details->setFlat(false);
     setBackground(details, rgb(0, 0, 64));
     setTextColor(details, white);
-    details->setStyleSheet(QStringLiteral("QGroupBox#Frame3 { border: 1px solid rgb(160,160,200); margin-top: 7px; }"
-                                          "QGroupBox#Frame3::title { subcontrol-origin: margin; left: 8px; padding: 0 3px;"
-                                          " color: white; }"));
+    details->setFont(verdana(9, true));
 
     addLabel(details, "Label1", QStringLiteral("Name"), QRect(twipPoint(240, 330), QSize()), captionFont, white);
     m_name = new QLineEdit(details);

@@ -8,16 +8,29 @@
 
 namespace tavrel::ui {
 
+namespace {
+
+// Verdana where installed; otherwise the first installed font of the same wide, open design, so that the font
+// matcher never has to search for a family that is not there.
+QString verdanaFamily()
+{
+    static const QString family = [] {
+        const QStringList installed = QFontDatabase::families();
+        for (const QString &candidate : {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
+                                         QStringLiteral("Bitstream Vera Sans"), QStringLiteral("Tahoma")}) {
+            if (installed.contains(candidate))
+                return candidate;
+        }
+        return QStringLiteral("Verdana");
+    }();
+    return family;
+}
+
+} // namespace
+
 QFont verdana(double points, bool bold, bool underline)
 {
-    static const bool substituted = [] {
-        // DejaVu Sans shares Verdana's wide, open proportions; use it where Verdana is missing.
-        QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans"), QStringLiteral("Tahoma"),
-                                                                QStringLiteral("Bitstream Vera Sans")});
-        return true;
-    }();
-    (void)substituted;
-    QFont font(QStringLiteral("Verdana"));
+    QFont font(verdanaFamily());
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     font.setBold(bold);
     font.setUnderline(underline);

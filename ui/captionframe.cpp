@@ -1,0 +1,42 @@
+#include "captionframe.h"
+
+#include <QPainter>
+
+namespace tavrel::ui {
+
+CaptionFrame::CaptionFrame(const QString &caption, QWidget *parent)
+    : QWidget(parent)
+    , m_caption(caption)
+{
+    setAccessibleName(caption);
+}
+
+void CaptionFrame::setBorderColor(const QColor &color)
+{
+    m_border = color;
+    update();
+}
+
+void CaptionFrame::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    const int captionLeft = 8;
+    const int captionWidth = metrics.horizontalAdvance(m_caption) + 6;
+    const int borderTop = metrics.height() / 2;
+
+    painter.setPen(QPen(m_border, 1));
+    const QRectF box = QRectF(rect()).adjusted(0.5, borderTop + 0.5, -0.5, -0.5);
+    // The border, open where the caption sits.
+    painter.drawLine(box.topLeft(), QPointF(captionLeft, box.top()));
+    painter.drawLine(QPointF(captionLeft + captionWidth, box.top()), box.topRight());
+    painter.drawLine(box.topRight(), box.bottomRight());
+    painter.drawLine(box.bottomRight(), box.bottomLeft());
+    painter.drawLine(box.bottomLeft(), box.topLeft());
+
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(QRect(captionLeft + 3, 0, captionWidth, metrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
+                     m_caption);
+}
+
+} // namespace tavrel::ui
