@@ -6,3 +6,7 @@ if(UNIX AND NOT APPLE)
     add_test(NAME smoke_real_x COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/smoke.sh $<TARGET_FILE:tavrel>)
     set_tests_properties(smoke_real_x PROPERTIES TIMEOUT 180)
 endif()
+
+# Robustness: many rounds of reading and Back, and whatever the settings store may hold.
+tavrel_add_test(tst_rounds SOURCES tst_rounds.cpp apptesthelpers.h LIBRARIES tavrel_app)
+tavrel_add_test(tst_settings_fuzz SOURCES tst_settings_fuzz.cpp apptesthelpers.h LIBRARIES tavrel_shell)

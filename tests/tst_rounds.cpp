@@ -1,0 +1,96 @@
+// Many rounds of reading, Back and a new reading leave no window, widget or memory behind.
+#include "apptesthelpers.h"
+
+#include "frmMain.h"
+#include "frmMdi.h"
+#include "scramble.h"
+#include "settingsstore.h"
+#include "startup.h"
+#include "windows.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace tavrel;
+
+namespace {
+
+// Resident memory of this process in kB.
+long residentKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
+} // namespace
+
+class TestRounds : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readingBackReading();
+};
+
+void TestRounds::readingBackReading()
+{
+    AppHarness h;
+    shell::setToday([] { return QDate(2026, 12, 7); });
+    StartApplication();
+    QWidget *form = ui::mainForm().loaded();
+    QVERIFY(form);
+    QTest::keyClicks(form->findChild<QLineEdit *>(QStringLiteral("txtName")), QStringLiteral("anna"));
+    auto *day = form->findChild<QComboBox *>(QStringLiteral("cboDate"));
+    auto *month = form->findChild<QComboBox *>(QStringLiteral("cboMonth"));
+    auto *proceed = form->findChild<QPushButton *>(QStringLiteral("cmdProceed"));
+
+    const auto round = [&](int i) {
+        day->setCurrentIndex(i % 28);
+        month->setCurrentIndex(i % 12);
+        QTest::mouseClick(proceed, Qt::LeftButton);
+        ui::frmMdi *frame = ui::mdiForm().loaded();
+        QVERIFY(frame);
+        QTest::mouseClick(frame->findChild<QPushButton *>(QStringLiteral("cmdBack")), Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    };
+
+    const qsizetype widgetsAtRest = QApplication::allWidgets().size();
+    const qsizetype windowsAtRest = QApplication::topLevelWidgets().size();
+    constexpr int Rounds = 500;
+    constexpr int WarmUp = 50;
+    long memoryAfterWarmUp = 0;
+    long highest = 0;
+    for (int i = 0; i < Rounds; ++i) {
+        round(i);
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(QApplication::allWidgets().size(), widgetsAtRest);
+        QCOMPARE(QApplication::topLevelWidgets().size(), windowsAtRest);
+        if (i == WarmUp)
+            memoryAfterWarmUp = residentKilobytes();
+        if (i > WarmUp)
+            highest = std::max(highest, residentKilobytes());
+    }
+    QCOMPARE(shell::LoadedForms::all().size(), 1); // the input form alone
+    qInfo("resident memory after %d rounds: %ld kB; highest afterwards over %d rounds: %ld kB", WarmUp,
+          memoryAfterWarmUp, Rounds - WarmUp, highest);
+    // A leak of even one kilobyte a round would add up to over 400 kB.
+    QVERIFY2(highest - memoryAfterWarmUp < 400, qPrintable(QString::number(highest - memoryAfterWarmUp)));
+
+    shell::UnloadAllAndEnd();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QTEST_MAIN(TestRounds)
+#include "tst_rounds.moc"
