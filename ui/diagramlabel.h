@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QLabel>
+#include <QStringList>
+
+class QFontMetricsF;
+
+namespace tavrel::ui {
+
+// The caption of a sphere: centred lines, broken at blanks the way the captions were laid out, so that a
+// run of blanks that does not fit ends a line of its own. "   1   Keter" reads "1" over "Keter", and
+// "         Daat" leaves its first line empty and puts "Daat" on the second.
+class DiagramSphereLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    DiagramSphereLabel(const QString &caption, QWidget *parent);
+
+    // The lines of a caption laid out in the given width: a line keeps adding words, with the blanks before
+    // them, while they fit; the blanks at a break are dropped. A word wider than the line stands alone.
+    static QStringList wrapCaption(const QString &caption, const QFontMetricsF &metrics, qreal width);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+} // namespace tavrel::ui

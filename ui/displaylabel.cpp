@@ -1,0 +1,46 @@
+#include "displaylabel.h"
+
+#include "style.h"
+#include "twips.h"
+
+namespace tavrel::ui {
+
+DisplayLabel::DisplayLabel(const LabelDesign &design, QWidget *parent)
+    : QLabel(parent)
+    , m_design(twipRect(design.twips.x(), design.twips.y(), design.twips.width(), design.twips.height()))
+    , m_sizedToText(design.sizedToText)
+{
+    setObjectName(QString::fromLatin1(design.name));
+    setTextFormat(Qt::PlainText);
+    setFont(verdana(design.points, true, design.underline));
+    setTextColor(this, design.color);
+    setWordWrap(design.wordWrap);
+    const Qt::Alignment horizontal = design.alignment & Qt::AlignHorizontal_Mask;
+    setAlignment((horizontal ? horizontal : Qt::AlignLeft) | Qt::AlignTop);
+    setCaption(design.text);
+}
+
+void DisplayLabel::setCaption(const QString &text)
+{
+    setText(text);
+    fit();
+}
+
+void DisplayLabel::fit()
+{
+    if (!m_sizedToText) {
+        setGeometry(m_design);
+        return;
+    }
+    const QSize textSize = sizeHint();
+    const int width = qMax(m_design.width(), textSize.width());
+    const int height = qMax(m_design.height(), textSize.height());
+    int left = m_design.left();
+    if (alignment() & Qt::AlignRight)
+        left = m_design.left() + m_design.width() - width;
+    else if (alignment() & Qt::AlignHCenter)
+        left = m_design.left() + (m_design.width() - width) / 2;
+    setGeometry(left, m_design.top(), width, height);
+}
+
+} // namespace tavrel::ui

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <QRect>
+
+namespace tavrel::ui {
+
+// How a label of the result window is laid out and drawn. Positions are in twips; a zero width or height
+// means "as wide (high) as the text".
+struct LabelDesign {
+    const char *name = "";
+    QString text;
+    QRect twips;
+    double points = 8.25;
+    bool underline = false;
+    QColor color;
+    Qt::Alignment alignment = Qt::AlignLeft;
+    bool sizedToText = true; // grows to fit its text, never shrinks below its design box
+    bool wordWrap = false;
+};
+
+// A bold, transparent label of the result window. A label sized to its text grows around the edge its
+// alignment keeps fixed: the left edge of a left-aligned label, the right edge of a right-aligned one, the
+// centre of a centred one. A fixed label keeps its box and cuts off what does not fit.
+class DisplayLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    DisplayLabel(const LabelDesign &design, QWidget *parent);
+
+    // Sets the caption and fits the label to it.
+    void setCaption(const QString &text);
+
+    // The box the label was designed with, in pixels.
+    QRect designGeometry() const { return m_design; }
+
+private:
+    void fit();
+
+    QRect m_design;
+    bool m_sizedToText;
+};
+
+} // namespace tavrel::ui

@@ -1,0 +1,537 @@
+#include "frmDisplay.h"
+
+#include "displaylabel.h"
+#include "displaywidgets.h"
+#include "style.h"
+#include "treediagram.h"
+#include "twips.h"
+
+#include "chakras.h"
+#include "descriptions.h"
+#include "reading.h"
+
+#include <QClipboard>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextEdit>
+
+namespace tavrel::ui {
+
+namespace {
+
+const QColor WindowColor = rgb(0, 0, 64);
+const QColor CaptionColor = rgb(128, 128, 255);
+const QColor ValueColor = rgb(255, 128, 0);
+const QColor BoxTextColor = rgb(64, 0, 0);
+const QColor FrameCaptionColor = rgb(255, 255, 0);
+const QColor ChakraNameColor = rgb(255, 255, 0);
+const QColor SphereHeadColor = rgb(0, 255, 255);
+const QColor ParagraphColor = rgb(255, 255, 128);
+const QColor PathNameColor = rgb(0, 255, 0);
+const QColor HoverColor = rgb(255, 0, 255);
+const QColor RecordHeadingColor = rgb(0, 128, 0);
+const QColor RecordValueColor = rgb(0, 0, 0);
+
+constexpr int CaptionHeight = 195;
+
+QRect pixels(const QRect &twips)
+{
+    return twipRect(twips.x(), twips.y(), twips.width(), twips.height());
+}
+constexpr int TabStripHeight = 600;
+
+// The names shown on hover, by diagram index; Da'at is written without its apostrophe.
+const std::array<QString, TreeDiagram::SphereCount> HoverNames{
+    QStringLiteral("Keter"),   QStringLiteral("Chokmah"),   QStringLiteral("Binah"),   QStringLiteral("Chesed"),
+    QStringLiteral("Gevurah"), QStringLiteral("Tiphereth"), QStringLiteral("Netzach"), QStringLiteral("Hod"),
+    QStringLiteral("Yesod"),   QStringLiteral("Malkhuth"),  QStringLiteral("Daat")};
+
+const QStringList ChakraPictures{
+    QStringLiteral(":/chakras/0 Crown Chakra.jpg"),  QStringLiteral(":/chakras/1 Third Eye Chakra.jpg"),
+    QStringLiteral(":/chakras/2 Throat Chakra.jpg"), QStringLiteral(":/chakras/3 Heart Chakra.jpg"),
+    QStringLiteral(":/chakras/4 Navel Chakra.jpg"),  QStringLiteral(":/chakras/5 Sacral Chakra.jpg"),
+    QStringLiteral(":/chakras/6 Root Chakra.jpg")};
+
+// A caption: 8.25 pt (or larger) bold underlined, sized to its text.
+LabelDesign caption(const char *name, const char *text, QRect twips, Qt::Alignment alignment = Qt::AlignLeft,
+                    double points = 8.25)
+{
+    LabelDesign design;
+    design.name = name;
+    design.text = QString::fromLatin1(text);
+    design.twips = twips;
+    design.points = points;
+    design.underline = true;
+    design.color = CaptionColor;
+    design.alignment = alignment;
+    return design;
+}
+
+// A value, sized to its text; `underline` and `points` for the headings of tabs 1 and 2.
+LabelDesign value(const char *name, QRect twips, Qt::Alignment alignment, double points = 8.25, bool underline = false)
+{
+    LabelDesign design;
+    design.name = name;
+    design.twips = twips;
+    design.points = points;
+    design.underline = underline;
+    design.color = ValueColor;
+    design.alignment = alignment;
+    return design;
+}
+
+// A paragraph label of tab 2: fixed, word-wrapped, centred, cut off at the bottom.
+LabelDesign paragraph(const char *name, QRect twips)
+{
+    LabelDesign design;
+    design.name = name;
+    design.twips = twips;
+    design.color = ParagraphColor;
+    design.alignment = Qt::AlignHCenter;
+    design.sizedToText = false;
+    design.wordWrap = true;
+    return design;
+}
+
+LabelDesign styled(const char *name, const char *text, QRect twips, double points, bool underline, QColor color,
+                   Qt::Alignment alignment)
+{
+    LabelDesign design;
+    design.name = name;
+    design.text = QString::fromLatin1(text);
+    design.twips = twips;
+    design.points = points;
+    design.underline = underline;
+    design.color = color;
+    design.alignment = alignment;
+    return design;
+}
+
+} // namespace
+
+struct frmDisplay::BandDesign {
+    struct Cell {
+        const char *caption;
+        const char *captionText;
+        QPoint captionAt;
+        const char *value;
+        QRect valueBox; // left, top, width; 195 high
+    };
+
+    const char *chakraCaption;
+    int top; // of the chakra caption
+    const char *chakraName;
+    QRect chakraNameBox;
+    const char *recordBox;
+    int index; // in the control array RTB
+    QRect recordBoxGeometry;
+    const char *picture;
+    QRect pictureBox;
+    const char *pictureList;
+    const char *sphereHead;
+    QRect sphereHeadBox;
+    const char *angelCaption;
+    Qt::Alignment angelCaptionAlignment;
+    QRect angelCaptionBox;
+    const char *sphereDesc;
+    QRect sphereDescBox;
+    const char *angelDesc;
+    QRect angelDescBox;
+    std::array<Cell, AttributeCount> cells; // by Attribute
+};
+
+frmDisplay::frmDisplay(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("frmDisplay"));
+    setWindowTitle(QStringLiteral("Tavrel v1.05"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/hicolor/32x32/apps/tavrel.png")));
+    setFixedSize(twipSize(13995, 8415));
+    setBackground(this, WindowColor);
+    setFont(verdana(8.25));
+
+    buildDiagram();
+    buildTabs();
+}
+
+void frmDisplay::buildDiagram()
+{
+    m_frame = new QGroupBox(QStringLiteral("Kabbalah Tree Of Life"), this);
+    m_frame->setObjectName(QStringLiteral("Frame1"));
+    m_frame->setGeometry(twipRect(0, -30, 5415, 8415));
+    m_frame->setFont(verdana(8.25, true));
+    setBackground(m_frame, WindowColor);
+    QPalette palette = m_frame->palette();
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
+        palette.setColor(role, FrameCaptionColor);
+    m_frame->setPalette(palette);
+
+    m_diagram = new TreeDiagram(m_frame);
+    m_diagram->setGeometry(twipRect(60, 480, 5295, 7455));
+    connect(m_diagram, &TreeDiagram::sphereMouseMove, this, &frmDisplay::ShowSphereExplanation);
+    connect(m_diagram, &TreeDiagram::canvasMouseMove, this, &frmDisplay::ClearSphereExplanation);
+}
+
+void frmDisplay::buildTabs()
+{
+    m_tabs = new DisplayTabs(px(TabStripHeight), this);
+    m_tabs->setObjectName(QStringLiteral("SSTab1"));
+    m_tabs->setGeometry(twipRect(5430, 0, 8535, 8415));
+    m_tabs->addPage(buildSephirothPage(), twipRect(30, TabStripHeight, 8475, 7770),
+                    QStringLiteral("Attributes Of Sephiroths  Associated With Your Sun Sign"));
+    m_tabs->addPage(buildPathPage(), twipRect(-2, TabStripHeight, 8475, 7770),
+                    QStringLiteral("Attributes Of The Path  Associated with Your Sun Sign"));
+    m_tabs->addPage(buildSignPage(), twipRect(-2, TabStripHeight, 8475, 7755),
+                    QStringLiteral("About Your Sun Sign And Sephiroths "));
+
+    // A press on the tab control empties the explanation; switching tabs with the keyboard does not.
+    m_tabs->installEventFilter(this);
+    m_tabs->tabBar()->installEventFilter(this);
+}
+
+QWidget *frmDisplay::buildSephirothPage()
+{
+    m_picSplit = new QWidget;
+    m_picSplit->setObjectName(QStringLiteral("picSplit"));
+    setBackground(m_picSplit, WindowColor);
+    m_picSplit->setMouseTracking(true);
+    m_picSplit->installEventFilter(this);
+
+    static const BandDesign one{
+        "Label38", 0, "lbSephirothSOneCardName", {3720, 0, 4290, 240}, "RTB_0", 0, {120, 255, 7215, 1095},
+        "PicOneSephirothsCard", {7500, 260, 630, 630}, "IMGSephirothsOneCard", "lblOneSphereHead",
+        {2400, 2880, 1200, 240}, "Label51", Qt::AlignRight, {5955, 2880, 2370, 240}, "txtOneSphereDesc",
+        {120, 3120, 5775, 735}, "txtOneAngelDesc", {6000, 3120, 2295, 735},
+        {{
+            {"Label1", "Sphere Sign", {6540, 1485}, "lblOneSphereSign", {6450, 1725, 1350, 0}},
+            {"Label2", "Position In Tree Of Life", {6000, 1965}, "lblOnePositionInTreeOfLife", {6000, 2205, 2250, 0}},
+            {"Label4", "Planetary Ruler", {375, 2452}, "lblOnePlanetaryRuler", {285, 2700, 1695, 0}},
+            {"Label5", "Archangel", {630, 1484}, "lblOneArchangel", {510, 1726, 1230, 0}},
+            {"Label6", "Lucky Day", {3360, 1484}, "lblOneLuckyDay", {3360, 1726, 1185, 0}},
+            {"Label7", "Color ", {6840, 2445}, "lblOneColor", {6720, 2700, 750, 0}},
+            {"Label8", "Wood", {855, 1968}, "lblOneWood", {735, 2210, 780, 0}},
+            {"Label3", "Keyword", {3480, 2452}, "lblOneKeyword", {2160, 2700, 3960, 0}},
+            {"Label9", "Metal", {3600, 1968}, "lblOneMetal", {3480, 2210, 765, 0}},
+        }}};
+    static const BandDesign two{
+        "Label39", 3960, "lbSephirothSTwoCardName", {3720, 3960, 2025, 240}, "RTB_1", 1, {120, 4200, 7215, 1095},
+        "PicTwoSephirothsCard", {7500, 4200, 630, 630}, "IMGSephirothsTwoCard", "lblTwoSphereHead",
+        {2407, 6720, 1200, 240}, "Label50", Qt::AlignLeft, {5955, 6720, 2370, 240}, "txtTwoSphereDesc",
+        {120, 6960, 5775, 735}, "txtTwoAngelDesc", {6000, 6960, 2295, 735},
+        {{
+            {"Label23", "Sphere Sign", {6540, 5404}, "lblTwoSphereSign", {6450, 5626, 1350, 0}},
+            {"Label24", "Position In Tree Of Life", {6000, 5848}, "lblTwoPositionInTreeOfLife", {6000, 6070, 2250, 0}},
+            {"Label26", "Planetary Ruler", {315, 6292}, "lblTwoPlanetaryRuler", {225, 6520, 1695, 0}},
+            {"Label27", "Archangel", {570, 5404}, "lblTwoArchangel", {450, 5626, 1230, 0}},
+            {"Label28", "Lucky Day", {3510, 5404}, "lblTwoLuckyDay", {3420, 5626, 1185, 0}},
+            {"Label29", "Color ", {6960, 6292}, "lblTwoColor", {6840, 6520, 750, 0}},
+            {"Label30", "Wood", {795, 5848}, "lblTwoWood", {675, 6070, 780, 0}},
+            {"Label25", "Keyword", {3585, 6292}, "lblTwoKeyword", {2160, 6520, 3960, 0}},
+            {"Label31", "Metal", {3750, 5848}, "lblTwoMetal", {3630, 6070, 765, 0}},
+        }}};
+
+    m_one = buildBand(m_picSplit, one);
+
+    // The white rule between the two bands; like every line, it takes no mouse input.
+    auto *rule = new QWidget(m_picSplit);
+    rule->setObjectName(QStringLiteral("Line13"));
+    rule->setGeometry(QRect(twipPoint(0, 3885), QSize(px(8400), 1)));
+    setBackground(rule, rgb(255, 255, 255));
+    rule->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    m_two = buildBand(m_picSplit, two);
+    return m_picSplit;
+}
+
+frmDisplay::Band frmDisplay::buildBand(QWidget *page, const BandDesign &design)
+{
+    Band band;
+    new DisplayLabel(caption(design.chakraCaption, "Chakra Associated With Sephiroths",
+                             {120, design.top, 3435, CaptionHeight}, Qt::AlignHCenter),
+                     page);
+    band.chakraName = new DisplayLabel(
+        styled(design.chakraName, "", design.chakraNameBox, 9.75, false, ChakraNameColor, Qt::AlignLeft), page);
+
+    band.chakraRecord = new QTextEdit(page);
+    band.chakraRecord->setObjectName(QString::fromLatin1(design.recordBox));
+    band.chakraRecord->setProperty("index", design.index);
+    band.chakraRecord->setGeometry(pixels(design.recordBoxGeometry));
+    band.chakraRecord->setReadOnly(true);
+    band.chakraRecord->setFont(verdana(8.25));
+    band.chakraRecord->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    band.chakraRecord->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QPalette recordPalette = band.chakraRecord->palette();
+    recordPalette.setColor(QPalette::Base, rgb(255, 255, 255));
+    recordPalette.setColor(QPalette::Text, RecordValueColor);
+    band.chakraRecord->setPalette(recordPalette);
+    guardClipboard(band.chakraRecord);
+
+    band.pictures = new DisplayImageList(ChakraPictures, this);
+    band.pictures->setObjectName(QString::fromLatin1(design.pictureList));
+    band.picture = new DisplayPicture(page);
+    band.picture->setObjectName(QString::fromLatin1(design.picture));
+    band.picture->setGeometry(pixels(design.pictureBox));
+    // The system colour of window backgrounds.
+    setBackground(band.picture, band.picture->palette().color(QPalette::Base));
+
+    for (std::size_t i = 0; i < design.cells.size(); ++i) {
+        const BandDesign::Cell &cell = design.cells[i];
+        const QRect captionBox(cell.captionAt, QSize(0, CaptionHeight));
+        const QRect valueBox(cell.valueBox.topLeft(), QSize(cell.valueBox.width(), CaptionHeight));
+        new DisplayLabel(caption(cell.caption, cell.captionText, captionBox), page);
+        band.values[i] = new DisplayLabel(value(cell.value, valueBox, Qt::AlignHCenter), page);
+    }
+
+    band.sphereHead = new DisplayLabel(
+        styled(design.sphereHead, "", design.sphereHeadBox, 9.75, true, SphereHeadColor, Qt::AlignHCenter), page);
+    new DisplayLabel(caption(design.angelCaption, "About Your Archangel", design.angelCaptionBox,
+                             design.angelCaptionAlignment, 9.75),
+                     page);
+    band.sphereDesc = addTextBox(page, design.sphereDesc, design.sphereDescBox);
+    band.angelDesc = addTextBox(page, design.angelDesc, design.angelDescBox);
+    guardClipboard(band.sphereDesc);
+    guardClipboard(band.angelDesc);
+    return band;
+}
+
+QWidget *frmDisplay::buildPathPage()
+{
+    m_picSplitTwo = new QWidget;
+    m_picSplitTwo->setObjectName(QStringLiteral("picSplitTwo"));
+    setBackground(m_picSplitTwo, WindowColor);
+    m_picSplitTwo->setMouseTracking(true);
+    m_picSplitTwo->installEventFilter(this);
+
+    QWidget *page = m_picSplitTwo;
+    m_pathName = new DisplayLabel(value("lblPathName", {120, 240, 1380, 240}, Qt::AlignLeft, 9.75, true), page);
+    m_pathDesc = addTextBox(page, "txtPathDecs", {120, 480, 8175, 1815});
+
+    struct Row {
+        const char *caption;
+        const char *text;
+        const char *value;
+        int top;
+        int width;
+        DisplayLabel **label;
+    };
+    const std::array<Row, 6> rows{{
+        {"Label41", "Hebrew Letter", "lblHebrewLetter", 2640, 4680, &m_hebrewLetter},
+        {"Label42", "Location", "lblLocation", 3000, 1065, &m_location},
+        {"Label46", "Corresponding Planet", "lblCorrespondingPlanet", 3360, 2280, &m_planet},
+        {"Label45", "Yetsiratic Attribution", "lblYetsiraticAttribution", 3720, 2220, &m_yetsiraticAttribution},
+        {"Label47", "Color", "lblColor", 4080, 750, &m_pathColour},
+        {"Label44", "Element", "lblElement", 4440, 1035, &m_element},
+    }};
+    for (const Row &row : rows) {
+        new DisplayLabel(caption(row.caption, row.text, {120, row.top, 0, CaptionHeight}), page);
+        *row.label = new DisplayLabel(value(row.value, {2640, row.top, row.width, CaptionHeight}, Qt::AlignLeft), page);
+    }
+    return m_picSplitTwo;
+}
+
+QWidget *frmDisplay::buildSignPage()
+{
+    m_picSplitThree = new QWidget;
+    m_picSplitThree->setObjectName(QStringLiteral("picSplitThree"));
+    setBackground(m_picSplitThree, WindowColor);
+
+    QWidget *page = m_picSplitThree;
+    m_sunSignName =
+        new DisplayLabel(value("lblSunSignName", {3360, 120, 1755, 240}, Qt::AlignHCenter, 9.75, true), page);
+    m_sunSignDesc = new DisplayLabel(paragraph("lblSunSignDesc", {120, 480, 8175, 2775}), page);
+    new DisplayLabel(styled("Label34", "Path Associated With Your Sun Sign", {2400, 3000, 3870, 240}, 9.75, true,
+                            ValueColor, Qt::AlignHCenter),
+                     page);
+    m_liesPathName = new DisplayLabel(
+        styled("lblLiesPathName", "", {3600, 3240, 1695, 240}, 9.75, true, PathNameColor, Qt::AlignHCenter), page);
+    m_sphereName = new DisplayLabel(
+        styled("lblSphereName", "", {3960, 3600, 915, 210}, 9, true, HoverColor, Qt::AlignHCenter), page);
+    m_sphereDesc = new DisplayLabel(paragraph("lblSphereDesc", {120, 3960, 8175, 2655}), page);
+    new DisplayLabel(styled("Label33", "Move Your Mouse Over The Sephiroths To Know More About Sephiroths",
+                            {480, 6840, 7695, 240}, 9.75, false, HoverColor, Qt::AlignHCenter),
+                     page);
+
+    for (QWidget *clearing : {static_cast<QWidget *>(m_sunSignDesc), static_cast<QWidget *>(m_sphereDesc)}) {
+        clearing->setMouseTracking(true);
+        clearing->installEventFilter(this);
+    }
+    return m_picSplitThree;
+}
+
+QPlainTextEdit *frmDisplay::addTextBox(QWidget *page, const char *name, const QRect &twips)
+{
+    auto *box = new QPlainTextEdit(page);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(pixels(twips));
+    box->setReadOnly(true);
+    box->setFont(verdana(8.25, true));
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, rgb(255, 255, 255));
+    palette.setColor(QPalette::Text, BoxTextColor);
+    box->setPalette(palette);
+    return box;
+}
+
+// The description boxes empty the clipboard whenever their text changes and whenever the mouse moves,
+// is pressed, released or clicked over them, so that their text does not stay copied.
+void frmDisplay::guardClipboard(QAbstractScrollArea *box)
+{
+    if (auto *plain = qobject_cast<QPlainTextEdit *>(box))
+        connect(plain, &QPlainTextEdit::textChanged, this, &frmDisplay::emptyClipboard);
+    else if (auto *rich = qobject_cast<QTextEdit *>(box))
+        connect(rich, &QTextEdit::textChanged, this, &frmDisplay::emptyClipboard);
+    QWidget *viewport = box->viewport();
+    viewport->setMouseTracking(true);
+    viewport->installEventFilter(this);
+    m_guardedViewports.insert(viewport);
+}
+
+void frmDisplay::emptyClipboard()
+{
+    // A clipboard that cannot be emptied is left as it is.
+    if (QClipboard *clipboard = QGuiApplication::clipboard())
+        clipboard->clear();
+}
+
+void frmDisplay::Form_Load()
+{
+    m_tabs->setCurrentIndex(0);
+}
+
+void frmDisplay::ShowReading(const Reading &reading)
+{
+    const QColor highlight = rgb(reading.highlightColor.red, reading.highlightColor.green, reading.highlightColor.blue);
+
+    m_diagram->setCardVisible(reading.cardLabel(), true);
+    m_diagram->setSphereColor(reading.highlightSphereOne, highlight);
+    m_diagram->setLineColor(reading.highlightLine, highlight);
+    writeSephirah(m_one, reading, true);
+    m_diagram->setSphereColor(reading.highlightSphereTwo, highlight);
+    writeSephirah(m_two, reading, false);
+
+    const TreePathInfo &path = *reading.path;
+    m_pathName->setCaption(path.pathName);
+    m_pathDesc->setPlainText(reading.pathParagraph);
+    m_hebrewLetter->setCaption(path.hebrewLetter);
+    m_location->setCaption(path.location);
+    m_planet->setCaption(path.planet);
+    m_yetsiraticAttribution->setCaption(path.yetsiraticAttribution);
+    m_pathColour->setCaption(path.colour);
+    m_element->setCaption(path.element);
+
+    m_sunSignDesc->setCaption(reading.signParagraph);
+    m_sunSignName->setCaption(reading.signName());
+    m_liesPathName->setCaption(path.pathName);
+
+    m_one.picture->setPicture(m_one.pictures->picture(reading.chakraOne->picture));
+    m_two.picture->setPicture(m_two.pictures->picture(reading.chakraTwo->picture));
+    m_one.chakraName->setCaption(reading.chakraOne->label);
+    m_two.chakraName->setCaption(reading.chakraTwo->label);
+
+    ShowChakras(static_cast<int>(reading.chakraOne->chakra), static_cast<int>(reading.chakraTwo->chakra));
+}
+
+void frmDisplay::writeSephirah(Band &band, const Reading &reading, bool one)
+{
+    const SephirahInfo &sephirah = one ? *reading.one : *reading.two;
+    band.sphereHead->setCaption(sephirah.name);
+    band.sphereDesc->setPlainText(one ? reading.sphereOneParagraph : reading.sphereTwoParagraph);
+    band.angelDesc->setPlainText(one ? reading.angelOneParagraph : reading.angelTwoParagraph);
+    band.values[SphereSign]->setCaption(sephirah.name);
+    band.values[Position]->setCaption(sephirah.position);
+    band.values[PlanetaryRuler]->setCaption(sephirah.planetaryRuler);
+    band.values[Archangel]->setCaption(sephirah.archangelLabel);
+    band.values[LuckyDay]->setCaption(sephirah.luckyDay);
+    band.values[Colour]->setCaption(sephirah.colour);
+    band.values[Wood]->setCaption(sephirah.wood);
+    band.values[Keyword]->setCaption(sephirah.keyword);
+    band.values[Metal]->setCaption(sephirah.metal);
+}
+
+void frmDisplay::ShowChakras(int one, int two)
+{
+    m_one.chakraRecord->clear();
+    m_two.chakraRecord->clear();
+    for (int i = 0; i < ChakraCount; ++i) {
+        if (i == one)
+            writeChakraRecord(m_one.chakraRecord, i);
+        if (i == two)
+            writeChakraRecord(m_two.chakraRecord, i);
+    }
+    // Each record is read from its first line.
+    m_one.chakraRecord->moveCursor(QTextCursor::Start);
+    m_two.chakraRecord->moveCursor(QTextCursor::Start);
+}
+
+// Appends a record at the end of the box: each heading emphasised and green on a line of its own, each value
+// plain and black followed by an empty line, except the last value, which ends the text.
+void frmDisplay::writeChakraRecord(QTextEdit *box, int chakra)
+{
+    QTextCharFormat heading;
+    heading.setFontWeight(QFont::Bold);
+    heading.setForeground(RecordHeadingColor);
+    QTextCharFormat plain;
+    plain.setFontWeight(QFont::Normal);
+    plain.setForeground(RecordValueColor);
+
+    QTextCursor cursor(box->document());
+    cursor.movePosition(QTextCursor::End);
+    const ChakraRecord record = chakraRecord(chakra);
+    for (qsizetype i = 0; i < record.size(); ++i) {
+        cursor.insertText(record[i].heading, heading);
+        cursor.insertBlock(QTextBlockFormat(), plain);
+        cursor.insertText(record[i].value, plain);
+        if (i + 1 < record.size()) {
+            cursor.insertBlock(QTextBlockFormat(), plain);
+            cursor.insertBlock(QTextBlockFormat(), plain);
+        }
+    }
+}
+
+void frmDisplay::ShowSphereExplanation(int index)
+{
+    if (index < 0 || index >= TreeDiagram::SphereCount)
+        return;
+    m_sphereDesc->setCaption(DescriptionCatalogue::instance().SphereText(sephirahAtDiagramIndex(index)));
+    m_sphereName->setCaption(HoverNames[static_cast<std::size_t>(index)]);
+}
+
+void frmDisplay::ClearSphereExplanation()
+{
+    m_sphereName->setCaption(QString());
+    m_sphereDesc->setCaption(QString());
+}
+
+bool frmDisplay::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    const bool mouse = type == QEvent::MouseMove || type == QEvent::MouseButtonPress
+        || type == QEvent::MouseButtonRelease || type == QEvent::MouseButtonDblClick;
+    if (!mouse)
+        return QWidget::eventFilter(watched, event);
+
+    if (m_guardedViewports.contains(watched)) {
+        emptyClipboard();
+    } else if (type == QEvent::MouseMove) {
+        if (watched == m_sphereDesc || watched == m_sunSignDesc) {
+            ClearSphereExplanation();
+        } else if (watched == m_picSplit || watched == m_picSplitTwo) {
+            // Only the page itself clears; moves passed on by the controls on it do not.
+            const auto *page = static_cast<const QWidget *>(watched);
+            if (!page->childAt(static_cast<QMouseEvent *>(event)->position().toPoint()))
+                ClearSphereExplanation();
+        }
+    } else if (type == QEvent::MouseButtonPress && (watched == m_tabs || watched == m_tabs->tabBar())) {
+        ClearSphereExplanation();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace tavrel::ui

@@ -1,0 +1,124 @@
+#pragma once
+
+#include <QSet>
+#include <QWidget>
+
+#include <array>
+
+class QAbstractScrollArea;
+class QGroupBox;
+class QPlainTextEdit;
+class QTextEdit;
+
+namespace tavrel {
+struct Reading;
+}
+
+namespace tavrel::ui {
+
+class DisplayImageList;
+class DisplayLabel;
+class DisplayPicture;
+class DisplayTabs;
+class TreeDiagram;
+
+// The result window: the Tree-of-Life diagram on the left, and on the right a tab control with the two
+// Sephiroth of the sign, the path of the sign, and the sun sign with the explanation of the sphere under
+// the mouse. Every control carries its name as objectName; the elements of a control array are named
+// Name_i and carry their index in the property "index".
+class frmDisplay : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit frmDisplay(QWidget *parent = nullptr);
+
+    // Selects the first tab; nothing else.
+    void Form_Load();
+
+    // Writes a reading into the window: the card label, the highlights, every caption and text, the chakra
+    // pictures and names, then the chakra records.
+    void ShowReading(const tavrel::Reading &reading);
+    // Writes the record of chakra `one` into RTB_0 and that of chakra `two` into RTB_1; a number outside
+    // 0 ... 6 leaves its box empty.
+    void ShowChakras(int one, int two);
+
+    // The name and paragraph of sphere `index` (0 ... 10, the diagram's order) on the third tab.
+    void ShowSphereExplanation(int index);
+    void ClearSphereExplanation();
+
+    TreeDiagram *diagram() const { return m_diagram; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // The attributes of one value grid, in the order of a reading.
+    enum Attribute {
+        SphereSign,
+        Position,
+        PlanetaryRuler,
+        Archangel,
+        LuckyDay,
+        Colour,
+        Wood,
+        Keyword,
+        Metal,
+        AttributeCount
+    };
+
+    // The controls of one band of the first tab: Sephirah One above, Sephirah Two below.
+    struct Band {
+        DisplayLabel *sphereHead = nullptr;
+        QPlainTextEdit *sphereDesc = nullptr;
+        QPlainTextEdit *angelDesc = nullptr;
+        std::array<DisplayLabel *, AttributeCount> values{};
+        DisplayLabel *chakraName = nullptr;
+        QTextEdit *chakraRecord = nullptr;
+        DisplayPicture *picture = nullptr;
+        DisplayImageList *pictures = nullptr;
+    };
+    struct BandDesign;
+
+    void buildDiagram();
+    void buildTabs();
+    QWidget *buildSephirothPage();
+    QWidget *buildPathPage();
+    QWidget *buildSignPage();
+    Band buildBand(QWidget *page, const BandDesign &design);
+    QPlainTextEdit *addTextBox(QWidget *page, const char *name, const QRect &twips);
+    void guardClipboard(QAbstractScrollArea *box);
+
+    void writeSephirah(Band &band, const tavrel::Reading &reading, bool one);
+    static void writeChakraRecord(QTextEdit *box, int chakra);
+    static void emptyClipboard();
+
+    QGroupBox *m_frame = nullptr;
+    TreeDiagram *m_diagram = nullptr;
+    DisplayTabs *m_tabs = nullptr;
+    QWidget *m_picSplit = nullptr;
+    QWidget *m_picSplitTwo = nullptr;
+    QWidget *m_picSplitThree = nullptr;
+
+    Band m_one;
+    Band m_two;
+
+    DisplayLabel *m_pathName = nullptr;
+    QPlainTextEdit *m_pathDesc = nullptr;
+    DisplayLabel *m_hebrewLetter = nullptr;
+    DisplayLabel *m_location = nullptr;
+    DisplayLabel *m_planet = nullptr;
+    DisplayLabel *m_yetsiraticAttribution = nullptr;
+    DisplayLabel *m_pathColour = nullptr;
+    DisplayLabel *m_element = nullptr;
+
+    DisplayLabel *m_sunSignName = nullptr;
+    DisplayLabel *m_sunSignDesc = nullptr;
+    DisplayLabel *m_liesPathName = nullptr;
+    DisplayLabel *m_sphereName = nullptr;
+    DisplayLabel *m_sphereDesc = nullptr;
+
+    QSet<const QObject *> m_guardedViewports;
+};
+
+} // namespace tavrel::ui
