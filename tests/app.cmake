@@ -10,3 +10,7 @@ endif()
 # Robustness: many rounds of reading and Back, and whatever the settings store may hold.
 tavrel_add_test(tst_rounds SOURCES tst_rounds.cpp apptesthelpers.h LIBRARIES tavrel_app)
 tavrel_add_test(tst_settings_fuzz SOURCES tst_settings_fuzz.cpp apptesthelpers.h LIBRARIES tavrel_shell)
+if(UNIX AND NOT APPLE)
+    add_test(NAME package_deb COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/package.sh ${CMAKE_BINARY_DIR})
+    set_tests_properties(package_deb PROPERTIES TIMEOUT 300)
+endif()

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a build tree, installs it into a temporary root, checks its desktop entry,
+# AppStream metadata and icons, and starts the installed program in a real X server until its input form appears.
+# Usage: tests/package.sh BUILD-DIR
+set -euo pipefail
+
+build="$1"
+work="$(mktemp -d)"
+. "$(dirname "${BASH_SOURCE[0]}")/xtest-common.sh"
+
+step "package"
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; fail "cpack"; }
+deb=$(ls "$work"/package/*.deb)
+dpkg-deb --field "$deb" Package Version Depends
+dpkg-deb --field "$deb" Depends | grep -q libqt6widgets6 || fail "the package does not depend on Qt Widgets"
+
+step "install into a temporary root"
+root="$work/root"
+dpkg-deb -x "$deb" "$root"
+for f in usr/bin/tavrel usr/share/applications/org.tavrel.Tavrel.desktop \
+         usr/share/metainfo/org.tavrel.Tavrel.metainfo.xml usr/share/icons/hicolor/scalable/apps/tavrel.svg \
+         usr/share/icons/hicolor/48x48/apps/tavrel.png usr/share/icons/hicolor/256x256/apps/tavrel.png; do
+    [ -e "$root/$f" ] || fail "$f is not installed"
+done
+desktop-file-validate "$root/usr/share/applications/org.tavrel.Tavrel.desktop"
+appstreamcli validate --no-net "$root/usr/share/metainfo/org.tavrel.Tavrel.metainfo.xml"
+
+step "start the installed program"
+"$root/usr/bin/tavrel" >"$work/app.log" 2>&1 &
+app=$!; pids+=("$app")
+wait_windows '^Tavrel v1.15$' 20 >/dev/null || fail "the installed program showed no input form"
+kill "$app"
+
+echo "package: 3 passed, 0 failed"
