@@ -14,7 +14,16 @@ work="$(mktemp -d)"
 . "$(dirname "${BASH_SOURCE[0]}")/xtest-common.sh"
 
 # Window that is an input form: 496 pixels wide.
-input_form() { for w in $(wait_windows '^Tavrel v1.15$' "$1"); do eval "$(geometry "$w")"; [ "$WIDTH" -lt 600 ] && { echo "$w"; return 0; }; done; return 1; }
+input_form() {
+    for _ in $(seq $(($1 * 10))); do
+        for w in $(xdotool search --onlyvisible --name '^Tavrel v1.15$' 2>/dev/null || true); do
+            eval "$(geometry "$w")"
+            [ "$WIDTH" -lt 600 ] && { echo "$w"; return 0; }
+        done
+        sleep 0.1
+    done
+    return 1
+}
 click() { xdotool mousemove "$1" "$2" sleep 0.1 click 1; }
 
 step "start"
@@ -63,15 +72,35 @@ wait_exit "$first" 10 || fail "Exit did not end the program"
 step "a killed copy leaves no lock behind"
 "$app" >"$work/third.log" 2>&1 &
 third=$!; pids+=("$third")
-input_form 20 >/dev/null || fail "the input form did not appear"
+input_form 20 >/dev/null || { cat "$work/third.log"; fail "the input form did not appear"; }
 kill -9 "$third"
 wait "$third" 2>/dev/null || true
 "$app" >"$work/fourth.log" 2>&1 &
 fourth=$!; pids+=("$fourth")
 form=$(input_form 20) || fail "the start after a killed copy was refused"
 xdotool search --onlyvisible --name '^Tavrel$' >/dev/null 2>&1 && fail "the start after a killed copy said it was running"
+step "keyboard only: the access keys of the reading, Back and Exit"
 eval "$(geometry "$form")"
-click $((X + 456)) $((Y + menu + 324)) # Exit on the input form
-wait_exit "$fourth" 10 || fail "Exit on the input form did not end the program"
+sleep 0.5
+click $((X + 300)) $((Y + menu + 160)) # the name box; keyboard focus follows the pointer without a window manager
+xdotool type --delay 30 "bo"
+xdotool key alt+g
+frame=""
+for _ in $(seq 100); do
+    for w in $(xdotool search --onlyvisible --name '^Tavrel v1.15$' 2>/dev/null || true); do
+        eval "$(geometry "$w")"; [ "$WIDTH" -gt 600 ] && frame="$w"
+    done
+    [ -n "$frame" ] && break
+    sleep 0.1
+done
+[ -n "$frame" ] || fail "Alt+G showed no reading"
+eval "$(geometry "$frame")"
+click $((X + 20)) $((Y + 60)) # the software-name strip, so that the frame has the keyboard
+xdotool key alt+b
+form=$(input_form 10) || fail "Alt+B did not bring the input form back"
+eval "$(geometry "$form")"
+click $((X + 300)) $((Y + menu + 160)) # the name box, which keeps its text
+xdotool key alt+e
+wait_exit "$fourth" 10 || fail "Alt+E on the input form did not end the program"
 
-echo "smoke: 5 passed, 0 failed"
+echo "smoke: 6 passed, 0 failed"

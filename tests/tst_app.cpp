@@ -50,6 +50,7 @@ private slots:
     void links_data();
     void links();
     void makeMoneyIsNeverOffered();
+    void keyboardOnly();
     void reminderAtStart_data();
     void reminderAtStart();
 
@@ -509,6 +510,47 @@ void TestApp::makeMoneyIsNeverOffered()
         QVERIFY(money);
         QVERIFY(!money->isVisible() || !money->isEnabled());
         window = read(QStringLiteral("anna"), 21, 7, 1980);
+    }
+}
+
+// Without a mouse: type, tab through the lists and choose with the arrow keys; every command has its access
+// key. (Pressing the access keys with real X input is part of the smoke test in a real X server.)
+void TestApp::keyboardOnly()
+{
+    ui::frmMain *form = start();
+    QTest::keyClicks(form->focusWidget(), QStringLiteral("anna"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cboDate"));
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down); // the 5th
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down); // March
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdProceed"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+
+    ui::frmMdi *frame = ui::mdiForm().loaded();
+    QVERIFY(frame);
+    QCOMPARE(child<QLabel>(ui::displayForm().loaded(), "lblSunSignName")->text(), QStringLiteral("Pisces"));
+
+    const QList<std::pair<QAbstractButton *, QKeySequence>> keys{
+        {child<QPushButton>(form, "cmdProceed"), QKeySequence(Qt::ALT | Qt::Key_G)},
+        {child<QPushButton>(form, "cmdExit"), QKeySequence(Qt::ALT | Qt::Key_E)},
+        {child<QPushButton>(frame, "cmdBack"), QKeySequence(Qt::ALT | Qt::Key_B)},
+        {child<QPushButton>(frame, "cmdMdiExit"), QKeySequence(Qt::ALT | Qt::Key_E)},
+    };
+    for (const auto &[button, key] : keys)
+        QCOMPARE(QKeySequence::mnemonic(button->text()), key);
+    const QStringList menus{"&File", "&Help"};
+    for (QWidget *window : {static_cast<QWidget *>(form), static_cast<QWidget *>(frame)}) {
+        QStringList titles;
+        for (QAction *action : window->findChild<QMenuBar *>()->actions()) {
+            if (action->isVisible())
+                titles << action->text();
+        }
+        QCOMPARE(titles, menus);
     }
 }
 

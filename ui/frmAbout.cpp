@@ -41,6 +41,7 @@ frmAbout::frmAbout(QWidget *parent)
     auto *icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("picIcon"));
     icon->setGeometry(twipRect(150, 150, 510, 510));
+    icon->setAccessibleName(QStringLiteral("Tavrel icon"));
     icon->setPixmap(QApplication::windowIcon().pixmap(icon->size()));
     if (icon->pixmap().isNull())
         icon->setPixmap(QIcon(QStringLiteral(":/icons/hicolor/32x32/apps/tavrel.png")).pixmap(icon->size()));
@@ -60,6 +61,7 @@ frmAbout::frmAbout(QWidget *parent)
     setTextColor(home, Qt::white);
     home->move(twipPoint(1245, 1800));
     home->adjustSize();
+    home->setAccessibleDescription(QStringLiteral("Link: opens our home page in your web browser"));
     connect(home, &ClickLabel::clicked, this, [] { shell::OpenHomePage(); });
 
     QLabel *offer = addLabel(this, "Label3",
@@ -76,6 +78,7 @@ frmAbout::frmAbout(QWidget *parent)
     setTextColor(coBrand, Qt::white);
     coBrand->move(twipPoint(3225, 2760));
     coBrand->adjustSize();
+    coBrand->setAccessibleDescription(QStringLiteral("Link: opens the offer in your web browser"));
     connect(coBrand, &ClickLabel::clicked, this, [] { shell::OpenBrandingPage(); });
 
     auto *line = new QFrame(this);

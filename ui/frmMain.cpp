@@ -106,6 +106,7 @@ frmMain::frmMain(QWidget *parent)
     banner->setFont(verdana(9, true, true));
     banner->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setTextColor(banner, white);
+    banner->setAccessibleDescription(QStringLiteral("Link: opens our forum in your web browser"));
     connect(banner, &ClickLabel::clicked, this, [] { shell::OpenHomePage(); });
 
     QWidget *frame1 = addPanel(client, "Frame1", twipRect(0, 600, 7455, 3735));
@@ -134,6 +135,8 @@ frmMain::frmMain(QWidget *parent)
         m_name->setPalette(palette);
     }
     m_name->installEventFilter(this);
+    m_name->setAccessibleName(QStringLiteral("Name"));
+    m_name->setAccessibleDescription(QStringLiteral("Letters and blanks only"));
 
     addLabel(details, "Label5", QStringLiteral("Date"), QRect(twipPoint(1785, 720), QSize()), captionFont, white);
     addLabel(details, "Label7", QStringLiteral("Month"), QRect(twipPoint(3000, 720), QSize()), captionFont, white);
@@ -142,6 +145,9 @@ frmMain::frmMain(QWidget *parent)
     m_day = addList(details, "cboDate", twipRect(1560, 960, 900, 315));
     m_month = addList(details, "cboMonth", twipRect(2580, 960, 1380, 315));
     m_year = addList(details, "cboYear", twipRect(4080, 960, 1020, 315));
+    m_day->setAccessibleName(QStringLiteral("Date Of Birth: day"));
+    m_month->setAccessibleName(QStringLiteral("Date Of Birth: month"));
+    m_year->setAccessibleName(QStringLiteral("Date Of Birth: year"));
 
     m_proceed = new QPushButton(QStringLiteral("&Get My Tavrel Reading"), frame1);
     m_proceed->setObjectName(QStringLiteral("cmdProceed"));
@@ -158,6 +164,7 @@ frmMain::frmMain(QWidget *parent)
     blurb->setWordWrap(true);
     blurb->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextColor(blurb, white);
+    blurb->setAccessibleDescription(QStringLiteral("Link: opens the offer in your web browser"));
     connect(blurb, &ClickLabel::clicked, this, [] { shell::OpenBrandingPage(); });
 
     m_exit = new QPushButton(QStringLiteral("&Exit"), frame5);
@@ -298,12 +305,7 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
-    if (shell::isEnding()) {
-        event->accept();
-        return;
-    }
-    event->ignore();
-    shell::UnloadAllAndEnd();
+    shell::endOnClose(event);
 }
 
 } // namespace tavrel::ui

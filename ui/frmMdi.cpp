@@ -62,6 +62,7 @@ frmMdi::frmMdi(QWidget *parent)
     m_banner->setFont(verdana(9.75, true, true));
     m_banner->setAlignment(Qt::AlignCenter);
     setTextColor(m_banner, Qt::white);
+    m_banner->setAccessibleDescription(QStringLiteral("Link: opens our forum in your web browser"));
     connect(m_banner, &ClickLabel::clicked, this, [] { shell::OpenHomePage(); });
 
     m_softwareName = new QLabel(QStringLiteral("Tavrel"), picture3);
@@ -78,6 +79,7 @@ frmMdi::frmMdi(QWidget *parent)
     blurb->setWordWrap(true);
     blurb->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextColor(blurb, Qt::white);
+    blurb->setAccessibleDescription(QStringLiteral("Link: opens the offer in your web browser"));
     connect(blurb, &ClickLabel::clicked, this, [] { shell::OpenBrandingPage(); });
 
     m_back = new QPushButton(QStringLiteral("&Back"), picture2);
@@ -149,12 +151,7 @@ void frmMdi::cmdMdiExit_Click()
 
 void frmMdi::closeEvent(QCloseEvent *event)
 {
-    if (shell::isEnding()) {
-        event->accept();
-        return;
-    }
-    event->ignore();
-    shell::UnloadAllAndEnd();
+    shell::endOnClose(event);
 }
 
 } // namespace tavrel::ui

@@ -1,5 +1,6 @@
 #include "forms.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 
 namespace tavrel::shell {
@@ -69,6 +70,16 @@ void UnloadAllAndEnd()
 bool isEnding()
 {
     return ending();
+}
+
+void endOnClose(QCloseEvent *event)
+{
+    if (isEnding()) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    UnloadAllAndEnd();
 }
 
 void setEndHandler(std::function<void()> handler)

@@ -5,6 +5,8 @@
 
 #include <functional>
 
+class QCloseEvent;
+
 namespace tavrel::shell {
 
 // The windows that are loaded now, in the order they were loaded. UnloadAllAndEnd walks this list.
@@ -77,6 +79,10 @@ private:
 // (for instance from close events raised by the unloading) do nothing.
 void UnloadAllAndEnd();
 bool isEnding();
+
+// What a close box of a main window does: the window does not close by itself, the application ends. Close
+// events raised while the application is ending are accepted.
+void endOnClose(QCloseEvent *event);
 
 // What ending the application means: by default, leave the event loop with exit code 0 at once.
 // Tests replace it to observe the end without leaving.
