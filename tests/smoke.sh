@@ -35,6 +35,7 @@ menu=$((HEIGHT - 353)) # the menu bar above the form's 7440 x 5295 twips
 [ -n "$shots" ] && import -window "$form" "$shots/input-form.png"
 
 step "a second copy is refused"
+settings_before=$(find "$XDG_CONFIG_HOME" -type f -exec md5sum {} + | sort; find "$XDG_CONFIG_HOME" | sort)
 "$app" >"$work/second.log" 2>&1 &
 second=$!; pids+=("$second")
 box=$(wait_windows '^Tavrel$' 20 | head -n 1) || fail "no 'already running' message"
@@ -42,6 +43,8 @@ xdotool mousemove --window "$box" 10 10 sleep 0.2 key Return
 wait_exit "$second" 10 || fail "the second copy did not end after OK"
 kill -0 "$first" 2>/dev/null || fail "the first copy ended"
 [ "$(xdotool search --onlyvisible --name '^Tavrel v1.15$' | wc -l)" -eq 1 ] || fail "the second copy showed a window"
+settings_after=$(find "$XDG_CONFIG_HOME" -type f -exec md5sum {} + | sort; find "$XDG_CONFIG_HOME" | sort)
+[ "$settings_before" = "$settings_after" ] || fail "the second copy touched the settings"
 
 step "a reading"
 eval "$(geometry "$form")"
