@@ -12,6 +12,7 @@ packages=(
     fonts-dejavu-core
     xvfb xauth xdotool x11-utils imagemagick
     desktop-file-utils appstream dpkg-dev file
+    dbus-daemon dbus-bin at-spi2-core
 )
 
 missing=()

@@ -1,16 +1,66 @@
 #include "diagramlabel.h"
 
+#include <QAccessibleWidget>
 #include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace tavrel::ui {
 
+namespace {
+
+// A sphere for assistive tools: a button whose name and description are the label's accessible name and
+// description, pressed like the label itself.
+class DiagramSphereAccessible : public QAccessibleWidget
+{
+public:
+    explicit DiagramSphereAccessible(DiagramSphereLabel *label)
+        : QAccessibleWidget(label, QAccessible::Button)
+    {
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString &actionName) override
+    {
+        if (actionName == pressAction())
+            static_cast<DiagramSphereLabel *>(widget())->press();
+        else
+            QAccessibleWidget::doAction(actionName);
+    }
+
+    QStringList keyBindingsForAction(const QString &actionName) const override
+    {
+        if (actionName == pressAction())
+            return {QStringLiteral("Space")};
+        return QAccessibleWidget::keyBindingsForAction(actionName);
+    }
+};
+
+QAccessibleInterface *sphereAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(DiagramSphereLabel::staticMetaObject.className()) && object->isWidgetType())
+        return new DiagramSphereAccessible(static_cast<DiagramSphereLabel *>(object));
+    return nullptr;
+}
+
+} // namespace
+
 DiagramSphereLabel::DiagramSphereLabel(const QString &caption, QWidget *parent)
     : QLabel(caption, parent)
 {
+    [[maybe_unused]] static const bool factoryInstalled = [] {
+        QAccessible::installFactory(&sphereAccessible);
+        return true;
+    }();
+
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setWordWrap(true);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 QStringList DiagramSphereLabel::wrapCaption(const QString &caption, const QFontMetricsF &metrics, qreal width)
@@ -43,6 +93,11 @@ QStringList DiagramSphereLabel::wrapCaption(const QString &caption, const QFontM
     return lines;
 }
 
+void DiagramSphereLabel::press()
+{
+    emit pressed();
+}
+
 void DiagramSphereLabel::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
@@ -55,6 +110,28 @@ void DiagramSphereLabel::paintEvent(QPaintEvent * /*event*/)
         painter.drawText(QPointF(left, top + metrics.ascent()), line);
         top += metrics.lineSpacing();
     }
+}
+
+void DiagramSphereLabel::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Select)) {
+        press();
+        event->accept();
+        return;
+    }
+    event->ignore();
+}
+
+void DiagramSphereLabel::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+}
+
+void DiagramSphereLabel::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
 }
 
 } // namespace tavrel::ui

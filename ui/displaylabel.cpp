@@ -24,6 +24,24 @@ void DisplayLabel::setCaption(const QString &text)
 {
     setText(text);
     fit();
+    updateAccessibleName();
+}
+
+void DisplayLabel::setAccessibleCaption(const QString &caption)
+{
+    m_accessibleCaption = caption;
+    updateAccessibleName();
+}
+
+void DisplayLabel::updateAccessibleName()
+{
+    if (m_accessibleCaption.isEmpty())
+        return;
+    const QString value = text().trimmed();
+    const QString name =
+        m_accessibleCaption + QStringLiteral(": ") + (value.isEmpty() ? QStringLiteral("none") : value);
+    if (name != accessibleName())
+        setAccessibleName(name);
 }
 
 void DisplayLabel::fit()

@@ -23,6 +23,9 @@ struct LabelDesign {
 // A bold, transparent label of the result window. A label sized to its text grows around the edge its
 // alignment keeps fixed: the left edge of a left-aligned label, the right edge of a right-aligned one, the
 // centre of a centred one. A fixed label keeps its box and cuts off what does not fit.
+//
+// A value label can carry the caption it belongs to: assistive tools then read it as "caption: value", and
+// as "caption: none" while the value is blank.
 class DisplayLabel : public QLabel
 {
     Q_OBJECT
@@ -33,14 +36,19 @@ public:
     // Sets the caption and fits the label to it.
     void setCaption(const QString &text);
 
+    // The caption read before the value; empty: the label is read as its text.
+    void setAccessibleCaption(const QString &caption);
+
     // The box the label was designed with, in pixels.
     QRect designGeometry() const { return m_design; }
 
 private:
     void fit();
+    void updateAccessibleName();
 
     QRect m_design;
     bool m_sizedToText;
+    QString m_accessibleCaption;
 };
 
 } // namespace tavrel::ui

@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -43,12 +44,6 @@ QRect pixels(const QRect &twips)
     return twipRect(twips.x(), twips.y(), twips.width(), twips.height());
 }
 constexpr int TabStripHeight = 600;
-
-// The names shown on hover, by diagram index; Da'at is written without its apostrophe.
-const std::array<QString, TreeDiagram::SphereCount> HoverNames{
-    QStringLiteral("Keter"),   QStringLiteral("Chokmah"),   QStringLiteral("Binah"),   QStringLiteral("Chesed"),
-    QStringLiteral("Gevurah"), QStringLiteral("Tiphereth"), QStringLiteral("Netzach"), QStringLiteral("Hod"),
-    QStringLiteral("Yesod"),   QStringLiteral("Malkhuth"),  QStringLiteral("Daat")};
 
 const QStringList ChakraPictures{
     QStringLiteral(":/chakras/0 Crown Chakra.jpg"),  QStringLiteral(":/chakras/1 Third Eye Chakra.jpg"),
@@ -95,6 +90,20 @@ LabelDesign paragraph(const char *name, QRect twips)
     design.sizedToText = false;
     design.wordWrap = true;
     return design;
+}
+
+// What assistive tools call the controls of a band that has no caption of its own.
+QString ordinal(int band)
+{
+    return band == 0 ? QStringLiteral("first") : QStringLiteral("second");
+}
+
+QString chakraRecordName(int band, int chakra)
+{
+    QString name = QStringLiteral("Chakra of the %1 sphere").arg(ordinal(band));
+    if (const ChakraDetails *details = chakraDetails(chakra))
+        name += QStringLiteral(": ") + details->name;
+    return name;
 }
 
 LabelDesign styled(const char *name, const char *text, QRect twips, double points, bool underline, QColor color,
@@ -173,6 +182,7 @@ void frmDisplay::buildDiagram()
     m_diagram = new TreeDiagram(m_frame);
     m_diagram->setGeometry(twipRect(60, 480, 5295, 7455));
     connect(m_diagram, &TreeDiagram::sphereMouseMove, this, &frmDisplay::ShowSphereExplanation);
+    connect(m_diagram, &TreeDiagram::sphereSelected, this, &frmDisplay::ShowSphereExplanation);
     connect(m_diagram, &TreeDiagram::canvasMouseMove, this, &frmDisplay::ClearSphereExplanation);
 }
 
@@ -255,6 +265,7 @@ frmDisplay::Band frmDisplay::buildBand(QWidget *page, const BandDesign &design)
                      page);
     band.chakraName = new DisplayLabel(
         styled(design.chakraName, "", design.chakraNameBox, 9.75, false, ChakraNameColor, Qt::AlignLeft), page);
+    band.chakraName->setAccessibleCaption(QStringLiteral("Chakra Associated With Sephiroths"));
 
     band.chakraRecord = new QTextEdit(page);
     band.chakraRecord->setObjectName(QString::fromLatin1(design.recordBox));
@@ -268,6 +279,7 @@ frmDisplay::Band frmDisplay::buildBand(QWidget *page, const BandDesign &design)
     recordPalette.setColor(QPalette::Base, rgb(255, 255, 255));
     recordPalette.setColor(QPalette::Text, RecordValueColor);
     band.chakraRecord->setPalette(recordPalette);
+    band.chakraRecord->setAccessibleName(chakraRecordName(design.index, -1));
     guardClipboard(band.chakraRecord);
 
     band.pictures = new DisplayImageList(ChakraPictures, this);
@@ -275,6 +287,7 @@ frmDisplay::Band frmDisplay::buildBand(QWidget *page, const BandDesign &design)
     band.picture = new DisplayPicture(page);
     band.picture->setObjectName(QString::fromLatin1(design.picture));
     band.picture->setGeometry(pixels(design.pictureBox));
+    band.picture->setAccessibleName(QStringLiteral("Chakra picture"));
     // The system colour of window backgrounds.
     setBackground(band.picture, band.picture->palette().color(QPalette::Base));
 
@@ -284,15 +297,21 @@ frmDisplay::Band frmDisplay::buildBand(QWidget *page, const BandDesign &design)
         const QRect valueBox(cell.valueBox.topLeft(), QSize(cell.valueBox.width(), CaptionHeight));
         new DisplayLabel(caption(cell.caption, cell.captionText, captionBox), page);
         band.values[i] = new DisplayLabel(value(cell.value, valueBox, Qt::AlignHCenter), page);
+        band.values[i]->setAccessibleCaption(QString::fromLatin1(cell.captionText).trimmed());
     }
 
     band.sphereHead = new DisplayLabel(
         styled(design.sphereHead, "", design.sphereHeadBox, 9.75, true, SphereHeadColor, Qt::AlignHCenter), page);
+    band.sphereHead->setAccessibleCaption(design.index == 0 ? QStringLiteral("First sphere")
+                                                            : QStringLiteral("Second sphere"));
     new DisplayLabel(caption(design.angelCaption, "About Your Archangel", design.angelCaptionBox,
                              design.angelCaptionAlignment, 9.75),
                      page);
     band.sphereDesc = addTextBox(page, design.sphereDesc, design.sphereDescBox);
     band.angelDesc = addTextBox(page, design.angelDesc, design.angelDescBox);
+    const QString which = ordinal(design.index);
+    band.sphereDesc->setAccessibleName(QStringLiteral("About the %1 sphere").arg(which));
+    band.angelDesc->setAccessibleName(QStringLiteral("About the archangel of the %1 sphere").arg(which));
     guardClipboard(band.sphereDesc);
     guardClipboard(band.angelDesc);
     return band;
@@ -308,7 +327,9 @@ QWidget *frmDisplay::buildPathPage()
 
     QWidget *page = m_picSplitTwo;
     m_pathName = new DisplayLabel(value("lblPathName", {120, 240, 1380, 240}, Qt::AlignLeft, 9.75, true), page);
+    m_pathName->setAccessibleCaption(QStringLiteral("Path"));
     m_pathDesc = addTextBox(page, "txtPathDecs", {120, 480, 8175, 1815});
+    m_pathDesc->setAccessibleName(QStringLiteral("About the path"));
 
     struct Row {
         const char *caption;
@@ -329,6 +350,7 @@ QWidget *frmDisplay::buildPathPage()
     for (const Row &row : rows) {
         new DisplayLabel(caption(row.caption, row.text, {120, row.top, 0, CaptionHeight}), page);
         *row.label = new DisplayLabel(value(row.value, {2640, row.top, row.width, CaptionHeight}, Qt::AlignLeft), page);
+        (*row.label)->setAccessibleCaption(QString::fromLatin1(row.text));
     }
     return m_picSplitTwo;
 }
@@ -342,18 +364,23 @@ QWidget *frmDisplay::buildSignPage()
     QWidget *page = m_picSplitThree;
     m_sunSignName =
         new DisplayLabel(value("lblSunSignName", {3360, 120, 1755, 240}, Qt::AlignHCenter, 9.75, true), page);
+    m_sunSignName->setAccessibleCaption(QStringLiteral("Sun Sign"));
     m_sunSignDesc = new DisplayLabel(paragraph("lblSunSignDesc", {120, 480, 8175, 2775}), page);
     new DisplayLabel(styled("Label34", "Path Associated With Your Sun Sign", {2400, 3000, 3870, 240}, 9.75, true,
                             ValueColor, Qt::AlignHCenter),
                      page);
     m_liesPathName = new DisplayLabel(
         styled("lblLiesPathName", "", {3600, 3240, 1695, 240}, 9.75, true, PathNameColor, Qt::AlignHCenter), page);
+    m_liesPathName->setAccessibleCaption(QStringLiteral("Path Associated With Your Sun Sign"));
     m_sphereName = new DisplayLabel(
         styled("lblSphereName", "", {3960, 3600, 915, 210}, 9, true, HoverColor, Qt::AlignHCenter), page);
+    m_sphereName->setAccessibleCaption(QStringLiteral("Sphere"));
     m_sphereDesc = new DisplayLabel(paragraph("lblSphereDesc", {120, 3960, 8175, 2655}), page);
-    new DisplayLabel(styled("Label33", "Move Your Mouse Over The Sephiroths To Know More About Sephiroths",
-                            {480, 6840, 7695, 240}, 9.75, false, HoverColor, Qt::AlignHCenter),
-                     page);
+    auto *hint = new DisplayLabel(styled("Label33", "Move Your Mouse Over The Sephiroths To Know More About Sephiroths",
+                                         {480, 6840, 7695, 240}, 9.75, false, HoverColor, Qt::AlignHCenter),
+                                  page);
+    hint->setAccessibleDescription(QStringLiteral("With the keyboard: Tab to the spheres of the diagram and move "
+                                                  "between them with the arrow keys."));
 
     for (QWidget *clearing : {static_cast<QWidget *>(m_sunSignDesc), static_cast<QWidget *>(m_sphereDesc)}) {
         clearing->setMouseTracking(true);
@@ -434,6 +461,9 @@ void frmDisplay::ShowReading(const Reading &reading)
     m_two.picture->setPicture(m_two.pictures->picture(reading.chakraTwo->picture));
     m_one.chakraName->setCaption(reading.chakraOne->label);
     m_two.chakraName->setCaption(reading.chakraTwo->label);
+    for (const auto &[band, chakra] : {std::pair{&m_one, reading.chakraOne}, std::pair{&m_two, reading.chakraTwo}})
+        band->picture->setAccessibleName(chakra->label.isEmpty() ? QStringLiteral("Chakra picture")
+                                                                 : chakra->label + QStringLiteral(" picture"));
 
     ShowChakras(static_cast<int>(reading.chakraOne->chakra), static_cast<int>(reading.chakraTwo->chakra));
 }
@@ -444,6 +474,8 @@ void frmDisplay::writeSephirah(Band &band, const Reading &reading, bool one)
     band.sphereHead->setCaption(sephirah.name);
     band.sphereDesc->setPlainText(one ? reading.sphereOneParagraph : reading.sphereTwoParagraph);
     band.angelDesc->setPlainText(one ? reading.angelOneParagraph : reading.angelTwoParagraph);
+    band.sphereDesc->setAccessibleName(QStringLiteral("About ") + sephirah.name);
+    band.angelDesc->setAccessibleName(QStringLiteral("About your archangel ") + sephirah.archangelLabel);
     band.values[SphereSign]->setCaption(sephirah.name);
     band.values[Position]->setCaption(sephirah.position);
     band.values[PlanetaryRuler]->setCaption(sephirah.planetaryRuler);
@@ -459,6 +491,8 @@ void frmDisplay::ShowChakras(int one, int two)
 {
     m_one.chakraRecord->clear();
     m_two.chakraRecord->clear();
+    m_one.chakraRecord->setAccessibleName(chakraRecordName(0, one));
+    m_two.chakraRecord->setAccessibleName(chakraRecordName(1, two));
     for (int i = 0; i < ChakraCount; ++i) {
         if (i == one)
             writeChakraRecord(m_one.chakraRecord, i);
@@ -500,13 +534,36 @@ void frmDisplay::ShowSphereExplanation(int index)
     if (index < 0 || index >= TreeDiagram::SphereCount)
         return;
     m_sphereDesc->setCaption(DescriptionCatalogue::instance().SphereText(sephirahAtDiagramIndex(index)));
-    m_sphereName->setCaption(HoverNames[static_cast<std::size_t>(index)]);
+    m_sphereName->setCaption(TreeDiagram::sphereName(index));
 }
 
 void frmDisplay::ClearSphereExplanation()
 {
     m_sphereName->setCaption(QString());
     m_sphereDesc->setCaption(QString());
+}
+
+// Keys that no control of the window took. Switching tabs with the keyboard leaves the explanation as it is.
+void frmDisplay::keyPressEvent(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    int step = 0;
+    if (modifiers == Qt::ControlModifier && event->key() == Qt::Key_PageDown)
+        step = 1;
+    else if (modifiers == Qt::ControlModifier && event->key() == Qt::Key_PageUp)
+        step = -1;
+    else if (modifiers == Qt::ControlModifier && event->key() == Qt::Key_Tab)
+        step = 1;
+    else if (modifiers == (Qt::ControlModifier | Qt::ShiftModifier)
+             && (event->key() == Qt::Key_Backtab || event->key() == Qt::Key_Tab))
+        step = -1;
+    if (step == 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const int count = m_tabs->count();
+    m_tabs->setCurrentIndex((m_tabs->currentIndex() + step + count) % count);
+    event->accept();
 }
 
 bool frmDisplay::eventFilter(QObject *watched, QEvent *event)

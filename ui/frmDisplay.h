@@ -26,6 +26,11 @@ class TreeDiagram;
 // Sephiroth of the sign, the path of the sign, and the sun sign with the explanation of the sphere under
 // the mouse. Every control carries its name as objectName; the elements of a control array are named
 // Name_i and carry their index in the property "index".
+//
+// The keyboard: Tab visits the spheres of the diagram first (see TreeDiagram), then the tab strip and the
+// controls of the page shown. A sphere that gets the focus from the keyboard is explained as if hovered.
+// Ctrl+Tab and Ctrl+PageDown show the next tab, Ctrl+Shift+Tab and Ctrl+PageUp the previous one, from
+// anywhere in the window. Assistive tools read each value with its caption ("Lucky Day: Friday").
 class frmDisplay : public QWidget
 {
     Q_OBJECT
@@ -51,6 +56,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // The attributes of one value grid, in the order of a reading.

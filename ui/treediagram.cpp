@@ -6,7 +6,11 @@
 #include "twips.h"
 
 #include "catalogue.h"
+#include "descriptions.h"
 
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -22,9 +26,19 @@ const QColor SphereCaptionColor = rgb(0, 255, 255);
 const QColor PathNameColor = rgb(0, 255, 0);
 const QColor ConnectorColor = rgb(139, 193, 119);
 const QColor CardColor = rgb(255, 255, 255);
+const QColor FocusMarkColor = rgb(255, 255, 0);
 constexpr int PathWidth = 6;
 constexpr int ConnectorWidth = 2;
 constexpr int DaatIndex = 10;
+// The ring around the sphere with the focus: a solid line this wide, this far outside the ellipse.
+constexpr qreal FocusMarkWidth = 2;
+constexpr qreal FocusMarkGap = 2;
+
+// The names shown in the explanation, by diagram index; Da'at is written without its apostrophe.
+const std::array<QString, TreeDiagram::SphereCount> SphereNames{
+    QStringLiteral("Keter"),   QStringLiteral("Chokmah"),   QStringLiteral("Binah"),   QStringLiteral("Chesed"),
+    QStringLiteral("Gevurah"), QStringLiteral("Tiphereth"), QStringLiteral("Netzach"), QStringLiteral("Hod"),
+    QStringLiteral("Yesod"),   QStringLiteral("Malkhuth"),  QStringLiteral("Daat")};
 
 struct SphereDesign {
     const char *caption;
@@ -68,23 +82,24 @@ struct PathNameDesign {
     const char *label;
     const char *caption;
     int left, top, width; // twips
+    const char *path;     // the path it names
     LineDesign connector;
 };
 
 // The names of the twelve paths of the signs, each tied to its path by a connector.
 const std::array<PathNameDesign, 12> PathNames{{
-    {"Label11", "Path of Zain", 2880, 360, 1170, {"Line3", 1080, 2040, 2760, 600}},
-    {"Label10", "Path of H\u00e9", 3720, 1680, 1005, {"Line1", 2880, 1800, 3600, 1800}},
-    {"Label12", "Path of Cheth", 3720, 2160, 1305, {"Line4", 600, 2280, 3600, 2280}},
-    {"Label13", "Path of Vau", 3720, 2400, 1110, {"Line2", 3240, 2520, 3600, 2520}},
-    {"Label15", "Path of Yod", 3720, 3240, 1110, {"Line7", 2400, 3360, 3600, 3360}},
-    {"Label16", "Path of Lamed", 3720, 3480, 1395, {"Line6", 1680, 3600, 3600, 3600}},
-    {"Label21", "Path of Teth", 3720, 3720, 1185, {"Line12", 1560, 2760, 3600, 3840}},
-    {"Label18", "Path of Ayin", 3720, 4080, 1185, {"Line5", 1560, 4200, 3600, 4200}},
-    {"Label17", "Path of Nun", 3720, 4440, 1125, {"Line8", 2640, 4560, 3600, 4560}},
-    {"Label20", "Path of Samekh", 3720, 5160, 1530, {"Line10", 1920, 5280, 3600, 5280}},
-    {"Label14", "Path of Tzaddi", 3720, 5400, 1395, {"Line9", 2280, 5520, 3600, 5520}},
-    {"Label22", "Path of Qoph", 3720, 6000, 1245, {"Line11", 2520, 6120, 3600, 6120}},
+    {"Label11", "Path of Zain", 2880, 360, 1170, "ln36", {"Line3", 1080, 2040, 2760, 600}},
+    {"Label10", "Path of H\u00e9", 3720, 1680, 1005, "ln26", {"Line1", 2880, 1800, 3600, 1800}},
+    {"Label12", "Path of Cheth", 3720, 2160, 1305, "ln35", {"Line4", 600, 2280, 3600, 2280}},
+    {"Label13", "Path of Vau", 3720, 2400, 1110, "ln24", {"Line2", 3240, 2520, 3600, 2520}},
+    {"Label15", "Path of Yod", 3720, 3240, 1110, "ln46", {"Line7", 2400, 3360, 3600, 3360}},
+    {"Label16", "Path of Lamed", 3720, 3480, 1395, "ln56", {"Line6", 1680, 3600, 3600, 3600}},
+    {"Label21", "Path of Teth", 3720, 3720, 1185, "ln45", {"Line12", 1560, 2760, 3600, 3840}},
+    {"Label18", "Path of Ayin", 3720, 4080, 1185, "ln68", {"Line5", 1560, 4200, 3600, 4200}},
+    {"Label17", "Path of Nun", 3720, 4440, 1125, "ln67", {"Line8", 2640, 4560, 3600, 4560}},
+    {"Label20", "Path of Samekh", 3720, 5160, 1530, "ln69", {"Line10", 1920, 5280, 3600, 5280}},
+    {"Label14", "Path of Tzaddi", 3720, 5400, 1395, "ln79", {"Line9", 2280, 5520, 3600, 5520}},
+    {"Label22", "Path of Qoph", 3720, 6000, 1245, "ln710", {"Line11", 2520, 6120, 3600, 6120}},
 }};
 
 struct CardDesign {
@@ -117,6 +132,23 @@ QRect pixels(const QRect &twips)
 QLine pixels(const LineDesign &line)
 {
     return {twipPoint(line.x1, line.y1), twipPoint(line.x2, line.y2)};
+}
+
+// "A", "A and B", "A, B and C".
+QString spokenList(const QStringList &items)
+{
+    if (items.size() < 2)
+        return items.join(QString());
+    return items.mid(0, items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + items.last();
+}
+
+// Setting an accessible name or description announces a change; only announce real ones.
+void setAccessibleTexts(QWidget *widget, const QString &name, const QString &description)
+{
+    if (widget->accessibleName() != name)
+        widget->setAccessibleName(name);
+    if (widget->accessibleDescription() != description)
+        widget->setAccessibleDescription(description);
 }
 
 } // namespace
@@ -162,8 +194,12 @@ TreeDiagram::TreeDiagram(QWidget *parent)
     setObjectName(QStringLiteral("Frame2"));
     setBackground(this, CanvasColor);
     setMouseTracking(true);
+    setAccessibleName(QStringLiteral("Tree of Life diagram"));
 
-    const auto repaint = [this] { update(); };
+    const auto repaint = [this] {
+        describeMarks();
+        update();
+    };
 
     for (const LineDesign &design : Paths) {
         auto *path = new DiagramLine(QString::fromLatin1(design.name), pixels(design), PathWidth, PathColor, this);
@@ -192,7 +228,7 @@ TreeDiagram::TreeDiagram(QWidget *parent)
         label.twips = {design.left, design.top, design.width, LabelHeight};
         label.underline = true;
         label.color = PathNameColor;
-        new DisplayLabel(label, this);
+        m_pathNames.insert(QString::fromLatin1(design.path), new DisplayLabel(label, this));
     }
 
     for (std::size_t i = 0; i < AllSunSigns.size(); ++i) {
@@ -204,6 +240,7 @@ TreeDiagram::TreeDiagram(QWidget *parent)
         design.twips = {Cards[i].left, Cards[i].top, Cards[i].width, LabelHeight};
         design.color = CardColor;
         auto *card = new DisplayLabel(design, this);
+        card->setAccessibleName(QStringLiteral("Tarot card: ") + sign.cardCaption);
         card->hide();
         m_cards.insert(card->objectName(), card);
     }
@@ -219,8 +256,16 @@ TreeDiagram::TreeDiagram(QWidget *parent)
         sphereLabel->setCursor(Qt::PointingHandCursor);
         sphereLabel->setMouseTracking(true);
         sphereLabel->installEventFilter(this);
+        connect(sphereLabel, &DiagramSphereLabel::pressed, this, [this, i] { emit sphereSelected(i); });
         m_sphereLabels[static_cast<std::size_t>(i)] = sphereLabel;
     }
+    // Created in the order of the indexes, the labels already follow TabOrder but for Da'at.
+    for (std::size_t i = 1; i < TabOrder.size(); ++i)
+        setTabOrder(m_sphereLabels[static_cast<std::size_t>(TabOrder[i - 1])],
+                    m_sphereLabels[static_cast<std::size_t>(TabOrder[i])]);
+    connect(qApp, &QApplication::focusChanged, this, &TreeDiagram::focusChanged);
+
+    describeMarks();
 }
 
 DiagramSphere *TreeDiagram::sphere(int index) const
@@ -271,6 +316,120 @@ QColor TreeDiagram::defaultPathColor()
     return PathColor;
 }
 
+QString TreeDiagram::sphereName(int index)
+{
+    return index >= 0 && index < SphereCount ? SphereNames[static_cast<std::size_t>(index)] : QString();
+}
+
+int TreeDiagram::focusedSphere() const
+{
+    for (int i = 0; i < SphereCount; ++i) {
+        if (m_sphereLabels[static_cast<std::size_t>(i)]->hasFocus())
+            return i;
+    }
+    return -1;
+}
+
+QRectF TreeDiagram::focusMarkBox(int index) const
+{
+    const DiagramSphere *s = sphere(index);
+    if (!s)
+        return {};
+    const qreal out = FocusMarkGap + FocusMarkWidth / 2;
+    return QRectF(s->geometry()).adjusted(-out, -out, out, out);
+}
+
+int TreeDiagram::neighbour(int from, int key) const
+{
+    if (key == Qt::Key_Home)
+        return TabOrder.front();
+    if (key == Qt::Key_End)
+        return TabOrder.back();
+
+    QPoint forward;
+    switch (key) {
+    case Qt::Key_Up:
+        forward = {0, -1};
+        break;
+    case Qt::Key_Down:
+        forward = {0, 1};
+        break;
+    case Qt::Key_Left:
+        forward = {-1, 0};
+        break;
+    case Qt::Key_Right:
+        forward = {1, 0};
+        break;
+    default:
+        return from;
+    }
+
+    // A sphere counts by how far ahead of the centre it lies plus twice how far it lies to the side, so that
+    // the sphere straight ahead wins over a nearer one off to the side. Ties go to the first in TabOrder.
+    const QPoint origin = sphere(from)->geometry().center();
+    int best = from;
+    int bestScore = 0;
+    for (const int candidate : TabOrder) {
+        const QPoint d = sphere(candidate)->geometry().center() - origin;
+        const int ahead = QPoint::dotProduct(d, forward);
+        const int aside = qAbs(d.x() * forward.y() - d.y() * forward.x());
+        if (ahead <= 0)
+            continue;
+        const int score = ahead + 2 * aside;
+        if (best == from || score < bestScore) {
+            best = candidate;
+            bestScore = score;
+        }
+    }
+    return best;
+}
+
+void TreeDiagram::focusChanged(QWidget *old, QWidget *now)
+{
+    const int index = now ? now->property("index").toInt() : -1;
+    if (!now || sphereLabel(index) != now)
+        return;
+    // A sphere is chosen when the user moves the focus to it. The focus that comes back with the window or
+    // from a menu is no choice, nor is the focus that falls on a sphere because the control that had it went
+    // away (its page of the tab control was switched).
+    const bool returning = m_focusReason == Qt::ActiveWindowFocusReason || m_focusReason == Qt::PopupFocusReason
+        || m_focusReason == Qt::MenuBarFocusReason;
+    if (old && old->isVisible() && !returning)
+        emit sphereSelected(index);
+}
+
+void TreeDiagram::describeMarks()
+{
+    QStringList marked;
+    for (const int i : TabOrder) {
+        const auto index = static_cast<std::size_t>(i);
+        const bool mine = m_spheres[index]->color() != SphereColor;
+        if (mine)
+            marked << SphereNames[index];
+        setAccessibleTexts(m_sphereLabels[index], mine ? SphereNames[index] + QStringLiteral(", your sphere")
+                                                       : SphereNames[index],
+                           DescriptionCatalogue::instance().SphereText(sephirahAtDiagramIndex(i)));
+    }
+    for (const DiagramLine *path : std::as_const(m_paths)) {
+        const bool mine = path->color() != PathColor;
+        QLabel *name = m_pathNames.value(path->objectName());
+        if (name)
+            setAccessibleTexts(name, mine ? name->text() + QStringLiteral(", your path") : QString(), QString());
+        if (!mine)
+            continue;
+        if (name) {
+            marked << QStringLiteral("the ") + name->text();
+        } else {
+            // "ln710": sphere 7 and sphere 10.
+            const QString ends = path->objectName().mid(2);
+            marked << QStringLiteral("the path between %1 and %2")
+                          .arg(sphereName(ends.left(1).toInt() - 1), sphereName(ends.mid(1).toInt() - 1));
+        }
+    }
+    setAccessibleTexts(this, accessibleName(),
+                       marked.isEmpty() ? QString() : QStringLiteral("Highlighted: ") + spokenList(marked));
+}
+
 void TreeDiagram::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
@@ -295,6 +454,12 @@ void TreeDiagram::paintEvent(QPaintEvent * /*event*/)
             painter.drawEllipse(box.adjusted(0.5, 0.5, -0.5, -0.5));
         }
     }
+
+    if (const int focused = focusedSphere(); focused >= 0) {
+        painter.setPen(QPen(FocusMarkColor, FocusMarkWidth));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(focusMarkBox(focused));
+    }
 }
 
 void TreeDiagram::mouseMoveEvent(QMouseEvent *event)
@@ -307,10 +472,42 @@ void TreeDiagram::mouseMoveEvent(QMouseEvent *event)
 
 bool TreeDiagram::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseMove) {
-        const int index = watched->property("index").toInt();
-        if (sphereLabel(index) == watched)
-            emit sphereMouseMove(index);
+    const int index = watched->property("index").toInt();
+    if (sphereLabel(index) != watched)
+        return QWidget::eventFilter(watched, event);
+
+    switch (event->type()) {
+    case QEvent::MouseMove:
+        emit sphereMouseMove(index);
+        break;
+    case QEvent::FocusIn:
+        m_focusReason = static_cast<QFocusEvent *>(event)->reason();
+        update();
+        break;
+    case QEvent::FocusOut:
+        update();
+        break;
+    case QEvent::KeyPress: {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            break;
+        switch (key->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            if (const int next = neighbour(index, key->key()); next != index)
+                sphereLabel(next)->setFocus(Qt::OtherFocusReason);
+            return true; // no sphere that way: the focus stays
+        default:
+            break;
+        }
+        break;
+    }
+    default:
+        break;
     }
     return QWidget::eventFilter(watched, event);
 }
