@@ -7,7 +7,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     tavrel::StartApplication();
-    if (tavrel::shell::isEnding())
-        return 0;
-    return app.exec();
+    const int code = tavrel::shell::isEnding() ? 0 : app.exec();
+    // The windows that the end unloaded are destroyed before the application object.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return code;
 }
