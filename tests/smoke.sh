@@ -14,16 +14,21 @@ work="$(mktemp -d)"
 . "$(dirname "${BASH_SOURCE[0]}")/xtest-common.sh"
 
 # Window that is an input form: 496 pixels wide.
-input_form() {
-    for _ in $(seq $(($1 * 10))); do
+# Waits up to $2 seconds for a visible window titled "Tavrel v1.15" whose width compares ($1) with 600 pixels.
+window_of_width() {
+    for _ in $(seq $(($2 * 10))); do
         for w in $(xdotool search --onlyvisible --name '^Tavrel v1.15$' 2>/dev/null || true); do
             eval "$(geometry "$w")"
-            [ "$WIDTH" -lt 600 ] && { echo "$w"; return 0; }
+            [ "$WIDTH" "$1" 600 ] && { echo "$w"; return 0; }
         done
         sleep 0.1
     done
     return 1
 }
+# The input form: 496 pixels wide.
+input_form() { window_of_width -lt "$1"; }
+# The frame: the window of that title that is wider than the input form.
+frame_window() { window_of_width -gt "$1"; }
 click() { xdotool mousemove "$1" "$2" sleep 0.1 click 1; }
 
 step "start"
@@ -51,15 +56,7 @@ eval "$(geometry "$form")"
 click $((X + 300)) $((Y + menu + 160)) # the name box
 xdotool type --delay 30 "anna"
 click $((X + 248)) $((Y + menu + 253)) # Get My Tavrel Reading
-frame=""
-for _ in $(seq 100); do
-    for w in $(xdotool search --onlyvisible --name '^Tavrel v1.15$' 2>/dev/null || true); do
-        eval "$(geometry "$w")"; [ "$WIDTH" -gt 600 ] && frame="$w"
-    done
-    [ -n "$frame" ] && break
-    sleep 0.1
-done
-[ -n "$frame" ] || fail "the frame with the reading did not appear"
+frame=$(frame_window 10) || fail "the frame with the reading did not appear"
 # Without a window manager nothing maximizes the frame: do what the window manager would.
 xdotool windowmove "$frame" 0 0 windowsize "$frame" "$screen_w" "$screen_h"
 sleep 0.5
@@ -88,15 +85,7 @@ sleep 0.5
 click $((X + 300)) $((Y + menu + 160)) # the name box; keyboard focus follows the pointer without a window manager
 xdotool type --delay 30 "bo"
 xdotool key alt+g
-frame=""
-for _ in $(seq 100); do
-    for w in $(xdotool search --onlyvisible --name '^Tavrel v1.15$' 2>/dev/null || true); do
-        eval "$(geometry "$w")"; [ "$WIDTH" -gt 600 ] && frame="$w"
-    done
-    [ -n "$frame" ] && break
-    sleep 0.1
-done
-[ -n "$frame" ] || fail "Alt+G showed no reading"
+frame=$(frame_window 10) || fail "Alt+G showed no reading"
 eval "$(geometry "$frame")"
 click $((X + 20)) $((Y + 60)) # the software-name strip, so that the frame has the keyboard
 xdotool key alt+b
