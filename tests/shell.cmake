@@ -1,11 +1,9 @@
-# Tests of the shell services: message boxes, web links, settings store, scrambling, update reminder and the
-# single-instance lock. Included from tests/CMakeLists.txt.
+# Tests of the shell services: message boxes and web links, settings store and scrambling, update reminder and
+# the single-instance lock. Included from tests/CMakeLists.txt.
 
 set(_shell_tests ${CMAKE_CURRENT_LIST_DIR})
 
 tavrel_add_test(tst_shell_messages SOURCES ${_shell_tests}/tst_shell_messages.cpp LIBRARIES tavrel_shell)
-tavrel_add_test(tst_shell_links SOURCES ${_shell_tests}/tst_shell_links.cpp LIBRARIES tavrel_shell)
-tavrel_add_test(tst_shell_scramble SOURCES ${_shell_tests}/tst_shell_scramble.cpp LIBRARIES tavrel_shell)
 tavrel_add_test(tst_shell_settings SOURCES ${_shell_tests}/tst_shell_settings.cpp LIBRARIES tavrel_shell)
 tavrel_add_test(tst_shell_reminder SOURCES ${_shell_tests}/tst_shell_reminder.cpp LIBRARIES tavrel_shell)
 

@@ -1,152 +1,38 @@
+// The real message box, and the web pages the application opens.
+#include "links.h"
 #include "messages.h"
 
-#include <QPushButton>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 using namespace tavrel::shell;
 
-Q_DECLARE_METATYPE(tavrel::shell::Answer)
-Q_DECLARE_METATYPE(tavrel::shell::MessageButtons)
-
-namespace {
-
-// What the real message box looked like while it was up.
-struct SeenBox {
-    bool seen = false;
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
-    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-    QMessageBox::StandardButton escapeButton = QMessageBox::NoButton;
-    Qt::WindowModality modality = Qt::NonModal;
-    bool hasParent = true;
-    Qt::TextFormat textFormat = Qt::AutoText;
-};
-
-enum class Reply { PressReturn, PressEscape, ClickYes, ClickNo };
-
-// Answers the next modal message box shown while it lives, after recording what the box looked like. A box
-// that the reply does not close is closed after two seconds, so a fault never leaves the test waiting for a
-// person.
-class BoxAnswerer : public QObject
-{
-public:
-    explicit BoxAnswerer(Reply reply)
-        : m_reply(reply)
-    {
-        connect(&m_poll, &QTimer::timeout, this, &BoxAnswerer::poll);
-        m_poll.start(10);
-    }
-
-    SeenBox seen;
-
-private:
-    void poll()
-    {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        m_poll.stop();
-
-        seen.seen = true;
-        seen.title = box->windowTitle();
-        seen.text = box->text();
-        seen.icon = box->icon();
-        seen.buttons = box->standardButtons();
-        seen.defaultButton = box->standardButton(box->defaultButton());
-        seen.escapeButton = box->standardButton(box->escapeButton());
-        seen.modality = box->windowModality();
-        seen.hasParent = box->parentWidget() != nullptr;
-        seen.textFormat = box->textFormat();
-
-        QTimer::singleShot(2000, box, [box] { box->done(QMessageBox::Cancel); });
-        switch (m_reply) {
-        case Reply::PressReturn:
-            QTest::keyClick(box, Qt::Key_Return);
-            break;
-        case Reply::PressEscape:
-            QTest::keyClick(box, Qt::Key_Escape);
-            break;
-        case Reply::ClickYes:
-            QTest::mouseClick(box->button(QMessageBox::Yes), Qt::LeftButton);
-            break;
-        case Reply::ClickNo:
-            QTest::mouseClick(box->button(QMessageBox::No), Qt::LeftButton);
-            break;
-        }
-    }
-
-    Reply m_reply;
-    QTimer m_poll;
-};
-
-} // namespace
-
+enum class Reply { Return, Escape, ClickNo };
+using Command = void (*)();
 Q_DECLARE_METATYPE(Reply)
+Q_DECLARE_METATYPE(Command)
+Q_DECLARE_METATYPE(tavrel::shell::Answer)
 
 class TestShellMessages : public QObject
 {
     Q_OBJECT
 
+public slots:
+    void open(const QUrl &url) { m_opened.append(url); } // stands in for the desktop's browser
+
 private slots:
-    void cleanup();
-    void sinkReceivesTheRequest_data();
-    void sinkReceivesTheRequest();
     void realBox_data();
     void realBox();
+    void pages_data();
+    void pages();
+
+private:
+    QList<QUrl> m_opened;
 };
-
-void TestShellMessages::cleanup()
-{
-    setMessageSink({});
-}
-
-void TestShellMessages::sinkReceivesTheRequest_data()
-{
-    QTest::addColumn<bool>("question");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<Answer>("sinkAnswer");
-    QTest::addColumn<Answer>("expected");
-
-    const QString twoLines = QStringLiteral("first line\rsecond line");
-    QTest::newRow("information") << false << QStringLiteral("Application is already running") << Answer::Ok << Answer::Ok;
-    QTest::newRow("information, empty text") << false << QString() << Answer::Ok << Answer::Ok;
-    QTest::newRow("question answered Yes") << true << twoLines << Answer::Yes << Answer::Yes;
-    QTest::newRow("question answered No") << true << twoLines << Answer::No << Answer::No;
-    QTest::newRow("question, markup kept as typed") << true << QStringLiteral("<b>5 < 6</b> & \"7\"") << Answer::Yes
-                                                    << Answer::Yes;
-}
-
-void TestShellMessages::sinkReceivesTheRequest()
-{
-    QFETCH(bool, question);
-    QFETCH(QString, text);
-    QFETCH(Answer, sinkAnswer);
-    QFETCH(Answer, expected);
-
-    QList<MessageRequest> requests;
-    setMessageSink([&](const MessageRequest &request) {
-        requests.append(request);
-        return sinkAnswer;
-    });
-
-    Answer answer = Answer::Ok;
-    if (question)
-        answer = askYesNo(text);
-    else
-        showInformation(text);
-
-    QCOMPARE(requests.size(), 1);
-    QCOMPARE(requests.first().text, text);
-    QCOMPARE(requests.first().title, QStringLiteral("Tavrel"));
-    QCOMPARE(requests.first().buttons, question ? MessageButtons::YesNo : MessageButtons::Ok);
-    QCOMPARE(answer, expected);
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
-}
 
 void TestShellMessages::realBox_data()
 {
@@ -156,23 +42,13 @@ void TestShellMessages::realBox_data()
     QTest::addColumn<QString>("shownText");
     QTest::addColumn<Answer>("expected");
 
-    const QString twoLines = QStringLiteral("There is more\rDo you want it?");
-    const QString shownTwoLines = QStringLiteral("There is more\nDo you want it?");
-
-    QTest::newRow("information, Return") << false << QStringLiteral("Application is already running")
-                                         << Reply::PressReturn << QStringLiteral("Application is already running")
-                                         << Answer::Ok;
-    QTest::newRow("information, Escape") << false << QStringLiteral("x") << Reply::PressEscape << QStringLiteral("x")
-                                         << Answer::Ok;
-    QTest::newRow("question, Return takes the default") << true << twoLines << Reply::PressReturn << shownTwoLines
-                                                        << Answer::Yes;
-    QTest::newRow("question, Escape means No") << true << twoLines << Reply::PressEscape << shownTwoLines << Answer::No;
-    QTest::newRow("question, Yes clicked") << true << twoLines << Reply::ClickYes << shownTwoLines << Answer::Yes;
-    QTest::newRow("question, No clicked") << true << twoLines << Reply::ClickNo << shownTwoLines << Answer::No;
-    QTest::newRow("carriage return and newline make one break")
-        << true << QStringLiteral("a\r\nb") << Reply::ClickNo << QStringLiteral("a\nb") << Answer::No;
-    QTest::newRow("markup shown as typed") << false << QStringLiteral("<b>bold</b>") << Reply::PressReturn
-                                           << QStringLiteral("<b>bold</b>") << Answer::Ok;
+    QTest::newRow("information") << false << "Application is already running" << Reply::Return
+                                 << "Application is already running" << Answer::Ok;
+    QTest::newRow("question, Return takes Yes") << true << "There is more\rDo you want it?" << Reply::Return
+                                                << "There is more\nDo you want it?" << Answer::Yes;
+    QTest::newRow("question, Escape means No") << true << "a\r\nb" << Reply::Escape << "a\nb" << Answer::No;
+    QTest::newRow("question, No clicked, markup as typed") << true << "<b>5 < 6</b>" << Reply::ClickNo
+                                                           << "<b>5 < 6</b>" << Answer::No;
 }
 
 void TestShellMessages::realBox()
@@ -183,30 +59,79 @@ void TestShellMessages::realBox()
     QFETCH(QString, shownText);
     QFETCH(Answer, expected);
 
-    BoxAnswerer answerer(reply);
+    QMessageBox *seen = nullptr;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        poll.stop();
+        seen = box;
+        // A box the reply does not close is closed anyway, so that a fault never waits for a person.
+        QTimer::singleShot(2000, box, [box] { box->done(QMessageBox::Cancel); });
+        QCOMPARE(box->windowTitle(), QStringLiteral("Tavrel"));
+        QCOMPARE(box->icon(), QMessageBox::Information);
+        QCOMPARE(box->text(), shownText);
+        QCOMPARE(box->textFormat(), Qt::PlainText);
+        QCOMPARE(box->windowModality(), Qt::ApplicationModal);
+        QCOMPARE(box->standardButtons(), question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+        QCOMPARE(box->standardButton(box->defaultButton()), question ? QMessageBox::Yes : QMessageBox::Ok);
+        if (reply == Reply::ClickNo)
+            QTest::mouseClick(box->button(QMessageBox::No), Qt::LeftButton);
+        else
+            QTest::keyClick(box, reply == Reply::Return ? Qt::Key_Return : Qt::Key_Escape);
+    });
+    poll.start(10);
+
     Answer answer = Answer::Ok;
     if (question)
         answer = askYesNo(text);
     else
         showInformation(text);
 
-    const SeenBox &seen = answerer.seen;
-    QVERIFY(seen.seen);
+    QVERIFY(seen);
+    QVERIFY2(!QTest::currentTestFailed(), "the box was not as expected");
     QCOMPARE(answer, expected);
-    QCOMPARE(seen.title, QStringLiteral("Tavrel"));
-    QCOMPARE(seen.text, shownText);
-    QCOMPARE(seen.textFormat, Qt::PlainText);
-    QCOMPARE(seen.icon, QMessageBox::Information);
-    QCOMPARE(seen.modality, Qt::ApplicationModal);
-    QVERIFY(!seen.hasParent);
-    if (question) {
-        QCOMPARE(seen.buttons, QMessageBox::Yes | QMessageBox::No);
-        QCOMPARE(seen.defaultButton, QMessageBox::Yes);
-        QCOMPARE(seen.escapeButton, QMessageBox::No);
-    } else {
-        QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-    }
     QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void TestShellMessages::pages_data()
+{
+    QTest::addColumn<Command>("command");
+    QTest::addColumn<QUrl>("url");
+    QTest::addColumn<QString>("site");
+    QTest::addColumn<QString>("path");
+
+    QTest::newRow("help") << Command(&OpenHelpPage) << helpPageUrl() << MainSiteAddress() << "/tavrel/tavrel-help.html";
+    QTest::newRow("home") << Command(&OpenHomePage) << homePageUrl() << MainSiteAddress() << "";
+    QTest::newRow("download") << Command(&OpenDownloadPage) << downloadPageUrl() << MainSiteAddress()
+                              << "/tavrel/download-tavrel.html";
+    QTest::newRow("branding") << Command(&OpenBrandingPage) << brandingPageUrl() << HelpSiteAddress()
+                              << "/fully-branded.html";
+}
+
+void TestShellMessages::pages()
+{
+    QFETCH(Command, command);
+    QFETCH(QUrl, url);
+    QFETCH(QString, site);
+    QFETCH(QString, path);
+
+    // A site is configured at build time as a scheme and a host, which the page's path is appended to.
+    const QUrl siteUrl(site, QUrl::StrictMode);
+    QVERIFY2(siteUrl.isValid() && siteUrl.scheme().startsWith(QLatin1String("http")) && !siteUrl.host().isEmpty()
+                 && siteUrl.path().isEmpty(),
+             qPrintable(site));
+
+    for (const QString &scheme : {QStringLiteral("https"), QStringLiteral("http")})
+        QDesktopServices::setUrlHandler(scheme, this, "open");
+    m_opened.clear();
+    command();
+    for (const QString &scheme : {QStringLiteral("https"), QStringLiteral("http")})
+        QDesktopServices::unsetUrlHandler(scheme);
+
+    QCOMPARE(url.toString(), site + path);
+    QCOMPARE(m_opened, QList<QUrl>{url});
 }
 
 QTEST_MAIN(TestShellMessages)

@@ -1,10 +1,10 @@
+// The real settings store, in a temporary folder, and the scrambling that hides the reminder's entry in it.
+#include "scramble.h"
 #include "settingsstore.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -12,16 +12,19 @@ using namespace tavrel::shell;
 
 namespace {
 
-class NullStore final : public SettingsStore
+// Flips bits of the first byte that scrambled text encodes and mends the check digits to match, as a careful
+// hand edit could. The check is a CRC-16, so the change it needs depends on the flipped bits alone.
+QString editFirstByte(const QString &scrambled, char flip)
 {
-public:
-    std::optional<QString> read(const QString &, const QString &) override { return QStringLiteral("from the fake"); }
-    bool write(const QString &, const QString &, const QString &) override { return false; }
-};
-
-std::unique_ptr<SettingsStore> nullStore()
-{
-    return std::make_unique<NullStore>();
+    QByteArray bytes = QByteArray::fromHex(scrambled.mid(2).toLatin1());
+    QByteArray delta(bytes.size() - 2, '\0');
+    const quint16 ofZeros = qChecksum(delta);
+    delta[0] = flip;
+    const quint16 change = qChecksum(delta) ^ ofZeros;
+    bytes[0] = char(bytes.at(0) ^ flip);
+    bytes[bytes.size() - 2] = char(bytes.at(bytes.size() - 2) ^ (change >> 8));
+    bytes[bytes.size() - 1] = char(bytes.at(bytes.size() - 1) ^ (change & 0xff));
+    return scrambled.left(2) + QString::fromLatin1(bytes.toHex());
 }
 
 } // namespace
@@ -33,171 +36,106 @@ class TestShellSettings : public QObject
 private slots:
     void initTestCase();
     void init();
-    void cleanupTestCase();
-    void storeLivesInTheTemporaryFolder();
-    void roundTrip_data();
-    void roundTrip();
-    void missingEntryReadsEmpty();
-    void sectionsKeepEntriesApart();
-    void handEditedListReadsAsText();
-    void brokenStore_data();
-    void brokenStore();
-    void folderInPlaceOfTheFileRefusesWrites();
-    void factoryReplacesTheStore();
+    void store_data();
+    void store();
+    void unscrambling_data();
+    void unscrambling();
 
 private:
-    QString configFile() const;
-    void writeConfigFile(const QByteArray &contents) const;
-    QByteArray configFileContents() const;
-
     QTemporaryDir m_home;
+    QString m_file;
 };
 
 void TestShellSettings::initTestCase()
 {
     QVERIFY(m_home.isValid());
-    QStandardPaths::setTestModeEnabled(true);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_home.path());
-    // Nothing below may run against the real user's settings.
-    const QSettings probe(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tavrel"),
-                          QStringLiteral("tst_shell_settings"));
-    QCOMPARE(probe.fileName(), configFile());
+    // Organisation "Tavrel", application named after this test's executable; never the user's own settings.
+    m_file = m_home.filePath(QStringLiteral("Tavrel/tst_shell_settings.conf"));
+    QCOMPARE(QSettings(QStringLiteral("Tavrel"), QStringLiteral("tst_shell_settings")).fileName(), m_file);
 }
 
 void TestShellSettings::init()
 {
     QDir(m_home.path()).removeRecursively();
-    QVERIFY(QDir().mkpath(m_home.path() + QStringLiteral("/Tavrel")));
+    QVERIFY(QDir().mkpath(m_home.filePath(QStringLiteral("Tavrel"))));
 }
 
-void TestShellSettings::cleanupTestCase()
+void TestShellSettings::store_data()
 {
-    setSettingsFactory(nullptr);
-}
-
-QString TestShellSettings::configFile() const
-{
-    // Organisation "Tavrel", application named after this test's executable.
-    return m_home.path() + QStringLiteral("/Tavrel/tst_shell_settings.conf");
-}
-
-void TestShellSettings::writeConfigFile(const QByteArray &contents) const
-{
-    QFile file(configFile());
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(contents);
-}
-
-QByteArray TestShellSettings::configFileContents() const
-{
-    QFile file(configFile());
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
-void TestShellSettings::storeLivesInTheTemporaryFolder()
-{
-    QVERIFY(openUserSettings()->write(QStringLiteral("Settings"), QStringLiteral("entry"), QStringLiteral("value")));
-
-    QVERIFY(QFile::exists(configFile()));
-    const QByteArray contents = configFileContents();
-    QVERIFY2(contents.contains("[Settings]"), contents.constData());
-    QVERIFY2(contents.contains("entry=value"), contents.constData());
-}
-
-void TestShellSettings::roundTrip_data()
-{
-    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QByteArray>("contents"); // null: no file; empty: a folder stands where the file belongs
+    QTest::addColumn<bool>("readable");
     QTest::addColumn<QString>("value");
 
-    QTest::newRow("plain") << QStringLiteral("Duration") << QStringLiteral("2026-07-12");
-    QTest::newRow("hex-like entry name") << QStringLiteral("tv0a1b2c3d") << QStringLiteral("tv99887766");
-    QTest::newRow("entry name with blank") << QStringLiteral("last reminder") << QStringLiteral("x");
-    QTest::newRow("comma") << QStringLiteral("list") << QStringLiteral("a, b");
-    QTest::newRow("settings syntax") << QStringLiteral("syntax") << QStringLiteral("[x]=y;#z @Variant(1) \"q\"");
-    QTest::newRow("outer blanks") << QStringLiteral("blanks") << QStringLiteral("  padded  ");
-    QTest::newRow("line breaks") << QStringLiteral("lines") << QStringLiteral("one\rtwo\nthree");
-    QTest::newRow("non-ASCII") << QStringLiteral("Übung") << QStringLiteral("\u05d0 \U0001F31E é");
+    QTest::newRow("no file") << QByteArray() << true << "";
+    QTest::newRow("other entry only") << QByteArray("[Settings]\ny=1\n") << true << "";
+    QTest::newRow("hand-typed comma reads as text") << QByteArray("[Settings]\nx=a, b\n") << true << "a, b";
+    QTest::newRow("malformed file") << QByteArray("[Settings\nx=1\n") << false << "";
+    QTest::newRow("folder in place of the file") << QByteArray("") << false << "";
 }
 
-void TestShellSettings::roundTrip()
-{
-    QFETCH(QString, entry);
-    QFETCH(QString, value);
-
-    QVERIFY(openUserSettings()->write(QStringLiteral("Settings"), entry, value));
-    // A store opened afterwards reads what the file holds, not what an earlier object remembers.
-    QCOMPARE(openUserSettings()->read(QStringLiteral("Settings"), entry), std::optional<QString>(value));
-}
-
-void TestShellSettings::missingEntryReadsEmpty()
-{
-    QVERIFY(!QFile::exists(configFile()));
-    QCOMPARE(openUserSettings()->read(QStringLiteral("Settings"), QStringLiteral("x")), std::optional<QString>(QString()));
-
-    QVERIFY(openUserSettings()->write(QStringLiteral("Settings"), QStringLiteral("y"), QStringLiteral("1")));
-    QCOMPARE(openUserSettings()->read(QStringLiteral("Settings"), QStringLiteral("x")), std::optional<QString>(QString()));
-}
-
-void TestShellSettings::sectionsKeepEntriesApart()
-{
-    const std::unique_ptr<SettingsStore> store = openUserSettings();
-    QVERIFY(store->write(QStringLiteral("Settings"), QStringLiteral("x"), QStringLiteral("1")));
-    QVERIFY(store->write(QStringLiteral("Other"), QStringLiteral("x"), QStringLiteral("2")));
-
-    QCOMPARE(openUserSettings()->read(QStringLiteral("Settings"), QStringLiteral("x")), std::optional<QString>(QStringLiteral("1")));
-    QCOMPARE(openUserSettings()->read(QStringLiteral("Other"), QStringLiteral("x")), std::optional<QString>(QStringLiteral("2")));
-}
-
-// A value typed into the file by hand may parse as a list; it is still text, and must not read as "nothing
-// recorded".
-void TestShellSettings::handEditedListReadsAsText()
-{
-    writeConfigFile("[Settings]\nx=a, b\n");
-
-    QCOMPARE(openUserSettings()->read(QStringLiteral("Settings"), QStringLiteral("x")), std::optional<QString>(QStringLiteral("a, b")));
-}
-
-void TestShellSettings::brokenStore_data()
-{
-    QTest::addColumn<QByteArray>("contents"); // empty: a folder stands where the file belongs
-
-    QTest::newRow("malformed file") << QByteArray("[Settings\nx=1\n");
-    QTest::newRow("folder in place of the file") << QByteArray();
-}
-
-void TestShellSettings::brokenStore()
+// A readable store keeps what is written for the next store opened; one that cannot be read says so, refuses
+// writes and leaves the file as it is.
+void TestShellSettings::store()
 {
     QFETCH(QByteArray, contents);
+    QFETCH(bool, readable);
+    QFETCH(QString, value);
 
-    if (contents.isEmpty())
-        QVERIFY(QDir().mkpath(configFile()));
-    else
-        writeConfigFile(contents);
+    QFile file(m_file);
+    if (contents.isEmpty() && !contents.isNull())
+        QVERIFY(QDir().mkpath(m_file));
+    else if (!contents.isNull())
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
+    file.close();
 
-    QCOMPARE(openUserSettings()->read(QStringLiteral("Settings"), QStringLiteral("x")), std::nullopt);
-    QCOMPARE(configFileContents(), contents);
+    const std::unique_ptr<SettingsStore> store = openUserSettings();
+    QCOMPARE(store->read(QStringLiteral("Settings"), QStringLiteral("x")),
+             readable ? std::optional<QString>(value) : std::nullopt);
+    const QString written = QStringLiteral("a, b\r\n\u05d0 \U0001F31E");
+    QCOMPARE(store->write(QStringLiteral("Settings"), QStringLiteral("z"), written), readable);
+    if (readable)
+        QCOMPARE(openUserSettings()->read(QStringLiteral("Settings"), QStringLiteral("z")), std::optional(written));
+    else // a folder cannot be opened as a file, and reads as empty
+        QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(""), contents);
 }
 
-void TestShellSettings::folderInPlaceOfTheFileRefusesWrites()
+void TestShellSettings::unscrambling_data()
 {
-    QVERIFY(QDir().mkpath(configFile()));
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected"); // null: refused
 
-    QVERIFY(!openUserSettings()->write(QStringLiteral("Settings"), QStringLiteral("x"), QStringLiteral("2")));
-    QVERIFY(QFileInfo(configFile()).isDir());
+    const auto roundTrip = [](const char *name, const QString &plain) {
+        QTest::newRow(name) << scramble(plain) << plain;
+    };
+    roundTrip("round trip: empty", QStringLiteral(""));
+    roundTrip("round trip: entry name", QStringLiteral("Duration"));
+    roundTrip("round trip: NUL", QString::fromUtf16(u"a\0b", 3));
+    roundTrip("round trip: byte-order mark, Hebrew, astral", QStringLiteral("\uFEFF\u05ea\u05e4 \U0001F31E"));
+
+    const QString date = scramble(QStringLiteral("2026-07-12"));
+    QString changed = date;
+    changed[8] = changed.at(8) == QLatin1Char('0') ? QLatin1Char('1') : QLatin1Char('0');
+    QTest::newRow("plain date") << "2026-07-12" << QString();
+    QTest::newRow("last character cut off") << date.chopped(1) << QString();
+    QTest::newRow("last byte cut off") << date.chopped(2) << QString();
+    QTest::newRow("one digit changed") << changed << QString();
+    QTest::newRow("other marker") << QStringLiteral("tw") + date.mid(2) << QString();
+    QTest::newRow("upper-case digits") << date.left(2) + date.mid(2).toUpper() << QString();
+    QTest::newRow("two run together") << date + date << QString();
+    QTest::newRow("non-Latin character inside") << date.left(6) + QStringLiteral("\u05d0") + date.mid(7) << QString();
+    // A hand edit whose check digits match is text like any other, unless its bytes are not UTF-8.
+    QTest::newRow("edit with matching check: A to a") << editFirstByte(scramble(QStringLiteral("AB")), 0x20) << "aB";
+    QTest::newRow("edit with matching check: A to 0xC1") << editFirstByte(scramble(QStringLiteral("AB")), char(0x80))
+                                                         << QString();
 }
 
-void TestShellSettings::factoryReplacesTheStore()
+void TestShellSettings::unscrambling()
 {
-    setSettingsFactory(&nullStore);
-    QCOMPARE(openSettings()->read(QStringLiteral("Settings"), QStringLiteral("x")), std::optional<QString>(QStringLiteral("from the fake")));
-    QVERIFY(!QFile::exists(configFile()));
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
 
-    setSettingsFactory(nullptr);
-    QVERIFY(openSettings()->write(QStringLiteral("Settings"), QStringLiteral("x"), QStringLiteral("real")));
-    QVERIFY(configFileContents().contains("x=real"));
+    QCOMPARE(unscramble(text), expected.isNull() ? std::nullopt : std::optional<QString>(expected));
 }
 
 QTEST_GUILESS_MAIN(TestShellSettings)

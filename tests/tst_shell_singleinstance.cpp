@@ -1,3 +1,4 @@
+// The single-instance lock: one holder per path, and a lock whose holder is gone refuses no one.
 #include "singleinstance.h"
 
 #include <QDateTime>
@@ -9,186 +10,91 @@
 
 using tavrel::shell::SingleInstance;
 
-namespace {
-
-// A copy of the application's lock held by another process (tests/lockholder.cpp).
-class LockHolder
-{
-public:
-    explicit LockHolder(const QString &lockPath)
-    {
-        m_process.setProgram(QStringLiteral(TAVREL_LOCKHOLDER));
-        m_process.setArguments({lockPath});
-        m_process.start();
-    }
-
-    ~LockHolder()
-    {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.kill();
-            m_process.waitForFinished(5000);
-        }
-    }
-
-    // "first" or "second", as the holder's SingleInstance saw it.
-    QString report()
-    {
-        if (!m_process.waitForStarted(5000))
-            return QStringLiteral("not started");
-        while (!m_process.canReadLine()) {
-            if (!m_process.waitForReadyRead(5000))
-                return QStringLiteral("no report");
-        }
-        return QString::fromLatin1(m_process.readLine()).trimmed();
-    }
-
-    bool kill()
-    {
-        m_process.kill(); // SIGKILL: nothing is cleaned up
-        return m_process.waitForFinished(5000);
-    }
-
-    bool quit()
-    {
-        m_process.closeWriteChannel();
-        return m_process.waitForFinished(5000) && m_process.exitStatus() == QProcess::NormalExit
-            && m_process.exitCode() == 0;
-    }
-
-private:
-    QProcess m_process;
-};
-
-bool ageFile(const QString &path, int seconds)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly)
-        && file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-seconds), QFileDevice::FileModificationTime);
-}
-
-} // namespace
+enum class Holder { ThisProcess, KilledProcess };
+Q_DECLARE_METATYPE(Holder)
 
 class TestShellSingleInstance : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void oneCopyPerLock();
     void lockGoesWithItsHolder_data();
     void lockGoesWithItsHolder();
     void unusableLockPlaceDoesNotRefuse();
-    void defaultPathIsPerUser_data();
     void defaultPathIsPerUser();
-
-private:
-    QString lockPath() const { return m_dir->filePath(QStringLiteral("tavrel-test.lock")); }
-
-    std::unique_ptr<QTemporaryDir> m_dir;
 };
-
-void TestShellSingleInstance::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-}
-
-void TestShellSingleInstance::oneCopyPerLock()
-{
-    auto first = std::make_unique<SingleInstance>(lockPath());
-    QVERIFY(first->isFirst());
-    QVERIFY(QFile::exists(lockPath()));
-    QVERIFY(ageFile(lockPath(), 3600));
-    {
-        const SingleInstance second(lockPath());
-        QVERIFY(!second.isFirst());
-    }
-    // A refused copy leaves the running copy's lock alone.
-    QVERIFY(QFile::exists(lockPath()));
-    QVERIFY(!SingleInstance(lockPath()).isFirst());
-
-    first.reset();
-    QVERIFY(!QFile::exists(lockPath()));
-    QVERIFY(SingleInstance(lockPath()).isFirst());
-}
 
 void TestShellSingleInstance::lockGoesWithItsHolder_data()
 {
-    QTest::addColumn<bool>("crash");
+    QTest::addColumn<Holder>("holder");
 
-    QTest::newRow("holder killed") << true;
-    QTest::newRow("holder ends normally") << false;
+    QTest::newRow("this process, released") << Holder::ThisProcess;
+    QTest::newRow("another process, killed") << Holder::KilledProcess;
 }
 
 void TestShellSingleInstance::lockGoesWithItsHolder()
 {
-    QFETCH(bool, crash);
+    QFETCH(Holder, holder);
+    const QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("tavrel.lock"));
 
-    LockHolder holder(lockPath());
-    QCOMPARE(holder.report(), QStringLiteral("first"));
-
-    // While the holder runs, neither another process nor this one gets the lock, however long ago it was taken.
-    QVERIFY(ageFile(lockPath(), 24 * 3600));
-    {
-        LockHolder other(lockPath());
-        QCOMPARE(other.report(), QStringLiteral("second"));
-    }
-    QVERIFY(!SingleInstance(lockPath()).isFirst());
-
-    if (crash) {
-        QVERIFY(holder.kill());
-        QVERIFY2(QFile::exists(lockPath()), "a killed holder should leave its lock file behind");
+    std::unique_ptr<SingleInstance> here;
+    QProcess process; // tests/lockholder.cpp
+    if (holder == Holder::ThisProcess) {
+        here = std::make_unique<SingleInstance>(path);
+        QVERIFY(here->isFirst());
     } else {
-        QVERIFY(holder.quit());
+        process.start(QStringLiteral(TAVREL_LOCKHOLDER), {path});
+        while (!process.canReadLine() && process.waitForReadyRead(5000)) {
+        }
+        QCOMPARE(process.readLine(), QByteArray("first\n"));
     }
 
-    const SingleInstance next(lockPath());
-    QVERIFY(next.isFirst());
-    LockHolder after(lockPath());
-    QCOMPARE(after.report(), QStringLiteral("second"));
+    // However long ago it was taken, a held lock refuses another copy; the refused copy leaves it in place, so it
+    // refuses the next one too.
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.setFileTime(QDateTime::currentDateTimeUtc().addDays(-1), QFileDevice::FileModificationTime));
+    file.close();
+    QVERIFY(!SingleInstance(path).isFirst());
+    QVERIFY(!SingleInstance(path).isFirst());
+
+    if (holder == Holder::ThisProcess) {
+        here.reset();
+    } else {
+        process.kill(); // SIGKILL: nothing is cleaned up
+        QVERIFY(process.waitForFinished(5000));
+        QVERIFY2(QFile::exists(path), "a killed holder should leave its lock file behind");
+    }
+    QVERIFY(SingleInstance(path).isFirst());
 }
 
 // When no lock can be made at all, the test cannot be made either: the application must still start.
 void TestShellSingleInstance::unusableLockPlaceDoesNotRefuse()
 {
-    const QString file = m_dir->filePath(QStringLiteral("plain-file"));
-    QFile plain(file);
+    const QTemporaryDir dir;
+    QFile plain(dir.filePath(QStringLiteral("plain-file")));
     QVERIFY(plain.open(QIODevice::WriteOnly));
     plain.close();
 
-    const SingleInstance instance(file + QStringLiteral("/tavrel.lock"));
-    QVERIFY(instance.isFirst());
+    QVERIFY(SingleInstance(plain.fileName() + QStringLiteral("/tavrel.lock")).isFirst());
 }
 
-void TestShellSingleInstance::defaultPathIsPerUser_data()
-{
-    QTest::addColumn<QByteArray>("user");
-    QTest::addColumn<QByteArray>("otherUser");
-
-    QTest::newRow("two names") << QByteArray("alice") << QByteArray("bob");
-    QTest::newRow("names differing in case") << QByteArray("ann") << QByteArray("Ann");
-    QTest::newRow("name with a slash") << QByteArray("dom/ann") << QByteArray("dom/bob");
-}
-
+// Two users of one machine each get a lock of their own, in a folder that exists, whatever their names hold.
 void TestShellSingleInstance::defaultPathIsPerUser()
 {
-    QFETCH(QByteArray, user);
-    QFETCH(QByteArray, otherUser);
-
     const QByteArray saved = qgetenv("USER");
-    qputenv("USER", user);
-    const QString path = SingleInstance::defaultLockPath();
-    qputenv("USER", otherUser);
-    const QString otherPath = SingleInstance::defaultLockPath();
+    qputenv("USER", "alice");
+    const QFileInfo alice(SingleInstance::defaultLockPath());
+    qputenv("USER", "dom/bob");
+    const QFileInfo bob(SingleInstance::defaultLockPath());
     qputenv("USER", saved);
 
-    QVERIFY(path != otherPath);
-    const QFileInfo info(path);
-    QVERIFY(info.isAbsolute());
-    QCOMPARE(QFileInfo(otherPath).absolutePath(), info.absolutePath());
-    QVERIFY2(QFileInfo(info.absolutePath()).isDir(), qPrintable(path));
-    QVERIFY(info.fileName().startsWith(QLatin1String("tavrel")));
-    QVERIFY(info.fileName().endsWith(QLatin1String(".lock")));
+    QVERIFY(alice.isAbsolute());
+    QVERIFY(alice.filePath() != bob.filePath());
+    QCOMPARE(bob.absolutePath(), alice.absolutePath());
+    QVERIFY2(QFileInfo(alice.absolutePath()).isDir(), qPrintable(alice.filePath()));
 }
 
 QTEST_GUILESS_MAIN(TestShellSingleInstance)
