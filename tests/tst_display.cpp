@@ -1,64 +1,29 @@
 // The result window: what a reading writes into it, the chakra records, the clipboard guard, the layout and
 // the state of a fresh window.
 
+#include "displaytesthelpers.h"
 #include "displaywidgets.h"
-#include "frmDisplay.h"
 #include "twips.h"
 
 #include "chakras.h"
-#include "reading.h"
 
 #include <QClipboard>
 #include <QCursor>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStandardPaths>
-#include <QTabWidget>
-#include <QTest>
 #include <QTextBlock>
-#include <QTextEdit>
 
-#include <memory>
 #include <tuple>
 
 using namespace tavrel;
-using ui::frmDisplay;
-
-Q_DECLARE_METATYPE(tavrel::SunSign)
+using namespace displaytest;
 
 namespace {
 
-const QColor Highlight = QColor::fromRgb(236, 28, 210);
-const QColor Grey = QColor::fromRgb(64, 64, 64);
 const QStringList CardLabels{"lblAries", "lblTaurus", "lblGemini", "lblCancer", "lblLeo", "lblVirgo",
                              "lblLibra", "lblScorpio", "lblSagittarius", "lblCapricorn", "lblAquarius", "lblPisces"};
-
-template<typename T = QWidget>
-T *child(const QObject *parent, const QString &name)
-{
-    return parent->findChild<T *>(name);
-}
-
-QString textOf(const QObject *window, const QString &name)
-{
-    const QObject *control = window->findChild<QObject *>(name);
-    if (const auto *label = qobject_cast<const QLabel *>(control))
-        return label->text();
-    if (const auto *box = qobject_cast<const QPlainTextEdit *>(control))
-        return box->toPlainText();
-    if (const auto *box = qobject_cast<const QTextEdit *>(control))
-        return box->toPlainText();
-    return QStringLiteral("<no text control %1>").arg(name);
-}
-
-QColor colorOf(const QObject *window, const QString &element)
-{
-    const QObject *object = window->findChild<QObject *>(element);
-    return object ? object->property("color").value<QColor>() : QColor();
-}
 
 QStringList visibleCards(const frmDisplay &window)
 {
@@ -115,10 +80,10 @@ class TestDisplay : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void windowAndTabs();
-    void freshWindow();
+    void freshWindowAfterAReading();
     void layout_data();
     void layout();
 
@@ -126,7 +91,6 @@ private slots:
     void readingOfEverySign();
     void literalReadings_data();
     void literalReadings();
-    void nextWindowShowsOnlyTheNextReading();
 
     void chakraRecords_data();
     void chakraRecords();
@@ -137,53 +101,52 @@ private slots:
     void clipboardGuard();
 };
 
-void TestDisplay::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
-
 void TestDisplay::windowAndTabs()
 {
     frmDisplay window;
-    QCOMPARE(window.objectName(), QStringLiteral("frmDisplay"));
     QCOMPARE(window.windowTitle(), QStringLiteral("Tavrel v1.05"));
     QCOMPARE(window.minimumSize(), ui::twipSize(13995, 8415));
     QCOMPARE(window.maximumSize(), ui::twipSize(13995, 8415));
     QCOMPARE(window.palette().color(QPalette::Window), QColor(0, 0, 64));
-
-    auto *tabs = child<QTabWidget>(&window, "SSTab1");
-    QCOMPARE(tabs->count(), 3);
-    QCOMPARE(tabs->tabText(0), QStringLiteral("Attributes Of Sephiroths  Associated With Your Sun Sign"));
-    QCOMPARE(tabs->tabText(1), QStringLiteral("Attributes Of The Path  Associated with Your Sun Sign"));
-    QCOMPARE(tabs->tabText(2), QStringLiteral("About Your Sun Sign And Sephiroths "));
-    const QStringList pages{"picSplit", "picSplitTwo", "picSplitThree"};
-    for (int i = 0; i < pages.size(); ++i)
-        QVERIFY2(tabs->widget(i)->isAncestorOf(child(&window, pages[i])), qPrintable(pages[i]));
     QCOMPARE(child<QGroupBox>(&window, "Frame1")->title(), QStringLiteral("Kabbalah Tree Of Life"));
+    auto *tabs = child<QTabWidget>(&window, "SSTab1");
+    const QStringList texts{"Attributes Of Sephiroths  Associated With Your Sun Sign",
+                            "Attributes Of The Path  Associated with Your Sun Sign",
+                            "About Your Sun Sign And Sephiroths "};
+    const QStringList pages{"picSplit", "picSplitTwo", "picSplitThree"};
+    QCOMPARE(tabs->count(), 3);
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(tabs->tabText(i), texts[i]);
+        QVERIFY(tabs->widget(i)->isAncestorOf(child(&window, pages[i])));
+    }
 
     // Every name is used once; the elements of control arrays carry their index.
     QHash<QString, int> names;
     for (const QObject *object : window.findChildren<QObject *>()) {
-        if (!object->objectName().isEmpty() && !object->objectName().startsWith(QLatin1String("qt_")))
-            ++names[object->objectName()];
+        const QString name = object->objectName();
+        if (name.isEmpty() || name.startsWith(QLatin1String("qt_")))
+            continue;
+        QVERIFY2(++names[name] == 1, qPrintable(name));
+        if (const qsizetype underscore = name.lastIndexOf(QLatin1Char('_')); underscore > 0)
+            QVERIFY2(object->property("index") == name.mid(underscore + 1).toInt(), qPrintable(name));
     }
-    for (auto it = names.cbegin(); it != names.cend(); ++it)
-        QVERIFY2(it.value() == 1, qPrintable(it.key()));
-    for (int i = 0; i < 11; ++i) {
-        QCOMPARE(child<QObject>(&window, QStringLiteral("ShpCircle_%1").arg(i))->property("index").toInt(), i);
-        QCOMPARE(child<QObject>(&window, QStringLiteral("lblClick_%1").arg(i))->property("index").toInt(), i);
-    }
-    QCOMPARE(child<QObject>(&window, "RTB_1")->property("index").toInt(), 1);
 }
 
-void TestDisplay::freshWindow()
+// A window opened after another was closed on a reading starts blank and shows only its own reading.
+void TestDisplay::freshWindowAfterAReading()
 {
+    auto first = std::make_unique<frmDisplay>();
+    first->Form_Load();
+    first->ShowReading(makeReading(SunSign::Pisces));
+    child<QTabWidget>(first.get(), "SSTab1")->setCurrentIndex(2);
+    first->ShowSphereExplanation(6);
+    first.reset();
+
     frmDisplay window;
     auto *tabs = child<QTabWidget>(&window, "SSTab1");
     tabs->setCurrentIndex(2);
     window.Form_Load();
     QCOMPARE(tabs->currentIndex(), 0);
-
     QVERIFY(visibleCards(window).isEmpty());
     for (int i = 0; i < 11; ++i)
         QCOMPARE(colorOf(&window, QStringLiteral("ShpCircle_%1").arg(i)), Grey);
@@ -192,6 +155,11 @@ void TestDisplay::freshWindow()
     for (const char *empty : {"lblSphereName", "lblSphereDesc", "RTB_0", "RTB_1"})
         QCOMPARE(textOf(&window, empty), QString());
     QVERIFY(pictureShown(window, "PicOneSephirothsCard").isNull());
+
+    window.ShowReading(makeReading(SunSign::Leo));
+    QCOMPARE(visibleCards(window), QStringList{"lblLeo"});
+    for (const char *pisces : {"ShpCircle_6", "ShpCircle_9", "ln710"})
+        QCOMPARE(colorOf(&window, pisces), Grey);
 }
 
 void TestDisplay::layout_data()
@@ -201,16 +169,11 @@ void TestDisplay::layout_data()
     QTest::addColumn<QRect>("twips");
 
     QTest::newRow("SSTab1") << "SSTab1" << "" << QRect(5430, 0, 8535, 8415);
-    QTest::newRow("Frame1") << "Frame1" << "" << QRect(0, -30, 5415, 8415);
     QTest::newRow("Frame2") << "Frame2" << "" << QRect(60, 480, 5295, 7455);
-    QTest::newRow("picSplit") << "picSplit" << "SSTab1" << QRect(30, 600, 8475, 7770);
     QTest::newRow("picSplitThree") << "picSplitThree" << "SSTab1" << QRect(-2, 600, 8475, 7755);
     QTest::newRow("RTB_1") << "RTB_1" << "" << QRect(120, 4200, 7215, 1095);
     QTest::newRow("PicTwoSephirothsCard") << "PicTwoSephirothsCard" << "" << QRect(7500, 4200, 630, 630);
-    QTest::newRow("lblOneKeyword") << "lblOneKeyword" << "" << QRect(2160, 2700, 3960, 195);
-    QTest::newRow("txtOneAngelDesc") << "txtOneAngelDesc" << "" << QRect(6000, 3120, 2295, 735);
     QTest::newRow("txtPathDecs") << "txtPathDecs" << "" << QRect(120, 480, 8175, 1815);
-    QTest::newRow("lblSphereDesc") << "lblSphereDesc" << "" << QRect(120, 3960, 8175, 2655);
     QTest::newRow("lblClick_9") << "lblClick_9" << "" << QRect(1440, 6600, 945, 615);
     QTest::newRow("ShpCircle_4") << "ShpCircle_4" << "" << QRect(360, 2520, 735, 615);
 }
@@ -243,6 +206,7 @@ void TestDisplay::readingOfEverySign_data()
         QTest::newRow(qPrintable(sunSignName(sign))) << sign;
 }
 
+// All 43 items of the reading, the card, the marked spheres and path, the pictures and the chakra records.
 void TestDisplay::readingOfEverySign()
 {
     QFETCH(SunSign, sign);
@@ -287,28 +251,21 @@ void TestDisplay::readingOfEverySign()
     verifyRecord(window, "RTB_1", static_cast<int>(r.chakraTwo->chakra));
 }
 
+// Three readings against literal values (more of them, as a screen reader hears them, in tst_accessibility).
 void TestDisplay::literalReadings_data()
 {
     QTest::addColumn<SunSign>("sign");
-    QTest::addColumn<QStringList>("marked"); // card label, two spheres and a line
-    QTest::addColumn<QString>("pathName");
+    QTest::addColumn<QString>("card");
     QTest::addColumn<QList<int>>("pictures");
-    QTest::addColumn<QStringList>("chakraNames");
     QTest::addColumn<QStringList>("blank");
     QTest::addColumn<QStringList>("recordEnds");
 
-    QTest::newRow("Pisces") << SunSign::Pisces << QStringList{"lblPisces", "ShpCircle_6", "ShpCircle_9", "ln710"}
-                            << "Path Of Qoph" << QList<int>{5, 7}
-                            << QStringList{"Manipura (Navel) Chakra", "Muladhara (Base of Spine) Chakra"}
+    QTest::newRow("Pisces") << SunSign::Pisces << "lblPisces" << QList<int>{5, 7}
                             << QStringList{"lblTwoLuckyDay", "lblTwoColor", "lblTwoWood", "lblTwoMetal"}
                             << QStringList{"Color \nYellow", "Color \nRed"};
-    QTest::newRow("Leo") << SunSign::Leo << QStringList{"lblLeo", "ShpCircle_3", "ShpCircle_4", "ln45"}
-                         << "Path Of Teth" << QList<int>{3, 3}
-                         << QStringList{"Vishuddha (Throat) Chakra", "Vishuddha (Throat) Chakra"} << QStringList{}
+    QTest::newRow("Leo") << SunSign::Leo << "lblLeo" << QList<int>{3, 3} << QStringList{}
                          << QStringList{"Color \nBlue", "Color \nBlue"};
-    QTest::newRow("Aries") << SunSign::Aries << QStringList{"lblAries", "ShpCircle_1", "ShpCircle_5", "ln26"}
-                           << "Path Of He" << QList<int>{2, 4}
-                           << QStringList{"Ajna (Third Eye) Chakra", "Anahata (Heart) Chakra"}
+    QTest::newRow("Aries") << SunSign::Aries << "lblAries" << QList<int>{2, 4}
                            << QStringList{"lblOneLuckyDay", "lblOneMetal"}
                            << QStringList{"Color \nIndigo", "Color \nGreen"};
 }
@@ -316,10 +273,8 @@ void TestDisplay::literalReadings_data()
 void TestDisplay::literalReadings()
 {
     QFETCH(SunSign, sign);
-    QFETCH(QStringList, marked);
-    QFETCH(QString, pathName);
+    QFETCH(QString, card);
     QFETCH(QList<int>, pictures);
-    QFETCH(QStringList, chakraNames);
     QFETCH(QStringList, blank);
     QFETCH(QStringList, recordEnds);
 
@@ -329,41 +284,16 @@ void TestDisplay::literalReadings()
         child<QLabel>(&window, name)->setText(QStringLiteral("design text")); // a blank value must replace it
     window.ShowReading(makeReading(sign));
 
-    QCOMPARE(visibleCards(window), marked.mid(0, 1));
-    for (const QString &element : marked.mid(1))
-        QCOMPARE(colorOf(&window, element), Highlight);
-    QCOMPARE(textOf(&window, "lblPathName"), pathName);
-    QCOMPARE(textOf(&window, "lblLiesPathName"), pathName);
-    QCOMPARE(pictureShown(window, "PicOneSephirothsCard"), chakraPicture(pictures[0]));
-    QCOMPARE(pictureShown(window, "PicTwoSephirothsCard"), chakraPicture(pictures[1]));
-    QCOMPARE(textOf(&window, "lbSephirothSOneCardName"), chakraNames[0]);
-    QCOMPARE(textOf(&window, "lbSephirothSTwoCardName"), chakraNames[1]);
+    QCOMPARE(visibleCards(window), QStringList{card});
     for (const QString &name : blank)
         QVERIFY2(textOf(&window, name).isEmpty(), qPrintable(name));
     for (int i = 0; i < 2; ++i) {
+        const char *picture = i == 0 ? "PicOneSephirothsCard" : "PicTwoSephirothsCard";
+        QCOMPARE(pictureShown(window, picture), chakraPicture(pictures[i]));
         const QString record = textOf(&window, QStringLiteral("RTB_%1").arg(i));
         QVERIFY(record.startsWith(QStringLiteral("Chakras Name \n")));
         QVERIFY2(record.endsWith(recordEnds[i]), qPrintable(record.right(20)));
     }
-}
-
-void TestDisplay::nextWindowShowsOnlyTheNextReading()
-{
-    auto first = std::make_unique<frmDisplay>();
-    first->Form_Load();
-    first->ShowReading(makeReading(SunSign::Pisces));
-    child<QTabWidget>(first.get(), "SSTab1")->setCurrentIndex(2);
-    first->ShowSphereExplanation(6);
-    first.reset();
-
-    frmDisplay second;
-    second.Form_Load();
-    second.ShowReading(makeReading(SunSign::Leo));
-    QCOMPARE(visibleCards(second), QStringList{"lblLeo"});
-    for (const char *pisces : {"ShpCircle_6", "ShpCircle_9", "ln710"})
-        QCOMPARE(colorOf(&second, pisces), Grey);
-    QCOMPARE(child<QTabWidget>(&second, "SSTab1")->currentIndex(), 0);
-    QCOMPARE(textOf(&second, "lblSphereName"), QString());
 }
 
 void TestDisplay::chakraRecords_data()
@@ -373,9 +303,6 @@ void TestDisplay::chakraRecords_data()
     QTest::addColumn<int>("first"); // the record expected in RTB_0, -1 for none
     QTest::addColumn<int>("second");
 
-    QTest::newRow("Pisces (4, 6)") << 4 << 6 << 4 << 6;
-    QTest::newRow("Leo, the same chakra twice") << 2 << 2 << 2 << 2;
-    QTest::newRow("second before first") << 5 << 1 << 5 << 1;
     QTest::newRow("crown and root") << 0 << 6 << 0 << 6;
     QTest::newRow("one out of range") << 7 << 3 << -1 << 3;
     QTest::newRow("both out of range") << -1 << 99 << -1 << -1;
@@ -412,13 +339,11 @@ void TestDisplay::recordsAreReadFromTheTop()
 // runs a second time under QT_SCALE_FACTOR=2).
 void TestDisplay::chakraPicturesAreSharp()
 {
-    frmDisplay window;
-    window.ShowReading(makeReading(SunSign::Pisces));
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const qreal ratio = window.devicePixelRatioF();
+    const auto window = openReading(SunSign::Pisces);
+    QVERIFY(window);
+    const qreal ratio = window->devicePixelRatioF();
     for (const char *name : {"PicOneSephirothsCard", "PicTwoSephirothsCard"}) {
-        const QPixmap shown = child<QLabel>(&window, name)->pixmap();
+        const QPixmap shown = child<QLabel>(window.get(), name)->pixmap();
         QCOMPARE(shown.devicePixelRatio(), ratio);
         QCOMPARE(shown.size(), (QSizeF(ui::twipSize(630, 630)) * ratio).toSize());
     }
@@ -430,11 +355,16 @@ void TestDisplay::clipboardGuard_data()
     QTest::addColumn<QString>("event");
     QTest::addColumn<bool>("emptied");
 
+    // Every guarded box, by a plain move (the hardest to catch); every event, on a box of either kind.
     for (const char *box : {"txtOneSphereDesc", "txtTwoSphereDesc", "txtOneAngelDesc", "txtTwoAngelDesc", "RTB_0",
-                            "RTB_1", "txtPathDecs"}) {
-        for (const char *event : {"change", "click", "double click", "mouse down", "mouse move", "drag", "mouse up"})
-            QTest::addRow("%s, %s", box, event) << box << event << (QLatin1String(box) != QLatin1String("txtPathDecs"));
+                            "RTB_1"})
+        QTest::addRow("%s, mouse move", box) << box << "mouse move" << true;
+    for (const char *box : {"txtOneSphereDesc", "RTB_0"}) {
+        for (const char *event : {"change", "click", "double click", "mouse down", "drag", "mouse up"})
+            QTest::addRow("%s, %s", box, event) << box << event << true;
     }
+    for (const char *event : {"change", "click", "mouse move"})
+        QTest::addRow("txtPathDecs, %s", event) << "txtPathDecs" << event << false;
     QTest::newRow("a new reading") << "txtPathDecs" << "reading" << true;
 }
 
@@ -445,28 +375,21 @@ void TestDisplay::clipboardGuard()
     QFETCH(QString, event);
     QFETCH(bool, emptied);
 
-    frmDisplay window;
-    window.ShowReading(makeReading(SunSign::Virgo));
-    child<QTabWidget>(&window, "SSTab1")->setCurrentIndex(box == QLatin1String("txtPathDecs") ? 1 : 0);
-    window.move(0, 0);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto *target = child<QAbstractScrollArea>(&window, box);
+    const auto window = openReading(SunSign::Virgo);
+    QVERIFY(window);
+    child<QTabWidget>(window.get(), "SSTab1")->setCurrentIndex(box == QLatin1String("txtPathDecs") ? 1 : 0);
+    auto *target = child<QAbstractScrollArea>(window.get(), box);
     QWidget *viewport = target->viewport();
     const QPoint inside = viewport->rect().center();
-    QTest::mouseMove(child(&window, "Frame1"), QPoint(2, 200)); // so that a move onto the box is a real move
+    QTest::mouseMove(child(window.get(), "Frame1"), QPoint(2, 200)); // so that a move onto the box is a real move
 
-    const bool held = event == QLatin1String("mouse up") || event == QLatin1String("drag");
-    if (held)
+    if (event == QLatin1String("mouse up") || event == QLatin1String("drag"))
         QTest::mousePress(viewport, Qt::LeftButton, {}, inside);
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->setText(QStringLiteral("copied"));
 
     if (event == QLatin1String("change")) {
-        if (auto *plain = qobject_cast<QPlainTextEdit *>(target))
-            plain->setPlainText(QStringLiteral("other"));
-        else
-            static_cast<QTextEdit *>(target)->setPlainText(QStringLiteral("other"));
+        target->setProperty("plainText", QStringLiteral("other")); // either kind of text box
     } else if (event == QLatin1String("click")) {
         QTest::mouseClick(viewport, Qt::LeftButton, {}, inside);
     } else if (event == QLatin1String("double click")) {
@@ -480,8 +403,8 @@ void TestDisplay::clipboardGuard()
         QTest::mouseMove(viewport, inside + QPoint(5, 0)); // selecting, the button held
     } else if (event == QLatin1String("mouse up")) {
         QTest::mouseRelease(viewport, Qt::LeftButton, {}, inside);
-    } else if (event == QLatin1String("reading")) {
-        window.ShowReading(makeReading(SunSign::Gemini));
+    } else {
+        window->ShowReading(makeReading(SunSign::Gemini));
     }
     const bool survived = !clipboard->text().isEmpty();
     if (QStringList{"double click", "mouse down", "drag"}.contains(event))
