@@ -1,5 +1,10 @@
 #include "clicklabel.h"
 
+#include "links.h"
+#include "style.h"
+#include "texts.h"
+#include "twips.h"
+
 #include <QMouseEvent>
 
 namespace tavrel::ui {
@@ -9,6 +14,28 @@ ClickLabel::ClickLabel(const QString &text, QWidget *parent)
 {
     setCursor(Qt::PointingHandCursor);
     setTextFormat(Qt::PlainText);
+}
+
+ClickLabel::ClickLabel(const QString &text, const char *name, double points, const QString &description,
+                       void (*command)(), QWidget *parent)
+    : ClickLabel(text, parent)
+{
+    setObjectName(QString::fromLatin1(name));
+    setFont(verdana(points, true, true));
+    setTextColor(this, Qt::white);
+    setAccessibleDescription(description);
+    connect(this, &ClickLabel::clicked, this, [command] { command(); });
+}
+
+ClickLabel *addBlurb(QWidget *parent, int left, int top)
+{
+    auto *blurb = new ClickLabel(texts::blurb(), "Label8", 8.25,
+                                 QStringLiteral("Link: opens the offer in your web browser"), &shell::OpenBrandingPage,
+                                 parent);
+    blurb->setGeometry(twipRect(left, top, 6135, 615));
+    blurb->setWordWrap(true);
+    blurb->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return blurb;
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent *event)

@@ -11,6 +11,9 @@ class ClickLabel : public QLabel
 
 public:
     explicit ClickLabel(const QString &text, QWidget *parent = nullptr);
+    // A white, bold, underlined link of the given size that runs `command` when clicked.
+    ClickLabel(const QString &text, const char *name, double points, const QString &description, void (*command)(),
+               QWidget *parent);
 
 signals:
     void clicked();
@@ -22,5 +25,8 @@ protected:
 private:
     bool m_pressed = false;
 };
+
+// The promotional link shown on the input form and on the frame, its top left corner at the given twips.
+ClickLabel *addBlurb(QWidget *parent, int left, int top);
 
 } // namespace tavrel::ui

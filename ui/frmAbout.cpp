@@ -55,14 +55,11 @@ frmAbout::frmAbout(QWidget *parent)
     description->setWordWrap(true);
     description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto *home = new ClickLabel(QStringLiteral("Click here to visit ") + shell::homePageUrl().toString(), this);
-    home->setObjectName(QStringLiteral("lblHomePage"));
-    home->setFont(verdana(8.25, true, true));
-    setTextColor(home, Qt::white);
+    auto *home = new ClickLabel(QStringLiteral("Click here to visit ") + shell::homePageUrl().toString(), "lblHomePage",
+                                8.25, QStringLiteral("Link: opens our home page in your web browser"),
+                                &shell::OpenHomePage, this);
     home->move(twipPoint(1245, 1800));
     home->adjustSize();
-    home->setAccessibleDescription(QStringLiteral("Link: opens our home page in your web browser"));
-    connect(home, &ClickLabel::clicked, this, [] { shell::OpenHomePage(); });
 
     QLabel *offer = addLabel(this, "Label3",
                              QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
@@ -72,14 +69,11 @@ frmAbout::frmAbout(QWidget *parent)
     offer->setWordWrap(true);
     offer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto *coBrand = new ClickLabel(QStringLiteral("Click here for more details."), this);
-    coBrand->setObjectName(QStringLiteral("lblCoBrand"));
-    coBrand->setFont(verdana(8.25, true, true));
-    setTextColor(coBrand, Qt::white);
+    auto *coBrand = new ClickLabel(QStringLiteral("Click here for more details."), "lblCoBrand", 8.25,
+                                   QStringLiteral("Link: opens the offer in your web browser"), &shell::OpenBrandingPage,
+                                   this);
     coBrand->move(twipPoint(3225, 2760));
     coBrand->adjustSize();
-    coBrand->setAccessibleDescription(QStringLiteral("Link: opens the offer in your web browser"));
-    connect(coBrand, &ClickLabel::clicked, this, [] { shell::OpenBrandingPage(); });
 
     auto *line = new QFrame(this);
     line->setObjectName(QStringLiteral("Line2"));

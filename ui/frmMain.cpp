@@ -100,14 +100,11 @@ frmMain::frmMain(QWidget *parent)
     const QFont captionFont = verdana(8.25, true, true);
 
     QWidget *frame2 = addPanel(client, "Frame2", twipRect(0, 0, 7455, 615));
-    auto *banner = new ClickLabel(texts::formBanner(), frame2);
-    banner->setObjectName(QStringLiteral("Label61"));
+    auto *banner = new ClickLabel(texts::formBanner(), "Label61", 9,
+                                  QStringLiteral("Link: opens our forum in your web browser"), &shell::OpenHomePage,
+                                  frame2);
     banner->setGeometry(twipRect(60, 120, 7320, 585));
-    banner->setFont(verdana(9, true, true));
     banner->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setTextColor(banner, white);
-    banner->setAccessibleDescription(QStringLiteral("Link: opens our forum in your web browser"));
-    connect(banner, &ClickLabel::clicked, this, [] { shell::OpenHomePage(); });
 
     QWidget *frame1 = addPanel(client, "Frame1", twipRect(0, 600, 7455, 3735));
     QLabel *welcome = addLabel(frame1, "Label3", texts::welcome(), twipRect(240, 120, 7095, 615), verdana(8.25, true),
@@ -157,15 +154,7 @@ frmMain::frmMain(QWidget *parent)
     connect(m_proceed, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
 
     QWidget *frame5 = addPanel(client, "Frame5", twipRect(0, 4320, 7455, 975));
-    auto *blurb = new ClickLabel(texts::blurb(), frame5);
-    blurb->setObjectName(QStringLiteral("Label8"));
-    blurb->setGeometry(twipRect(120, 240, 6135, 615));
-    blurb->setFont(verdana(8.25, true, true));
-    blurb->setWordWrap(true);
-    blurb->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setTextColor(blurb, white);
-    blurb->setAccessibleDescription(QStringLiteral("Link: opens the offer in your web browser"));
-    connect(blurb, &ClickLabel::clicked, this, [] { shell::OpenBrandingPage(); });
+    addBlurb(frame5, 120, 240);
 
     m_exit = new QPushButton(QStringLiteral("&Exit"), frame5);
     m_exit->setObjectName(QStringLiteral("cmdExit"));

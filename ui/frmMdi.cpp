@@ -56,14 +56,11 @@ frmMdi::frmMdi(QWidget *parent)
     layout->addWidget(m_client, 1);
     QWidget *picture2 = addStrip(layout, central, "Picture2", 855, rgb(0, 0, 64));
 
-    m_banner = new ClickLabel(texts::frameBanner(), picture1);
-    m_banner->setObjectName(QStringLiteral("lblOrvaneBanner"));
+    m_banner = new ClickLabel(texts::frameBanner(), "lblOrvaneBanner", 9.75,
+                              QStringLiteral("Link: opens our forum in your web browser"), &shell::OpenHomePage,
+                              picture1);
     m_banner->setGeometry(twipRect(0, 0, 9480, 465));
-    m_banner->setFont(verdana(9.75, true, true));
     m_banner->setAlignment(Qt::AlignCenter);
-    setTextColor(m_banner, Qt::white);
-    m_banner->setAccessibleDescription(QStringLiteral("Link: opens our forum in your web browser"));
-    connect(m_banner, &ClickLabel::clicked, this, [] { shell::OpenHomePage(); });
 
     m_softwareName = new QLabel(QStringLiteral("Tavrel"), picture3);
     m_softwareName->setObjectName(QStringLiteral("lblSoftwareName"));
@@ -72,15 +69,7 @@ frmMdi::frmMdi(QWidget *parent)
     m_softwareName->move(0, px(-15));
     m_softwareName->adjustSize();
 
-    auto *blurb = new ClickLabel(texts::blurb(), picture2);
-    blurb->setObjectName(QStringLiteral("Label8"));
-    blurb->setGeometry(twipRect(120, 120, 6135, 615));
-    blurb->setFont(verdana(8.25, true, true));
-    blurb->setWordWrap(true);
-    blurb->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setTextColor(blurb, Qt::white);
-    blurb->setAccessibleDescription(QStringLiteral("Link: opens the offer in your web browser"));
-    connect(blurb, &ClickLabel::clicked, this, [] { shell::OpenBrandingPage(); });
+    addBlurb(picture2, 120, 120);
 
     m_back = new QPushButton(QStringLiteral("&Back"), picture2);
     m_back->setObjectName(QStringLiteral("cmdBack"));
