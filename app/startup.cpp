@@ -1,11 +1,11 @@
-#include "startup.h"
+#include "app/startup.h"
 
-#include "forms.h"
-#include "frmMain.h"
-#include "messages.h"
-#include "singleinstance.h"
-#include "updatereminder.h"
-#include "windows.h"
+#include "shell/forms.h"
+#include "ui/frmMain.h"
+#include "shell/messages.h"
+#include "shell/singleinstance.h"
+#include "shell/updatereminder.h"
+#include "ui/formregistry.h"
 
 #include <QApplication>
 #include <QIcon>

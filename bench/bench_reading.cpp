@@ -1,7 +1,7 @@
 // Computes the reading of every date that the input form accepts and prints the time per reading.
-#include "descriptions.h"
-#include "reading.h"
-#include "validation.h"
+#include "reading/descriptions.h"
+#include "reading/reading.h"
+#include "reading/validation.h"
 
 #include <QElapsedTimer>
 

@@ -1,4 +1,4 @@
-#include "catalogue.h"
+#include "reading/catalogue.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "chakras.h"
+#include "reading/chakras.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vocabulary.h"
+#include "reading/vocabulary.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "reading.h"
+#include "reading/reading.h"
 
-#include "descriptions.h"
+#include "reading/descriptions.h"
 
 namespace tavrel {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "catalogue.h"
-#include "vocabulary.h"
+#include "reading/catalogue.h"
+#include "reading/vocabulary.h"
 
 #include <QString>
 

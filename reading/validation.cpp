@@ -1,4 +1,4 @@
-#include "validation.h"
+#include "reading/validation.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "vocabulary.h"
+#include "reading/vocabulary.h"
 
 namespace tavrel {
 

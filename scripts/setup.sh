@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Tavrel needs (only those that are missing), then configures and builds it.
-# Usage: scripts/setup.sh [build-dir]
+# Installs the Debian packages Tavrel needs (only those that are missing), then configures a build tree.
+# Usage: scripts/setup.sh BUILD-DIR [CMAKE-OPTIONS...]
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-build="${1:-$here/build}"
+build="$1"
+shift
 
 packages=(
-    build-essential cmake ninja-build pkg-config
+    build-essential cmake ninja-build pkg-config ccache
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libxkbcommon-dev qt6-qpa-plugins
     fonts-dejavu-core
     xvfb xauth xdotool x11-utils imagemagick
@@ -30,5 +31,5 @@ if ((${#missing[@]})); then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${TAVREL_BUILD_TYPE:-RelWithDebInfo}"
-cmake --build "$build" --parallel "$(nproc)"
+cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${TAVREL_BUILD_TYPE:-RelWithDebInfo}" \
+      -DCMAKE_CXX_COMPILER_LAUNCHER=ccache "$@"

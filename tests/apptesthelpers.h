@@ -4,9 +4,9 @@
 // recorded instead of opened, the end of the application is recorded instead of leaving the process, and
 // settings live in a temporary folder.
 
-#include "clock.h"
-#include "forms.h"
-#include "messages.h"
+#include "shell/clock.h"
+#include "shell/forms.h"
+#include "shell/messages.h"
 
 #include <QDesktopServices>
 #include <QObject>

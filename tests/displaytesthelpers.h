@@ -2,10 +2,10 @@
 
 // Shared by the tests of the result window: opening it on a reading, reading its controls, driving its focus.
 
-#include "frmDisplay.h"
-#include "treediagram.h"
+#include "ui/frmDisplay.h"
+#include "ui/treediagram.h"
 
-#include "reading.h"
+#include "reading/reading.h"
 
 #include <QApplication>
 #include <QLabel>

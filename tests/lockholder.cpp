@@ -1,7 +1,7 @@
 // Takes the application's single-instance lock at the path given as its argument, reports on standard output
 // whether it got it ("first" or "second"), and keeps it until its standard input closes. The single-instance
 // test kills it to leave a lock behind whose owner is gone.
-#include "singleinstance.h"
+#include "shell/singleinstance.h"
 
 #include <QCoreApplication>
 

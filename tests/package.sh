@@ -5,6 +5,7 @@
 set -euo pipefail
 
 build="$1"
+: "${TAVREL_TITLE:?the window title, set by CTest}" "${TAVREL_VERSION:?the version, set by CTest}"
 work="$(mktemp -d)"
 . "$(dirname "${BASH_SOURCE[0]}")/xtest-common.sh"
 
@@ -12,6 +13,7 @@ step "package"
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; fail "cpack"; }
 deb=$(ls "$work"/package/*.deb)
 dpkg-deb --field "$deb" Package Version Depends
+[ "$(dpkg-deb --field "$deb" Version)" = "$TAVREL_VERSION" ] || fail "the package does not carry version $TAVREL_VERSION"
 dpkg-deb --field "$deb" Depends | grep -q libqt6widgets6 || fail "the package does not depend on Qt Widgets"
 
 step "install into a temporary root"
@@ -24,11 +26,13 @@ for f in usr/bin/tavrel usr/share/applications/org.tavrel.Tavrel.desktop \
 done
 desktop-file-validate "$root/usr/share/applications/org.tavrel.Tavrel.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.tavrel.Tavrel.metainfo.xml"
+grep -q "<release version=\"$TAVREL_VERSION\"" "$root/usr/share/metainfo/org.tavrel.Tavrel.metainfo.xml" ||
+    fail "the AppStream metadata does not name version $TAVREL_VERSION"
 
 step "start the installed program"
 "$root/usr/bin/tavrel" >"$work/app.log" 2>&1 &
 app=$!; pids+=("$app")
-wait_windows '^Tavrel v1.15$' 20 >/dev/null || fail "the installed program showed no input form"
+wait_windows "^$TAVREL_TITLE$" 20 >/dev/null || fail "the installed program showed no input form"
 kill "$app"
 
 echo "package: 3 passed, 0 failed"

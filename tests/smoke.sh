@@ -9,15 +9,16 @@
 set -euo pipefail
 
 app="$1"
+: "${TAVREL_TITLE:?the window title, set by CTest}"
 shots="${2:-}"
 work="$(mktemp -d)"
 . "$(dirname "${BASH_SOURCE[0]}")/xtest-common.sh"
 
 # Window that is an input form: 496 pixels wide.
-# Waits up to $2 seconds for a visible window titled "Tavrel v1.15" whose width compares ($1) with 600 pixels.
+# Waits up to $2 seconds for a visible window with the program's title whose width compares ($1) with 600 pixels.
 window_of_width() {
     for _ in $(seq $(($2 * 10))); do
-        for w in $(xdotool search --onlyvisible --name '^Tavrel v1.15$' 2>/dev/null || true); do
+        for w in $(xdotool search --onlyvisible --name "^$TAVREL_TITLE$" 2>/dev/null || true); do
             eval "$(geometry "$w")"
             [ "$WIDTH" "$1" 600 ] && { echo "$w"; return 0; }
         done
@@ -47,7 +48,7 @@ box=$(wait_windows '^Tavrel$' 20 | head -n 1) || fail "no 'already running' mess
 xdotool mousemove --window "$box" 10 10 sleep 0.2 key Return
 wait_exit "$second" 10 || fail "the second copy did not end after OK"
 kill -0 "$first" 2>/dev/null || fail "the first copy ended"
-[ "$(xdotool search --onlyvisible --name '^Tavrel v1.15$' | wc -l)" -eq 1 ] || fail "the second copy showed a window"
+[ "$(xdotool search --onlyvisible --name "^$TAVREL_TITLE$" | wc -l)" -eq 1 ] || fail "the second copy showed a window"
 settings_after=$(find "$XDG_CONFIG_HOME" -type f -exec md5sum {} + | sort; find "$XDG_CONFIG_HOME" | sort)
 [ "$settings_before" = "$settings_after" ] || fail "the second copy touched the settings"
 

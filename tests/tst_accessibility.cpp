@@ -1,7 +1,7 @@
 // The result window without a mouse: what a screen reader finds in it, the spheres of the diagram under the
 // keyboard, and the ring that marks the sphere with the focus.
 
-#include "displaytesthelpers.h"
+#include "tests/displaytesthelpers.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>

@@ -1,15 +1,16 @@
-#include "apptesthelpers.h"
+#include "shell/version.h"
+#include "tests/apptesthelpers.h"
 
-#include "forms.h"
-#include "frmDisplay.h"
-#include "frmMain.h"
-#include "frmMdi.h"
-#include "links.h"
-#include "scramble.h"
-#include "settingsstore.h"
-#include "startup.h"
-#include "twips.h"
-#include "windows.h"
+#include "shell/forms.h"
+#include "ui/frmDisplay.h"
+#include "ui/frmMain.h"
+#include "ui/frmMdi.h"
+#include "shell/links.h"
+#include "shell/scramble.h"
+#include "shell/settingsstore.h"
+#include "app/startup.h"
+#include "ui/twips.h"
+#include "ui/formregistry.h"
 
 #include <QAction>
 #include <QApplication>
@@ -142,7 +143,7 @@ void TestApp::firstStartShowsTheInputForm()
     QVERIFY(form);
     QVERIFY(h->messages.isEmpty());
     QVERIFY(form->isVisible());
-    QCOMPARE(form->windowTitle(), QStringLiteral("Tavrel v1.15"));
+    QCOMPARE(form->windowTitle(), QStringLiteral("Tavrel v" TAVREL_VERSION));
     QCOMPARE(form->centralWidget()->size(), ui::twipSize(7440, 5295));
     QCOMPARE(child<QLineEdit>(form, "txtName")->text(), QString());
     QCOMPARE(child<QComboBox>(form, "cboDate")->currentText(), QStringLiteral("1"));
@@ -273,7 +274,7 @@ void TestApp::readingFillsTheScreen()
     QVERIFY(!form->isVisible());
     QVERIFY(frame->isVisible());
     QVERIFY(frame->windowState() & Qt::WindowMaximized);
-    QCOMPARE(frame->windowTitle(), QStringLiteral("Tavrel v1.15"));
+    QCOMPARE(frame->windowTitle(), QStringLiteral("Tavrel v" TAVREL_VERSION));
 
     ui::frmDisplay *display = ui::displayForm().loaded();
     QVERIFY(display);
@@ -449,7 +450,7 @@ void TestApp::aboutBoxFromBothMenus()
     QVERIFY(stayedOpenAfterLinks);
     QVERIFY(closedByKey);
     QVERIFY(!ui::aboutForm().isLoaded());
-    QCOMPARE(seen.value(0), QStringLiteral("Tavrel v1.15"));
+    QCOMPARE(seen.value(0), QStringLiteral("Tavrel v" TAVREL_VERSION));
     QVERIFY(seen.value(1).startsWith(QStringLiteral("Tavrel is a zodiac sign based software that")));
     QCOMPARE(seen.value(2), QStringLiteral("Click here to visit ") + shell::MainSiteAddress());
     QCOMPARE(seen.value(3), QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "

@@ -1,5 +1,5 @@
-#include "catalogue.h"
-#include "chakras.h"
+#include "reading/catalogue.h"
+#include "reading/chakras.h"
 
 #include <QTest>
 

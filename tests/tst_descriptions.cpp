@@ -1,4 +1,4 @@
-#include "descriptions.h"
+#include "reading/descriptions.h"
 
 #include <QTest>
 

@@ -1,10 +1,10 @@
 // The Tree-of-Life diagram of the result window: its drawing, and the sphere explanations that follow the
 // mouse.
 
-#include "diagramlabel.h"
-#include "displaytesthelpers.h"
-#include "style.h"
-#include "twips.h"
+#include "ui/diagramlabel.h"
+#include "tests/displaytesthelpers.h"
+#include "ui/style.h"
+#include "ui/twips.h"
 
 #include <QStandardPaths>
 

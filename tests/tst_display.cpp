@@ -1,11 +1,11 @@
 // The result window: what a reading writes into it, the chakra records, the clipboard guard, the layout and
 // the state of a fresh window.
 
-#include "displaytesthelpers.h"
-#include "displaywidgets.h"
-#include "twips.h"
+#include "tests/displaytesthelpers.h"
+#include "ui/displaypicture.h"
+#include "ui/twips.h"
 
-#include "chakras.h"
+#include "reading/chakras.h"
 
 #include <QClipboard>
 #include <QCursor>

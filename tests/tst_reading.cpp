@@ -1,6 +1,6 @@
-#include "descriptions.h"
-#include "reading.h"
-#include "validation.h"
+#include "reading/descriptions.h"
+#include "reading/reading.h"
+#include "reading/validation.h"
 
 #include <QTest>
 

@@ -1,12 +1,12 @@
 // Many rounds of reading, Back and a new reading leave no window, widget or memory behind.
-#include "apptesthelpers.h"
+#include "tests/apptesthelpers.h"
 
-#include "frmMain.h"
-#include "frmMdi.h"
-#include "scramble.h"
-#include "settingsstore.h"
-#include "startup.h"
-#include "windows.h"
+#include "ui/frmMain.h"
+#include "ui/frmMdi.h"
+#include "shell/scramble.h"
+#include "shell/settingsstore.h"
+#include "app/startup.h"
+#include "ui/formregistry.h"
 
 #include <QApplication>
 #include <QComboBox>

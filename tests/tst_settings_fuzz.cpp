@@ -1,11 +1,11 @@
 // Whatever the settings store holds for the reminder, start-up never crashes and never shows a message other
 // than the update question.
-#include "apptesthelpers.h"
+#include "tests/apptesthelpers.h"
 
-#include "clock.h"
-#include "scramble.h"
-#include "settingsstore.h"
-#include "updatereminder.h"
+#include "shell/clock.h"
+#include "shell/scramble.h"
+#include "shell/settingsstore.h"
+#include "shell/updatereminder.h"
 
 #include <QFile>
 #include <QRandomGenerator>

@@ -1,6 +1,6 @@
 // The real message box, and the web pages the application opens.
-#include "links.h"
-#include "messages.h"
+#include "shell/links.h"
+#include "shell/messages.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -1,10 +1,10 @@
 // The update reminder's decisions, on a store the test controls, and what it leaves in the real settings file.
-#include "clock.h"
-#include "links.h"
-#include "messages.h"
-#include "scramble.h"
-#include "settingsstore.h"
-#include "updatereminder.h"
+#include "shell/clock.h"
+#include "shell/links.h"
+#include "shell/messages.h"
+#include "shell/scramble.h"
+#include "shell/settingsstore.h"
+#include "shell/updatereminder.h"
 
 #include <QDesktopServices>
 #include <QFile>

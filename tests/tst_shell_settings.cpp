@@ -1,6 +1,6 @@
 // The real settings store, in a temporary folder, and the scrambling that hides the reminder's entry in it.
-#include "scramble.h"
-#include "settingsstore.h"
+#include "shell/scramble.h"
+#include "shell/settingsstore.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 // The single-instance lock: one holder per path, and a lock whose holder is gone refuses no one.
-#include "singleinstance.h"
+#include "shell/singleinstance.h"
 
 #include <QDateTime>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "captionframe.h"
+#include "ui/captionframe.h"
 
 #include <QPainter>
 

@@ -1,9 +1,9 @@
-#include "clicklabel.h"
+#include "ui/clicklabel.h"
 
-#include "links.h"
-#include "style.h"
-#include "texts.h"
-#include "twips.h"
+#include "shell/links.h"
+#include "ui/style.h"
+#include "ui/texts.h"
+#include "ui/twips.h"
 
 #include <QMouseEvent>
 

@@ -1,4 +1,4 @@
-#include "diagramlabel.h"
+#include "ui/diagramlabel.h"
 
 #include <QAccessibleWidget>
 #include <QFontMetricsF>

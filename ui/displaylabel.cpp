@@ -1,7 +1,7 @@
-#include "displaylabel.h"
+#include "ui/displaylabel.h"
 
-#include "style.h"
-#include "twips.h"
+#include "ui/style.h"
+#include "ui/twips.h"
 
 namespace tavrel::ui {
 

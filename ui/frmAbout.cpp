@@ -1,10 +1,10 @@
-#include "frmAbout.h"
+#include "ui/frmAbout.h"
 
-#include "clicklabel.h"
-#include "links.h"
-#include "style.h"
-#include "texts.h"
-#include "twips.h"
+#include "ui/clicklabel.h"
+#include "shell/links.h"
+#include "ui/style.h"
+#include "ui/texts.h"
+#include "ui/twips.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -1,14 +1,16 @@
-#include "frmDisplay.h"
+#include "ui/frmDisplay.h"
 
-#include "displaylabel.h"
-#include "displaywidgets.h"
-#include "style.h"
-#include "treediagram.h"
-#include "twips.h"
+#include "ui/displaylabel.h"
+#include "ui/displayimagelist.h"
+#include "ui/displaypicture.h"
+#include "ui/displaytabs.h"
+#include "ui/style.h"
+#include "ui/treediagram.h"
+#include "ui/twips.h"
 
-#include "chakras.h"
-#include "descriptions.h"
-#include "reading.h"
+#include "reading/chakras.h"
+#include "reading/descriptions.h"
+#include "reading/reading.h"
 
 #include <QClipboard>
 #include <QGroupBox>

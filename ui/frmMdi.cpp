@@ -1,15 +1,15 @@
-#include "frmMdi.h"
+#include "ui/frmMdi.h"
 
-#include "clicklabel.h"
-#include "forms.h"
-#include "frmDisplay.h"
-#include "frmMain.h"
-#include "links.h"
-#include "menus.h"
-#include "style.h"
-#include "texts.h"
-#include "twips.h"
-#include "windows.h"
+#include "ui/clicklabel.h"
+#include "shell/forms.h"
+#include "ui/frmDisplay.h"
+#include "ui/frmMain.h"
+#include "shell/links.h"
+#include "ui/menus.h"
+#include "ui/style.h"
+#include "ui/texts.h"
+#include "ui/twips.h"
+#include "ui/formregistry.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
-#include "menus.h"
+#include "ui/menus.h"
 
-#include "frmAbout.h"
-#include "links.h"
-#include "windows.h"
+#include "ui/frmAbout.h"
+#include "shell/links.h"
+#include "ui/formregistry.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,4 +1,4 @@
-#include "style.h"
+#include "ui/style.h"
 
 #include <QFontDatabase>
 #include <QPalette>

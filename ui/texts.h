@@ -1,11 +1,13 @@
 #pragma once
 
+#include "shell/version.h"
+
 #include <QString>
 
 // Texts of the windows that are ours to word.
 namespace tavrel::ui::texts {
 
-inline const QString Version = QStringLiteral("Tavrel v1.15");
+inline const QString Version = QStringLiteral("Tavrel v" TAVREL_VERSION);
 
 // The input form's banner over the forum.
 inline QString formBanner() { return QStringLiteral("The best Kabbalah, tarot and chakra forum online - visit us!"); }

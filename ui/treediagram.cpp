@@ -1,12 +1,12 @@
-#include "treediagram.h"
+#include "ui/treediagram.h"
 
-#include "diagramlabel.h"
-#include "displaylabel.h"
-#include "style.h"
-#include "twips.h"
+#include "ui/diagramlabel.h"
+#include "ui/displaylabel.h"
+#include "ui/style.h"
+#include "ui/twips.h"
 
-#include "catalogue.h"
-#include "descriptions.h"
+#include "reading/catalogue.h"
+#include "reading/descriptions.h"
 
 #include <QApplication>
 #include <QFocusEvent>

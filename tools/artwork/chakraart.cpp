@@ -1,6 +1,6 @@
-#include "chakraart.h"
+#include "tools/artwork/chakraart.h"
 
-#include "paintkit.h"
+#include "tools/artwork/paintkit.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "icowriter.h"
+#include "tools/artwork/icowriter.h"
 
 #include <QBuffer>
 #include <QByteArray>

@@ -5,8 +5,8 @@
 //
 // Both directories default to the ones in the source tree.
 
-#include "chakraart.h"
-#include "icowriter.h"
+#include "tools/artwork/chakraart.h"
+#include "tools/artwork/icowriter.h"
 
 #include <QCommandLineParser>
 #include <QDir>

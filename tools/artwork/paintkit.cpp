@@ -1,4 +1,4 @@
-#include "paintkit.h"
+#include "tools/artwork/paintkit.h"
 
 #include <QLinearGradient>
 #include <QPainter>

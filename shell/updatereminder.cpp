@@ -1,10 +1,10 @@
-#include "updatereminder.h"
+#include "shell/updatereminder.h"
 
-#include "clock.h"
-#include "links.h"
-#include "messages.h"
-#include "scramble.h"
-#include "settingsstore.h"
+#include "shell/clock.h"
+#include "shell/links.h"
+#include "shell/messages.h"
+#include "shell/scramble.h"
+#include "shell/settingsstore.h"
 
 #include <QDate>
 

@@ -1,4 +1,4 @@
-#include "links.h"
+#include "shell/links.h"
 
 #include <QDesktopServices>
 

@@ -1,4 +1,4 @@
-#include "clock.h"
+#include "shell/clock.h"
 
 namespace tavrel::shell {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms.h" // FormSlot, from the shell
+#include "shell/forms.h" // FormSlot, from the shell
 
 namespace tavrel::ui {
 

@@ -1,4 +1,4 @@
-#include "scramble.h"
+#include "shell/scramble.h"
 
 #include <QByteArray>
 #include <QStringDecoder>

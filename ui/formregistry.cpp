@@ -1,9 +1,9 @@
-#include "windows.h"
+#include "ui/formregistry.h"
 
-#include "frmAbout.h"
-#include "frmDisplay.h"
-#include "frmMain.h"
-#include "frmMdi.h"
+#include "ui/frmAbout.h"
+#include "ui/frmDisplay.h"
+#include "ui/frmMain.h"
+#include "ui/frmMdi.h"
 
 namespace tavrel::ui {
 

@@ -1,4 +1,4 @@
-#include "settingsstore.h"
+#include "shell/settingsstore.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "forms.h"
+#include "shell/forms.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

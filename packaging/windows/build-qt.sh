@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Builds the static Qt that the Windows program is made with: Debian's own qt6-base source, cross-compiled with
+# MinGW-w64 (posix threads), with only what Tavrel uses. The result is kept outside the work tree, keyed by the
+# Qt version and these options, so that later runs reuse it.
+# Usage: packaging/windows/build-qt.sh   (prints the install prefix on its last line)
+set -euo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+cache="${TAVREL_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tavrel}"
+jobs="$(nproc)"
+
+qt_version="$(dpkg-query -W -f='${Version}' qt6-base-dev | sed 's/[+~-].*//')"
+
+# Everything below decides what the build holds; its hash names the install folder.
+qt_options=(
+    -DCMAKE_BUILD_TYPE=Release
+    -DBUILD_SHARED_LIBS=OFF
+    -DQT_BUILD_EXAMPLES=OFF
+    -DQT_BUILD_TESTS=OFF
+    -DQT_BUILD_BENCHMARKS=OFF
+    -DQT_BUILD_TOOLS_WHEN_CROSSCOMPILING=OFF
+    -DFEATURE_optimize_size=ON
+    -DFEATURE_static_runtime=ON
+    -DFEATURE_tabletevent=OFF
+    -DFEATURE_direct2d=OFF
+    -DFEATURE_sql=OFF
+    -DFEATURE_network=OFF
+    -DFEATURE_dbus=OFF
+    -DFEATURE_concurrent=OFF
+    -DFEATURE_printsupport=OFF
+    -DFEATURE_xml=OFF
+    -DFEATURE_testlib=OFF
+    -DFEATURE_vulkan=OFF
+    -DFEATURE_gif=OFF
+    -DFEATURE_ico=OFF
+    -DFEATURE_imageformat_ppm=OFF
+    -DFEATURE_imageformat_xbm=OFF
+    -DFEATURE_imageformat_xpm=OFF
+    -DFEATURE_textmarkdownreader=OFF
+    -DFEATURE_textmarkdownwriter=OFF
+    -DFEATURE_textodfwriter=OFF
+    -DFEATURE_style_fusion=ON
+    -DFEATURE_sqlmodel=OFF
+)
+key="$(printf '%s\n' "$qt_version" "${qt_options[@]}" "$(cat "$here/mingw-toolchain.cmake")" | sha256sum | cut -c1-12)"
+prefix="$cache/qt-$qt_version-mingw-$key"
+
+if [ -f "$prefix/lib/cmake/Qt6/qt.toolchain.cmake" ]; then
+    echo "$prefix"
+    exit 0
+fi
+
+work="$cache/qt-build-$key"
+mkdir -p "$work"
+
+# The source comes from Debian itself, through a private apt configuration that leaves the machine's own alone.
+if [ ! -d "$work/src" ]; then
+    apt_dir="$work/apt"
+    mkdir -p "$apt_dir/lists/partial" "$apt_dir/archives/partial"
+    uri="$(sed -n 's/^URIs: *//p' /etc/apt/sources.list.d/debian.sources 2>/dev/null | head -n1)"
+    uri="${uri:-http://deb.debian.org/debian}"
+    echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $uri bookworm main" \
+        > "$apt_dir/sources.list"
+    apt_opts=(-o Dir::Etc::SourceList="$apt_dir/sources.list" -o Dir::Etc::SourceParts=/dev/null
+              -o Dir::State::Lists="$apt_dir/lists" -o Dir::Cache::Archives="$apt_dir/archives"
+              -o APT::Sandbox::User=root -o Debug::NoLocking=1)
+    apt-get "${apt_opts[@]}" update -qq
+    rm -rf "$work/fetch" && mkdir -p "$work/fetch"
+    (cd "$work/fetch" && apt-get "${apt_opts[@]}" source -qq "qt6-base=$(dpkg-query -W -f='${Version}' qt6-base-dev)")
+    src="$(find "$work/fetch" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)"
+    mv "$src" "$work/src"
+fi
+
+rm -rf "$work/build"
+cmake -S "$work/src" -B "$work/build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$here/mingw-toolchain.cmake" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DCMAKE_INSTALL_PREFIX="$prefix" \
+    "${qt_options[@]}"
+cmake --build "$work/build" --parallel "$jobs"
+cmake --install "$work/build"
+rm -rf "$work"
+echo "$prefix"

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPixmap>
+#include <QStringList>
+
+namespace tavrel::ui {
+
+// A list of pictures addressed by their position, 1 ... count(), as an image list of the window holds them.
+class DisplayImageList : public QObject
+{
+    Q_OBJECT
+
+public:
+    DisplayImageList(const QStringList &resources, QObject *parent);
+
+    int count() const { return static_cast<int>(m_pictures.size()); }
+    // The picture at a position 1 ... count(); a null picture for any other position.
+    QPixmap picture(int position) const;
+    QString key(int position) const;
+
+private:
+    QList<QPixmap> m_pictures;
+    QStringList m_keys;
+};
+
+} // namespace tavrel::ui

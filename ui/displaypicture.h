@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QLabel>
+#include <QPixmap>
+
+namespace tavrel::ui {
+
+// A picture box that shows its picture scaled smoothly to its size, at the resolution of its screen.
+class DisplayPicture : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit DisplayPicture(QWidget *parent);
+
+    void setPicture(const QPixmap &picture);
+    QPixmap picture() const { return m_picture; }
+
+protected:
+    bool event(QEvent *event) override;
+
+private:
+    void render();
+
+    QPixmap m_picture;
+    qreal m_renderedRatio = 0;
+};
+
+} // namespace tavrel::ui

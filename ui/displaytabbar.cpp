@@ -1,0 +1,51 @@
+#include "ui/displaytabbar.h"
+
+#include <QStyleOptionTab>
+#include <QStylePainter>
+
+namespace tavrel::ui {
+
+DisplayTabBar::DisplayTabBar(int stripHeight, QWidget *parent)
+    : QTabBar(parent)
+    , m_stripHeight(stripHeight)
+{
+    setExpanding(true);
+    setUsesScrollButtons(false);
+    setElideMode(Qt::ElideNone);
+    setDrawBase(false);
+}
+
+QSize DisplayTabBar::tabSizeHint(int /*index*/) const
+{
+    const QWidget *control = parentWidget();
+    const int available = control ? control->width() : width();
+    return {qMax(1, available / qMax(1, count())), m_stripHeight};
+}
+
+QSize DisplayTabBar::minimumTabSizeHint(int index) const
+{
+    return tabSizeHint(index);
+}
+
+void DisplayTabBar::paintEvent(QPaintEvent * /*event*/)
+{
+    QStylePainter painter(this);
+    const auto paintTab = [&](int index) {
+        QStyleOptionTab option;
+        initStyleOption(&option, index);
+        const QString caption = option.text;
+        option.text.clear();
+        painter.drawControl(QStyle::CE_TabBarTabShape, option);
+        painter.setPen(option.palette.color(QPalette::ButtonText));
+        painter.drawText(option.rect.adjusted(4, 2, -4, -2), Qt::AlignCenter | Qt::TextWordWrap, caption);
+    };
+    // The selected tab last, so that its shape overlaps its neighbours.
+    for (int i = 0; i < count(); ++i) {
+        if (i != currentIndex())
+            paintTab(i);
+    }
+    if (currentIndex() >= 0)
+        paintTab(currentIndex());
+}
+
+} // namespace tavrel::ui

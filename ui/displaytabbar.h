@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QTabBar>
+
+namespace tavrel::ui {
+
+// Tabs of equal width in one row, as high as the tab strip, with their captions wrapped over two lines
+// instead of elided.
+class DisplayTabBar : public QTabBar
+{
+    Q_OBJECT
+
+public:
+    explicit DisplayTabBar(int stripHeight, QWidget *parent = nullptr);
+
+protected:
+    QSize tabSizeHint(int index) const override;
+    QSize minimumTabSizeHint(int index) const override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int m_stripHeight;
+};
+
+} // namespace tavrel::ui
