@@ -1,11 +1,11 @@
 #include "app/startup.h"
 
 #include "shell/forms.h"
-#include "ui/frmMain.h"
 #include "shell/messages.h"
 #include "shell/singleinstance.h"
 #include "shell/updatereminder.h"
 #include "ui/formregistry.h"
+#include "ui/frmMain.h"
 
 #include <QApplication>
 #include <QIcon>

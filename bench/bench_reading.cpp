@@ -18,7 +18,8 @@ int main()
     const qint64 loadNs = load.nsecsElapsed();
 
     // Every accepted (name, day, month, year) combination of the lists.
-    struct Date {
+    struct Date
+    {
         int day, month, year;
     };
     std::vector<Date> dates;
@@ -45,7 +46,8 @@ int main()
     std::printf("catalogue load:            %10.1f us\n", static_cast<double>(loadNs) / 1000.0);
     std::printf("dates tried:               %10zu\n", dates.size() * Rounds);
     std::printf("readings made:             %10zu\n", readings);
-    std::printf("validate + sign + reading: %10.1f ns per reading\n", static_cast<double>(ns) / static_cast<double>(readings));
+    std::printf("validate + sign + reading: %10.1f ns per reading\n",
+                static_cast<double>(ns) / static_cast<double>(readings));
     std::printf("(checksum %zu)\n", checksum);
     return 0;
 }

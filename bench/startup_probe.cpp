@@ -4,9 +4,6 @@
 //   bench_startup_probe RUNS SETTLE_MS TITLE PROGRAM [ARGS...]
 //
 // Prints one line per run and the medians.
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -16,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>

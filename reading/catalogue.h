@@ -7,17 +7,19 @@
 namespace tavrel {
 
 // What a sign brings to a reading: its tarot card label on the diagram, its two spheres and its path.
-struct SunSignInfo {
+struct SunSignInfo
+{
     SunSign sign;
-    QString cardLabel;   // object name of the diagram's card label, "lblAries" ... "lblPisces"
+    QString cardLabel; // object name of the diagram's card label, "lblAries" ... "lblPisces"
     QString cardCaption; // the tarot card of the sign's path, "The Emperor" ...
-    Sephirah one;        // the higher sphere on the Tree
-    Sephirah two;        // the lower sphere
-    TreePath path;       // joins exactly these two spheres
+    Sephirah one; // the higher sphere on the Tree
+    Sephirah two; // the lower sphere
+    TreePath path; // joins exactly these two spheres
 };
 
 // The short values shown for a sphere; "" where a sphere has no such value.
-struct SephirahInfo {
+struct SephirahInfo
+{
     Sephirah sephirah;
     QString name;
     QString position;
@@ -32,7 +34,8 @@ struct SephirahInfo {
     Chakra chakra;
 };
 
-struct TreePathInfo {
+struct TreePathInfo
+{
     TreePath path;
     QString pathName;
     QString hebrewLetter;
@@ -41,14 +44,15 @@ struct TreePathInfo {
     QString yetsiraticAttribution;
     QString colour;
     QString element;
-    QString line;  // the diagram's line, "ln26" ...
+    QString line; // the diagram's line, "ln26" ...
     int paragraph; // 1 ... 12, the number of the path's paragraph
 };
 
-struct ChakraInfo {
+struct ChakraInfo
+{
     Chakra chakra;
     QString label; // shown beside the chakra picture; "" for the crown, which no sphere uses
-    int picture;   // 1-based entry of the chakra picture lists: chakra + 1
+    int picture; // 1-based entry of the chakra picture lists: chakra + 1
 };
 
 const SunSignInfo &sunSignInfo(SunSign sign);

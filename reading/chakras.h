@@ -8,7 +8,8 @@
 namespace tavrel {
 
 // The details of a chakra, each in the form in which its own table gives it.
-struct ChakraDetails {
+struct ChakraDetails
+{
     QString name;
     QString description;
     QString symbol;
@@ -21,7 +22,8 @@ struct ChakraDetails {
 const ChakraDetails *chakraDetails(int chakra);
 
 // One line of a chakra record: a heading (emphasised when shown) and its value.
-struct RecordField {
+struct RecordField
+{
     QString heading;
     QString value;
     friend bool operator==(const RecordField &, const RecordField &) = default;

@@ -3,7 +3,6 @@
 #include <QFile>
 
 #include <algorithm>
-
 #include <span>
 
 namespace tavrel {
@@ -34,10 +33,14 @@ void readGroup(const QString &resource, std::span<const QString> keys, std::span
         const QString text = tab < 0 ? line : line.mid(tab + 1);
         const QString &expected = keys[static_cast<std::size_t>(i)];
         if (key != expected) {
-            problems << QStringLiteral("%1: entry %2 is keyed '%3', expected '%4'").arg(resource).arg(i + 1).arg(key, expected);
+            problems << QStringLiteral("%1: entry %2 is keyed '%3', expected '%4'")
+                            .arg(resource)
+                            .arg(i + 1)
+                            .arg(key, expected);
             continue;
         }
-        const bool plain = std::none_of(text.cbegin(), text.cend(), [](QChar c) { return c.category() == QChar::Other_Control; });
+        const bool plain =
+            std::none_of(text.cbegin(), text.cend(), [](QChar c) { return c.category() == QChar::Other_Control; });
         if (!plain)
             problems << QStringLiteral("%1: '%2' is not a single line of plain text").arg(resource, key);
         if (text.size() < DescriptionCatalogue::MinimumLength || text.size() > DescriptionCatalogue::MaximumLength)
@@ -65,9 +68,9 @@ DescriptionCatalogue DescriptionCatalogue::load()
 
     // The sphere paragraphs are stored from Malkhuth up to Keter, then Da'at.
     using S = Sephirah;
-    const std::array<Sephirah, SephirahCount> sphereOrder{S::Malkhuth, S::Yesod,   S::Hod,   S::Netzach,
+    const std::array<Sephirah, SephirahCount> sphereOrder{S::Malkhuth,  S::Yesod,   S::Hod,    S::Netzach,
                                                           S::Tiphereth, S::Gevurah, S::Chesed, S::Binah,
-                                                          S::Chokmah,  S::Keter,   S::Daat};
+                                                          S::Chokmah,   S::Keter,   S::Daat};
     std::array<QString, SephirahCount> spheres;
     readGroup(QStringLiteral(":/descriptions/spheres.txt"), namesOf(sphereOrder, &sephirahName), spheres,
               catalogue.m_problems);

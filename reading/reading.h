@@ -10,7 +10,8 @@ namespace tavrel {
 class DescriptionCatalogue;
 
 // Everything shown for one accepted birth date. It follows from the sign alone.
-struct Reading {
+struct Reading
+{
     SunSign sign = SunSign::Aries;
     const SunSignInfo *signInfo = nullptr;
     const SephirahInfo *one = nullptr; // Sephirah One, the higher sphere

@@ -31,7 +31,8 @@ ValidationResult ValidateInput(QStringView name, int dayPosition, int monthPosit
 
 std::optional<SunSign> FindSunSign(int monthPosition, int dayPosition)
 {
-    struct MonthSigns {
+    struct MonthSigns
+    {
         SunSign first;
         int firstLastDay; // last day position of the first sign
         SunSign second;
@@ -39,17 +40,17 @@ std::optional<SunSign> FindSunSign(int monthPosition, int dayPosition)
     };
     using enum SunSign;
     static constexpr std::array<MonthSigns, 12> months{{
-        {Capricorn, 18, Aquarius, 30},   // January
-        {Aquarius, 17, Pisces, 28},      // February
-        {Pisces, 19, Aries, 30},         // March
-        {Aries, 19, Taurus, 29},         // April
-        {Taurus, 19, Gemini, 30},        // May
-        {Gemini, 19, Cancer, 29},        // June
-        {Cancer, 19, Leo, 30},           // July
-        {Leo, 19, Virgo, 30},            // August
-        {Virgo, 19, Libra, 29},          // September
-        {Libra, 19, Scorpio, 30},        // October
-        {Scorpio, 19, Sagittarius, 29},  // November
+        {Capricorn, 18, Aquarius, 30}, // January
+        {Aquarius, 17, Pisces, 28}, // February
+        {Pisces, 19, Aries, 30}, // March
+        {Aries, 19, Taurus, 29}, // April
+        {Taurus, 19, Gemini, 30}, // May
+        {Gemini, 19, Cancer, 29}, // June
+        {Cancer, 19, Leo, 30}, // July
+        {Leo, 19, Virgo, 30}, // August
+        {Virgo, 19, Libra, 29}, // September
+        {Libra, 19, Scorpio, 30}, // October
+        {Scorpio, 19, Sagittarius, 29}, // November
         {Sagittarius, 19, Capricorn, 30} // December
     }};
     const MonthSigns &m = months[(monthPosition >= 0 && monthPosition <= 10) ? monthPosition : 11];

@@ -12,10 +12,11 @@ namespace tavrel {
 // Why a birth date entry was refused.
 enum class InputProblem { None, MissingName, BadFebruaryDay, BadThirtyDayMonthDay };
 
-struct ValidationResult {
+struct ValidationResult
+{
     InputProblem problem = InputProblem::None;
-    QString message;          // the text shown to the user; empty when accepted
-    bool focusName = false;   // the name box should take the keyboard focus
+    QString message; // the text shown to the user; empty when accepted
+    bool focusName = false; // the name box should take the keyboard focus
 
     bool accepted() const { return problem == InputProblem::None; }
 };

@@ -7,9 +7,10 @@ namespace {
 const std::array<QString, SunSignCount> &signNames()
 {
     static const std::array<QString, SunSignCount> names{
-        QStringLiteral("Aries"), QStringLiteral("Taurus"),  QStringLiteral("Gemini"),      QStringLiteral("Cancer"),
-        QStringLiteral("Leo"),   QStringLiteral("Virgo"),   QStringLiteral("Libra"),       QStringLiteral("Scorpio"),
-        QStringLiteral("Sagittarius"), QStringLiteral("Capricorn"), QStringLiteral("Aquarius"), QStringLiteral("Pisces")};
+        QStringLiteral("Aries"),     QStringLiteral("Taurus"),   QStringLiteral("Gemini"),
+        QStringLiteral("Cancer"),    QStringLiteral("Leo"),      QStringLiteral("Virgo"),
+        QStringLiteral("Libra"),     QStringLiteral("Scorpio"),  QStringLiteral("Sagittarius"),
+        QStringLiteral("Capricorn"), QStringLiteral("Aquarius"), QStringLiteral("Pisces")};
     return names;
 }
 
@@ -42,29 +43,29 @@ QString sephirahName(Sephirah sephirah)
 QString archangelName(Archangel angel)
 {
     static const std::array<QString, ArchangelCount> names{
-        QStringLiteral("Gabriel"), QStringLiteral("Michael"),  QStringLiteral("Haniel"),   QStringLiteral("Raphael"),
-        QStringLiteral("Sandalphon"), QStringLiteral("Raziel"), QStringLiteral("Metatron"), QStringLiteral("Tzadqiel"),
-        QStringLiteral("Tzaphqiel"), QStringLiteral("Kamael")};
+        QStringLiteral("Gabriel"),    QStringLiteral("Michael"), QStringLiteral("Haniel"),   QStringLiteral("Raphael"),
+        QStringLiteral("Sandalphon"), QStringLiteral("Raziel"),  QStringLiteral("Metatron"), QStringLiteral("Tzadqiel"),
+        QStringLiteral("Tzaphqiel"),  QStringLiteral("Kamael")};
     return names[static_cast<std::size_t>(angel)];
 }
 
 QString treePathLetter(TreePath path)
 {
     static const std::array<QString, TreePathCount> names{
-        QStringLiteral("Heh"),   QStringLiteral("Vau"),    QStringLiteral("Zain"), QStringLiteral("Cheth"),
-        QStringLiteral("Teth"),  QStringLiteral("Yod"),    QStringLiteral("Lamed"), QStringLiteral("Nun"),
-        QStringLiteral("Samekh"), QStringLiteral("Ayin"),  QStringLiteral("Tzaddi"), QStringLiteral("Qoph")};
+        QStringLiteral("Heh"),    QStringLiteral("Vau"),  QStringLiteral("Zain"),   QStringLiteral("Cheth"),
+        QStringLiteral("Teth"),   QStringLiteral("Yod"),  QStringLiteral("Lamed"),  QStringLiteral("Nun"),
+        QStringLiteral("Samekh"), QStringLiteral("Ayin"), QStringLiteral("Tzaddi"), QStringLiteral("Qoph")};
     return names[static_cast<std::size_t>(path)];
 }
 
 const std::array<QString, 22> &pathLineNames()
 {
     static const std::array<QString, 22> names{
-        QStringLiteral("ln12"), QStringLiteral("ln13"), QStringLiteral("ln16"), QStringLiteral("ln23"),
-        QStringLiteral("ln24"), QStringLiteral("ln26"), QStringLiteral("ln35"), QStringLiteral("ln36"),
-        QStringLiteral("ln45"), QStringLiteral("ln46"), QStringLiteral("ln47"), QStringLiteral("ln56"),
-        QStringLiteral("ln58"), QStringLiteral("ln67"), QStringLiteral("ln68"), QStringLiteral("ln69"),
-        QStringLiteral("ln78"), QStringLiteral("ln79"), QStringLiteral("ln89"), QStringLiteral("ln710"),
+        QStringLiteral("ln12"),  QStringLiteral("ln13"), QStringLiteral("ln16"), QStringLiteral("ln23"),
+        QStringLiteral("ln24"),  QStringLiteral("ln26"), QStringLiteral("ln35"), QStringLiteral("ln36"),
+        QStringLiteral("ln45"),  QStringLiteral("ln46"), QStringLiteral("ln47"), QStringLiteral("ln56"),
+        QStringLiteral("ln58"),  QStringLiteral("ln67"), QStringLiteral("ln68"), QStringLiteral("ln69"),
+        QStringLiteral("ln78"),  QStringLiteral("ln79"), QStringLiteral("ln89"), QStringLiteral("ln710"),
         QStringLiteral("ln810"), QStringLiteral("ln910")};
     return names;
 }

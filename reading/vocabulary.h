@@ -9,7 +9,20 @@
 namespace tavrel {
 
 // The twelve sun signs in the order of the zodiac, Aries first.
-enum class SunSign { Aries, Taurus, Gemini, Cancer, Leo, Virgo, Libra, Scorpio, Sagittarius, Capricorn, Aquarius, Pisces };
+enum class SunSign {
+    Aries,
+    Taurus,
+    Gemini,
+    Cancer,
+    Leo,
+    Virgo,
+    Libra,
+    Scorpio,
+    Sagittarius,
+    Capricorn,
+    Aquarius,
+    Pisces
+};
 inline constexpr int SunSignCount = 12;
 inline constexpr std::array<SunSign, SunSignCount> AllSunSigns{
     SunSign::Aries, SunSign::Taurus,  SunSign::Gemini,      SunSign::Cancer,    SunSign::Leo,      SunSign::Virgo,
@@ -20,8 +33,14 @@ enum class Sephirah { Keter = 1, Chokmah, Binah, Chesed, Gevurah, Tiphereth, Net
 inline constexpr int SephirahCount = 11;
 
 // The element of the diagram's sphere array that draws a sphere: position - 1, Da'at last (10).
-constexpr int diagramIndex(Sephirah s) { return static_cast<int>(s) - 1; }
-constexpr Sephirah sephirahAtDiagramIndex(int index) { return static_cast<Sephirah>(index + 1); }
+constexpr int diagramIndex(Sephirah s)
+{
+    return static_cast<int>(s) - 1;
+}
+constexpr Sephirah sephirahAtDiagramIndex(int index)
+{
+    return static_cast<Sephirah>(index + 1);
+}
 
 // The twelve paths of the Tree that belong to signs, named by their Hebrew letter, in the order of the signs.
 enum class TreePath { Heh, Vau, Zain, Cheth, Teth, Yod, Lamed, Nun, Samekh, Ayin, Tzaddi, Qoph };
@@ -35,7 +54,8 @@ inline constexpr int ChakraCount = 7;
 enum class Archangel { Gabriel, Michael, Haniel, Raphael, Sandalphon, Raziel, Metatron, Tzadqiel, Tzaphqiel, Kamael };
 inline constexpr int ArchangelCount = 10;
 
-struct Rgb {
+struct Rgb
+{
     int red = 0;
     int green = 0;
     int blue = 0;

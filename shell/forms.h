@@ -22,8 +22,7 @@ public:
 // afresh from its design state when used again. `prepare` (optional) loads what the window lives in, which
 // may in turn load this window; `create` builds the window (with its parent, if any); `load` runs its load
 // handling, which may itself use other windows.
-template<typename Form>
-class FormSlot
+template<typename Form> class FormSlot
 {
 public:
     using Create = std::function<Form *()>;
@@ -34,8 +33,7 @@ public:
         : m_create(std::move(create))
         , m_load(std::move(load))
         , m_prepare(std::move(prepare))
-    {
-    }
+    { }
 
     // The window, loading it if it is not loaded.
     Form &get()

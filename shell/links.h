@@ -8,8 +8,8 @@ namespace tavrel::shell {
 QString MainSiteAddress();
 QString HelpSiteAddress();
 
-QUrl helpPageUrl();     // MainSiteAddress + "/tavrel/tavrel-help.html"
-QUrl homePageUrl();     // MainSiteAddress itself
+QUrl helpPageUrl(); // MainSiteAddress + "/tavrel/tavrel-help.html"
+QUrl homePageUrl(); // MainSiteAddress itself
 QUrl downloadPageUrl(); // MainSiteAddress + "/tavrel/download-tavrel.html"
 QUrl brandingPageUrl(); // HelpSiteAddress + "/fully-branded.html"
 

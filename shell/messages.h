@@ -7,13 +7,17 @@
 namespace tavrel::shell {
 
 // The application's title, shown on every message box.
-inline QString applicationTitle() { return QStringLiteral("Tavrel"); }
+inline QString applicationTitle()
+{
+    return QStringLiteral("Tavrel");
+}
 
 enum class MessageButtons { Ok, YesNo };
 enum class Answer { Ok, Yes, No };
 
 // A message box the application wants to show: information icon, title "Tavrel".
-struct MessageRequest {
+struct MessageRequest
+{
     QString text;
     QString title;
     MessageButtons buttons = MessageButtons::Ok;

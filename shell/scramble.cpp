@@ -74,7 +74,8 @@ std::optional<QString> unscramble(const QString &text)
     if (stored != qChecksum(payload))
         return std::nullopt;
 
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString result = decoder.decode(payload);
     if (decoder.hasError() || result.toUtf8() != payload)
         return std::nullopt;

@@ -21,10 +21,8 @@ class UserSettingsStore final : public SettingsStore
 {
 public:
     UserSettingsStore()
-        : m_settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tavrel"),
-                     applicationFileBaseName())
-    {
-    }
+        : m_settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tavrel"), applicationFileBaseName())
+    { }
 
     std::optional<QString> read(const QString &section, const QString &entry) override
     {

@@ -51,8 +51,8 @@ void RemindOfUpdate()
     if (daysAhead >= -quietDays && daysAhead <= quietDays)
         return;
 
-    const Answer answer = askYesNo(QStringLiteral("There maybe an update to this software available") + QLatin1Char('\r')
-                                   + QStringLiteral("Do you want to check for an update?"));
+    const Answer answer = askYesNo(QStringLiteral("There maybe an update to this software available")
+                                   + QLatin1Char('\r') + QStringLiteral("Do you want to check for an update?"));
     if (!store->write(section, entry, todayValue))
         return;
     if (answer == Answer::Yes)

@@ -28,7 +28,8 @@ public slots:
     void open(const QUrl &url) { urls.append(url); }
 };
 
-struct AppHarness {
+struct AppHarness
+{
     QTemporaryDir dir;
     UrlRecorder browser;
     QStringList messages;

@@ -2,10 +2,9 @@
 
 // Shared by the tests of the result window: opening it on a reading, reading its controls, driving its focus.
 
+#include "reading/reading.h"
 #include "ui/frmDisplay.h"
 #include "ui/treediagram.h"
-
-#include "reading/reading.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -34,8 +33,7 @@ inline const QList<std::pair<QString, QString>> Spheres{
     {"Daat", "Da'at is an invisible sphere"},
 };
 
-template<typename T = QWidget>
-T *child(const QObject *parent, const QString &name)
+template<typename T = QWidget> T *child(const QObject *parent, const QString &name)
 {
     return parent->findChild<T *>(name);
 }
@@ -95,9 +93,9 @@ inline QString focused(const frmDisplay &window)
 inline void focusOn(const frmDisplay &window, const QString &target)
 {
     const int index = sphereIndex(target);
-    QWidget *widget = index >= 0                             ? window.diagram()->sphereLabel(index)
+    QWidget *widget = index >= 0               ? window.diagram()->sphereLabel(index)
         : target == QLatin1String("tab strip") ? child<QTabWidget>(&window, "SSTab1")->tabBar()
-                                                 : child(&window, target);
+                                               : child(&window, target);
     widget->setFocus(Qt::TabFocusReason);
 }
 

@@ -15,7 +15,6 @@ int main(int argc, char *argv[])
     const tavrel::shell::SingleInstance instance(QString::fromLocal8Bit(argv[1]));
     std::puts(instance.isFirst() ? "first" : "second");
     std::fflush(stdout);
-    while (std::getchar() != EOF) {
-    }
+    while (std::getchar() != EOF) { }
     return 0;
 }

@@ -16,15 +16,41 @@ using namespace displaytest;
 namespace {
 
 // Every label that shows a value of the reading, and so must be read together with its caption.
-const QStringList ValueLabels{
-    "lbSephirothSOneCardName", "lblOneSphereHead", "lblOneSphereSign", "lblOnePositionInTreeOfLife",
-    "lblOnePlanetaryRuler", "lblOneArchangel", "lblOneLuckyDay", "lblOneColor", "lblOneWood", "lblOneKeyword",
-    "lblOneMetal", "lbSephirothSTwoCardName", "lblTwoSphereHead", "lblTwoSphereSign", "lblTwoPositionInTreeOfLife",
-    "lblTwoPlanetaryRuler", "lblTwoArchangel", "lblTwoLuckyDay", "lblTwoColor", "lblTwoWood", "lblTwoKeyword",
-    "lblTwoMetal", "lblPathName", "lblHebrewLetter", "lblLocation", "lblCorrespondingPlanet",
-    "lblYetsiraticAttribution", "lblColor", "lblElement", "lblSunSignName", "lblLiesPathName", "lblSphereName"};
+const QStringList ValueLabels{"lbSephirothSOneCardName",
+                              "lblOneSphereHead",
+                              "lblOneSphereSign",
+                              "lblOnePositionInTreeOfLife",
+                              "lblOnePlanetaryRuler",
+                              "lblOneArchangel",
+                              "lblOneLuckyDay",
+                              "lblOneColor",
+                              "lblOneWood",
+                              "lblOneKeyword",
+                              "lblOneMetal",
+                              "lbSephirothSTwoCardName",
+                              "lblTwoSphereHead",
+                              "lblTwoSphereSign",
+                              "lblTwoPositionInTreeOfLife",
+                              "lblTwoPlanetaryRuler",
+                              "lblTwoArchangel",
+                              "lblTwoLuckyDay",
+                              "lblTwoColor",
+                              "lblTwoWood",
+                              "lblTwoKeyword",
+                              "lblTwoMetal",
+                              "lblPathName",
+                              "lblHebrewLetter",
+                              "lblLocation",
+                              "lblCorrespondingPlanet",
+                              "lblYetsiraticAttribution",
+                              "lblColor",
+                              "lblElement",
+                              "lblSunSignName",
+                              "lblLiesPathName",
+                              "lblSphereName"};
 
-struct Spoken {
+struct Spoken
+{
     QAccessible::Role role = QAccessible::NoRole;
     QString name;
     QString description;
@@ -38,9 +64,9 @@ void walk(QAccessibleInterface *node, QHash<QString, Spoken> &found)
     if (!node)
         return;
     if (const QObject *object = node->object(); object && !object->objectName().isEmpty())
-        found.insert(object->objectName(), {node->role(), node->text(QAccessible::Name),
-                                            node->text(QAccessible::Description), node->text(QAccessible::Value),
-                                            node});
+        found.insert(object->objectName(),
+                     {node->role(), node->text(QAccessible::Name), node->text(QAccessible::Description),
+                      node->text(QAccessible::Value), node});
     for (int i = 0; i < node->childCount(); ++i)
         walk(node->child(i), found);
 }
@@ -131,41 +157,54 @@ void TestAccessibility::init()
 void TestAccessibility::whatTheReaderSays_data()
 {
     QTest::addColumn<SunSign>("sign");
-    QTest::addColumn<QStringList>("names");   // object=name
+    QTest::addColumn<QStringList>("names"); // object=name
     QTest::addColumn<QString>("highlighted"); // the diagram's description
 
     QTest::newRow("Pisces")
         << SunSign::Pisces
-        << QStringList{"lblOneLuckyDay=Lucky Day: Friday", "lblOneArchangel=Archangel: Haniel",
-                       "lblTwoLuckyDay=Lucky Day: none", "lblTwoMetal=Metal: none",
+        << QStringList{"lblOneLuckyDay=Lucky Day: Friday",
+                       "lblOneArchangel=Archangel: Haniel",
+                       "lblTwoLuckyDay=Lucky Day: none",
+                       "lblTwoMetal=Metal: none",
                        "lblOneSphereHead=First sphere: Netzach",
                        "lbSephirothSTwoCardName=Chakra Associated With Sephiroths: Muladhara (Base of Spine) Chakra",
                        "lblPathName=Path: Path Of Qoph",
                        "lblHebrewLetter=Hebrew Letter: Qoph, which means back of the head",
-                       "lblSunSignName=Sun Sign: Pisces", "lblSphereName=Sphere: none",
+                       "lblSunSignName=Sun Sign: Pisces",
+                       "lblSphereName=Sphere: none",
                        "lblLiesPathName=Path Associated With Your Sun Sign: Path Of Qoph",
                        "PicOneSephirothsCard=Manipura (Navel) Chakra picture",
                        "PicTwoSephirothsCard=Muladhara (Base of Spine) Chakra picture",
-                       "RTB_0=Chakra of the first sphere: Manipura", "RTB_1=Chakra of the second sphere: Muladhara",
-                       "txtOneSphereDesc=About Netzach", "txtTwoAngelDesc=About your archangel Sandalphon",
-                       "txtPathDecs=About the path", "lblClick_6=Netzach, your sphere",
-                       "lblClick_9=Malkhuth, your sphere", "lblClick_10=Daat", "Label22=Path of Qoph, your path",
+                       "RTB_0=Chakra of the first sphere: Manipura",
+                       "RTB_1=Chakra of the second sphere: Muladhara",
+                       "txtOneSphereDesc=About Netzach",
+                       "txtTwoAngelDesc=About your archangel Sandalphon",
+                       "txtPathDecs=About the path",
+                       "lblClick_6=Netzach, your sphere",
+                       "lblClick_9=Malkhuth, your sphere",
+                       "lblClick_10=Daat",
+                       "Label22=Path of Qoph, your path",
                        "lblPisces=Tarot card: The Moon"}
         << "Highlighted: Netzach, Malkhuth and the Path of Qoph";
     QTest::newRow("Leo") << SunSign::Leo
-                         << QStringList{"lblTwoSphereHead=Second sphere: Gevurah", "lblPathName=Path: Path Of Teth",
+                         << QStringList{"lblTwoSphereHead=Second sphere: Gevurah",
+                                        "lblPathName=Path: Path Of Teth",
                                         "PicOneSephirothsCard=Vishuddha (Throat) Chakra picture",
                                         "RTB_1=Chakra of the second sphere: Vishuddha",
                                         "txtOneAngelDesc=About your archangel Tzadqiel",
-                                        "lblClick_3=Chesed, your sphere", "lblClick_6=Netzach",
-                                        "Label21=Path of Teth, your path", "Label22=Path of Qoph"}
+                                        "lblClick_3=Chesed, your sphere",
+                                        "lblClick_6=Netzach",
+                                        "Label21=Path of Teth, your path",
+                                        "Label22=Path of Qoph"}
                          << "Highlighted: Chesed, Gevurah and the Path of Teth";
     QTest::newRow("Aries") << SunSign::Aries
-                           << QStringList{"lblOneLuckyDay=Lucky Day: none", "lblOneKeyword=Keyword: Wisdom, Revelation",
+                           << QStringList{"lblOneLuckyDay=Lucky Day: none",
+                                          "lblOneKeyword=Keyword: Wisdom, Revelation",
                                           "lblPathName=Path: Path Of He",
                                           "PicOneSephirothsCard=Ajna (Third Eye) Chakra picture",
                                           "PicTwoSephirothsCard=Anahata (Heart) Chakra picture",
-                                          "txtTwoSphereDesc=About Tiphereth", "lblClick_1=Chokmah, your sphere",
+                                          "txtTwoSphereDesc=About Tiphereth",
+                                          "lblClick_1=Chokmah, your sphere",
                                           "Label10=Path of H\u00e9, your path"}
                            << "Highlighted: Chokmah, Tiphereth and the Path of H\u00e9";
 }
@@ -281,8 +320,8 @@ void TestAccessibility::tabWalksTheTree_data()
 void TestAccessibility::tabWalksTheTree()
 {
     QFETCH(bool, forward);
-    QStringList order{"Keter", "Chokmah", "Binah", "Daat", "Chesed", "Gevurah", "Tiphereth", "Netzach", "Hod",
-                      "Yesod", "Malkhuth", "tab strip"};
+    QStringList order{"Keter",     "Chokmah", "Binah", "Daat",  "Chesed",   "Gevurah",
+                      "Tiphereth", "Netzach", "Hod",   "Yesod", "Malkhuth", "tab strip"};
     focusOn(*m_window, QStringLiteral("tab strip"));
     if (forward) {
         // Round the window's other controls to the first sphere.
@@ -423,7 +462,7 @@ void TestAccessibility::focusIsAnnounced()
     g_events.clear();
     const QList<std::pair<Qt::Key, QString>> moves{
         {Qt::Key_Backtab, "Malkhuth"}, {Qt::Key_Up, "Yesod"}, {Qt::Key_Home, "Keter"}, {Qt::Key_Down, "Daat"},
-        {Qt::Key_Left, "Binah"},       {Qt::Key_Up, "Keter"}, {Qt::Key_Up, "Keter"}, {Qt::Key_End, "Malkhuth"}};
+        {Qt::Key_Left, "Binah"},       {Qt::Key_Up, "Keter"}, {Qt::Key_Up, "Keter"},   {Qt::Key_End, "Malkhuth"}};
     QStringList expected; // one event for each sphere reached, none when the focus stays
     for (const auto &[key, sphere] : moves) {
         press(*m_window, key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);

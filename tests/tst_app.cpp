@@ -1,16 +1,15 @@
-#include "shell/version.h"
-#include "tests/apptesthelpers.h"
-
+#include "app/startup.h"
 #include "shell/forms.h"
-#include "ui/frmDisplay.h"
-#include "ui/frmMain.h"
-#include "ui/frmMdi.h"
 #include "shell/links.h"
 #include "shell/scramble.h"
 #include "shell/settingsstore.h"
-#include "app/startup.h"
-#include "ui/twips.h"
+#include "shell/version.h"
+#include "tests/apptesthelpers.h"
 #include "ui/formregistry.h"
+#include "ui/frmDisplay.h"
+#include "ui/frmMain.h"
+#include "ui/frmMdi.h"
+#include "ui/twips.h"
 
 #include <QAction>
 #include <QApplication>
@@ -59,8 +58,7 @@ private:
     ui::frmMain *start();
     ui::frmMdi *read(const QString &name, int day, int month, int year);
     void selectDate(int day, int month, int year);
-    template<typename T = QWidget>
-    static T *child(QWidget *root, const QString &name)
+    template<typename T = QWidget> static T *child(QWidget *root, const QString &name)
     {
         T *found = root ? root->findChild<T *>(name) : nullptr;
         if (!found)
@@ -173,13 +171,20 @@ void TestApp::nameFilter_data()
     QTest::addColumn<QString>("shown");
     QTest::addColumn<int>("refusals");
 
-    QTest::newRow("lower case becomes capitals") << "anna" << "ANNA" << 0;
-    QTest::newRow("capitals and blanks") << "Anna Lee" << "ANNA LEE" << 0;
-    QTest::newRow("only blanks") << "   " << "   " << 0;
-    QTest::newRow("digit") << "ab1" << "AB" << 1;
-    QTest::newRow("hyphen") << "a-b" << "AB" << 1;
-    QTest::newRow("bracket and backquote") << "[`" << "" << 2;
-    QTest::newRow("full stop") << "j.r" << "JR" << 1;
+    QTest::newRow("lower case becomes capitals") << "anna"
+                                                 << "ANNA" << 0;
+    QTest::newRow("capitals and blanks") << "Anna Lee"
+                                         << "ANNA LEE" << 0;
+    QTest::newRow("only blanks") << "   "
+                                 << "   " << 0;
+    QTest::newRow("digit") << "ab1"
+                           << "AB" << 1;
+    QTest::newRow("hyphen") << "a-b"
+                            << "AB" << 1;
+    QTest::newRow("bracket and backquote") << "[`"
+                                           << "" << 2;
+    QTest::newRow("full stop") << "j.r"
+                               << "JR" << 1;
 }
 
 void TestApp::nameFilter()
@@ -453,8 +458,9 @@ void TestApp::aboutBoxFromBothMenus()
     QCOMPARE(seen.value(0), QStringLiteral("Tavrel v" TAVREL_VERSION));
     QVERIFY(seen.value(1).startsWith(QStringLiteral("Tavrel is a zodiac sign based software that")));
     QCOMPARE(seen.value(2), QStringLiteral("Click here to visit ") + shell::MainSiteAddress());
-    QCOMPARE(seen.value(3), QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
-                                           "online. Get this software fully branded for your website. "));
+    QCOMPARE(seen.value(3),
+             QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
+                            "online. Get this software fully branded for your website. "));
     QCOMPARE(seen.value(4), QStringLiteral("Click here for more details."));
     QCOMPARE(h->browser.urls, (QList<QUrl>{shell::homePageUrl(), shell::brandingPageUrl()}));
 }
@@ -493,7 +499,8 @@ void TestApp::links()
         child<QAction>(window, control)->trigger();
     } else {
         // The frame's blurb shares its name with a caption of the result window: look in its own strip.
-        QWidget *strip = inFrame && control == QLatin1String("Label8") ? child(window, QStringLiteral("Picture2")) : window;
+        QWidget *strip =
+            inFrame && control == QLatin1String("Label8") ? child(window, QStringLiteral("Picture2")) : window;
         QTest::mouseClick(child<QLabel>(strip, control), Qt::LeftButton);
     }
 
@@ -576,8 +583,9 @@ void TestApp::reminderAtStart()
     QVERIFY(form && form->isVisible());
     QCOMPARE(h->messages.size(), questions);
     if (questions) {
-        QCOMPARE(h->messages.first(), QStringLiteral("There maybe an update to this software available\r"
-                                                     "Do you want to check for an update?"));
+        QCOMPARE(h->messages.first(),
+                 QStringLiteral("There maybe an update to this software available\r"
+                                "Do you want to check for an update?"));
     }
     QVERIFY(h->browser.urls.isEmpty());
 }

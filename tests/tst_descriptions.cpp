@@ -43,7 +43,8 @@ void TestDescriptions::paragraphs_data()
         {S::Daat, "Da'at is an invisible sphere that occupies the"},
     };
     for (const auto &[sphere, opening] : spheres)
-        QTest::addRow("sphere %s", qPrintable(sephirahName(sphere))) << c.SphereText(sphere) << QString::fromLatin1(opening);
+        QTest::addRow("sphere %s", qPrintable(sephirahName(sphere)))
+            << c.SphereText(sphere) << QString::fromLatin1(opening);
 
     using A = Archangel;
     const std::pair<A, const char *> angels[] = {
@@ -59,14 +60,15 @@ void TestDescriptions::paragraphs_data()
         {A::Kamael, "Archangel Kamael is also referred to as the"},
     };
     for (const auto &[angel, opening] : angels)
-        QTest::addRow("angel %s", qPrintable(archangelName(angel))) << c.AngelText(angel) << QString::fromLatin1(opening);
+        QTest::addRow("angel %s", qPrintable(archangelName(angel)))
+            << c.AngelText(angel) << QString::fromLatin1(opening);
 
-    const char *paths[] = {"This is the path of civilization. The path", "This is the path of grace and compassion.",
-                           "This is the path of all Lovers. It", "Path # 18 is the path that is",
-                           "This is the path of creativity. Teth is", "This is the path of purification. It is",
-                           "This is the path of justice. It is", "This is the path of intimacy. This is",
+    const char *paths[] = {"This is the path of civilization. The path",   "This is the path of grace and compassion.",
+                           "This is the path of all Lovers. It",           "Path # 18 is the path that is",
+                           "This is the path of creativity. Teth is",      "This is the path of purification. It is",
+                           "This is the path of justice. It is",           "This is the path of intimacy. This is",
                            "This is the path of alchemy. This particular", "This is the path of practicality. The path",
-                           "This is the path of righteousness. It is", "This is the path of the mystiques. It"};
+                           "This is the path of righteousness. It is",     "This is the path of the mystiques. It"};
     for (int i = 0; i < 12; ++i) {
         QTest::addRow("path %d %s", i + 1, qPrintable(treePathLetter(static_cast<TreePath>(i))))
             << c.PathText(static_cast<TreePath>(i)) << QString::fromLatin1(paths[i]);
@@ -100,7 +102,7 @@ void TestDescriptions::paragraphs()
     QVERIFY(!text.contains(QLatin1Char('\r')));
     QVERIFY(!text.contains(QLatin1Char('\t')));
     QVERIFY(!text.contains(QLatin1Char('<'))); // no markup
-    QCOMPARE(text, text.simplified());         // one paragraph, no doubled or stray blanks
+    QCOMPARE(text, text.simplified()); // one paragraph, no doubled or stray blanks
 }
 
 void TestDescriptions::pathNumbers()

@@ -1,8 +1,8 @@
 // The Tree-of-Life diagram of the result window: its drawing, and the sphere explanations that follow the
 // mouse.
 
-#include "ui/diagramlabel.h"
 #include "tests/displaytesthelpers.h"
+#include "ui/diagramlabel.h"
 #include "ui/style.h"
 #include "ui/twips.h"
 
@@ -138,8 +138,8 @@ void TestDiagram::hover_data()
 {
     QTest::addColumn<int>("tab");
     QTest::addColumn<QString>("target"); // a control, or a line of the canvas
-    QTest::addColumn<QPoint>("point");   // in the target; (-1, -1) for its centre
-    QTest::addColumn<int>("shown");      // the sphere explained afterwards, -1 for none
+    QTest::addColumn<QPoint>("point"); // in the target; (-1, -1) for its centre
+    QTest::addColumn<int>("shown"); // the sphere explained afterwards, -1 for none
 
     const QPoint centre(-1, -1);
     // Onto every sphere from Keter, and onto the parts of wide labels beside their ellipses.

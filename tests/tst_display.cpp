@@ -1,11 +1,10 @@
 // The result window: what a reading writes into it, the chakra records, the clipboard guard, the layout and
 // the state of a fresh window.
 
+#include "reading/chakras.h"
 #include "tests/displaytesthelpers.h"
 #include "ui/displaypicture.h"
 #include "ui/twips.h"
-
-#include "reading/chakras.h"
 
 #include <QClipboard>
 #include <QCursor>
@@ -22,7 +21,7 @@ using namespace displaytest;
 
 namespace {
 
-const QStringList CardLabels{"lblAries", "lblTaurus", "lblGemini", "lblCancer", "lblLeo", "lblVirgo",
+const QStringList CardLabels{"lblAries", "lblTaurus",  "lblGemini",      "lblCancer",    "lblLeo",      "lblVirgo",
                              "lblLibra", "lblScorpio", "lblSagittarius", "lblCapricorn", "lblAquarius", "lblPisces"};
 
 QStringList visibleCards(const frmDisplay &window)
@@ -168,14 +167,22 @@ void TestDisplay::layout_data()
     QTest::addColumn<QString>("relativeTo"); // empty: the parent
     QTest::addColumn<QRect>("twips");
 
-    QTest::newRow("SSTab1") << "SSTab1" << "" << QRect(5430, 0, 8535, 8415);
-    QTest::newRow("Frame2") << "Frame2" << "" << QRect(60, 480, 5295, 7455);
-    QTest::newRow("picSplitThree") << "picSplitThree" << "SSTab1" << QRect(-2, 600, 8475, 7755);
-    QTest::newRow("RTB_1") << "RTB_1" << "" << QRect(120, 4200, 7215, 1095);
-    QTest::newRow("PicTwoSephirothsCard") << "PicTwoSephirothsCard" << "" << QRect(7500, 4200, 630, 630);
-    QTest::newRow("txtPathDecs") << "txtPathDecs" << "" << QRect(120, 480, 8175, 1815);
-    QTest::newRow("lblClick_9") << "lblClick_9" << "" << QRect(1440, 6600, 945, 615);
-    QTest::newRow("ShpCircle_4") << "ShpCircle_4" << "" << QRect(360, 2520, 735, 615);
+    QTest::newRow("SSTab1") << "SSTab1"
+                            << "" << QRect(5430, 0, 8535, 8415);
+    QTest::newRow("Frame2") << "Frame2"
+                            << "" << QRect(60, 480, 5295, 7455);
+    QTest::newRow("picSplitThree") << "picSplitThree"
+                                   << "SSTab1" << QRect(-2, 600, 8475, 7755);
+    QTest::newRow("RTB_1") << "RTB_1"
+                           << "" << QRect(120, 4200, 7215, 1095);
+    QTest::newRow("PicTwoSephirothsCard") << "PicTwoSephirothsCard"
+                                          << "" << QRect(7500, 4200, 630, 630);
+    QTest::newRow("txtPathDecs") << "txtPathDecs"
+                                 << "" << QRect(120, 480, 8175, 1815);
+    QTest::newRow("lblClick_9") << "lblClick_9"
+                                << "" << QRect(1440, 6600, 945, 615);
+    QTest::newRow("ShpCircle_4") << "ShpCircle_4"
+                                 << "" << QRect(360, 2520, 735, 615);
 }
 
 void TestDisplay::layout()
@@ -215,17 +222,21 @@ void TestDisplay::readingOfEverySign()
     window.Form_Load();
     window.ShowReading(r);
 
-    QList<std::pair<QString, QString>> written{
-        {"lblPathName", r.path->pathName},       {"txtPathDecs", r.pathParagraph},
-        {"lblHebrewLetter", r.path->hebrewLetter}, {"lblLocation", r.path->location},
-        {"lblCorrespondingPlanet", r.path->planet}, {"lblYetsiraticAttribution", r.path->yetsiraticAttribution},
-        {"lblColor", r.path->colour},            {"lblElement", r.path->element},
-        {"lblSunSignDesc", r.signParagraph},     {"lblSunSignName", r.signName()},
-        {"lblLiesPathName", r.path->pathName},   {"lbSephirothSOneCardName", r.chakraOne->label},
-        {"lbSephirothSTwoCardName", r.chakraTwo->label}};
-    for (const auto &[band, s, sphere, angel] :
-         {std::tuple{"One", r.one, r.sphereOneParagraph, r.angelOneParagraph},
-          std::tuple{"Two", r.two, r.sphereTwoParagraph, r.angelTwoParagraph}}) {
+    QList<std::pair<QString, QString>> written{{"lblPathName", r.path->pathName},
+                                               {"txtPathDecs", r.pathParagraph},
+                                               {"lblHebrewLetter", r.path->hebrewLetter},
+                                               {"lblLocation", r.path->location},
+                                               {"lblCorrespondingPlanet", r.path->planet},
+                                               {"lblYetsiraticAttribution", r.path->yetsiraticAttribution},
+                                               {"lblColor", r.path->colour},
+                                               {"lblElement", r.path->element},
+                                               {"lblSunSignDesc", r.signParagraph},
+                                               {"lblSunSignName", r.signName()},
+                                               {"lblLiesPathName", r.path->pathName},
+                                               {"lbSephirothSOneCardName", r.chakraOne->label},
+                                               {"lbSephirothSTwoCardName", r.chakraTwo->label}};
+    for (const auto &[band, s, sphere, angel] : {std::tuple{"One", r.one, r.sphereOneParagraph, r.angelOneParagraph},
+                                                 std::tuple{"Two", r.two, r.sphereTwoParagraph, r.angelTwoParagraph}}) {
         const auto name = [&](const char *control) { return QString::fromLatin1(control).arg(QLatin1String(band)); };
         written << std::pair{name("lbl%1SphereHead"), s->name} << std::pair{name("txt%1SphereDesc"), sphere}
                 << std::pair{name("txt%1AngelDesc"), angel} << std::pair{name("lbl%1SphereSign"), s->name}
@@ -356,8 +367,8 @@ void TestDisplay::clipboardGuard_data()
     QTest::addColumn<bool>("emptied");
 
     // Every guarded box, by a plain move (the hardest to catch); every event, on a box of either kind.
-    for (const char *box : {"txtOneSphereDesc", "txtTwoSphereDesc", "txtOneAngelDesc", "txtTwoAngelDesc", "RTB_0",
-                            "RTB_1"})
+    for (const char *box :
+         {"txtOneSphereDesc", "txtTwoSphereDesc", "txtOneAngelDesc", "txtTwoAngelDesc", "RTB_0", "RTB_1"})
         QTest::addRow("%s, mouse move", box) << box << "mouse move" << true;
     for (const char *box : {"txtOneSphereDesc", "RTB_0"}) {
         for (const char *event : {"change", "click", "double click", "mouse down", "drag", "mouse up"})
@@ -365,7 +376,8 @@ void TestDisplay::clipboardGuard_data()
     }
     for (const char *event : {"change", "click", "mouse move"})
         QTest::addRow("txtPathDecs, %s", event) << "txtPathDecs" << event << false;
-    QTest::newRow("a new reading") << "txtPathDecs" << "reading" << true;
+    QTest::newRow("a new reading") << "txtPathDecs"
+                                   << "reading" << true;
 }
 
 // Fires an event at a text box while the clipboard holds a copied text.

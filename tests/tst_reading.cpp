@@ -39,46 +39,146 @@ void TestReading::literalReadings_data()
     QTest::addColumn<QString>("line");
     QTest::addColumn<QStringList>("paragraphOpenings"); // sphere one, angel one, sphere two, angel two, path, sign
 
-    QTest::newRow("Pisces")
-        << SunSign::Pisces
-        << QStringList{"lblPisces", "Netzach", "7th", "Venus", "Haniel", "Friday", "Green", "Myrtle",
-                       "Victory, Endurance, Prophecy, Eternity", "Copper", "Malkhuth", "10th", "Earth", "Sandalphon", "",
-                       "", "", "Kingdom, Beginnings", "", "Path Of Qoph", "Qoph, which means back of the head",
-                       "Connecting path between Netzach and Malkhuth", "Moon", "Corporeal Intelligence", "Buff", "Water",
-                       "Pisces", "Manipura (Navel) Chakra", "Muladhara (Base of Spine) Chakra"}
-        << QList<int>{6, 9, 5, 7, 4, 6} << "ln710"
-        << QStringList{"Netzach occupies", "Haniel is", "Malkhuth occupies", "Sandalphon is",
-                       "This is the path of the mystiques.", "You are very creative"};
-    QTest::newRow("Leo")
-        << SunSign::Leo
-        << QStringList{"lblLeo", "Chesed", "4th", "Jupiter", "Tzadqiel", "Thursday", "Blue", "Oak",
-                       "Love, Kindness, Mercy", "Tin", "Gevurah", "5th", "Mars", "Kamael", "Tuesday", "Red", "Cedar",
-                       "Restraint, Justice", "Iron", "Path Of Teth", "Teth, which means coiled serpent",
-                       "Connecting path between Chesed and Gevurah", "Sun", "Spiritual Intelligence", "Deep purple", "Air",
-                       "Leo", "Vishuddha (Throat) Chakra", "Vishuddha (Throat) Chakra"}
-        << QList<int>{3, 4, 3, 3, 2, 2} << "ln45"
-        << QStringList{"Chesed occupies", "Archangel Tzadqiel", "Gevurah occupies", "Archangel Kamael",
-                       "This is the path of creativity.", "You are a leader"};
+    QTest::newRow("Pisces") << SunSign::Pisces
+                            << QStringList{"lblPisces",
+                                           "Netzach",
+                                           "7th",
+                                           "Venus",
+                                           "Haniel",
+                                           "Friday",
+                                           "Green",
+                                           "Myrtle",
+                                           "Victory, Endurance, Prophecy, Eternity",
+                                           "Copper",
+                                           "Malkhuth",
+                                           "10th",
+                                           "Earth",
+                                           "Sandalphon",
+                                           "",
+                                           "",
+                                           "",
+                                           "Kingdom, Beginnings",
+                                           "",
+                                           "Path Of Qoph",
+                                           "Qoph, which means back of the head",
+                                           "Connecting path between Netzach and Malkhuth",
+                                           "Moon",
+                                           "Corporeal Intelligence",
+                                           "Buff",
+                                           "Water",
+                                           "Pisces",
+                                           "Manipura (Navel) Chakra",
+                                           "Muladhara (Base of Spine) Chakra"}
+                            << QList<int>{6, 9, 5, 7, 4, 6} << "ln710"
+                            << QStringList{"Netzach occupies",
+                                           "Haniel is",
+                                           "Malkhuth occupies",
+                                           "Sandalphon is",
+                                           "This is the path of the mystiques.",
+                                           "You are very creative"};
+    QTest::newRow("Leo") << SunSign::Leo
+                         << QStringList{"lblLeo",
+                                        "Chesed",
+                                        "4th",
+                                        "Jupiter",
+                                        "Tzadqiel",
+                                        "Thursday",
+                                        "Blue",
+                                        "Oak",
+                                        "Love, Kindness, Mercy",
+                                        "Tin",
+                                        "Gevurah",
+                                        "5th",
+                                        "Mars",
+                                        "Kamael",
+                                        "Tuesday",
+                                        "Red",
+                                        "Cedar",
+                                        "Restraint, Justice",
+                                        "Iron",
+                                        "Path Of Teth",
+                                        "Teth, which means coiled serpent",
+                                        "Connecting path between Chesed and Gevurah",
+                                        "Sun",
+                                        "Spiritual Intelligence",
+                                        "Deep purple",
+                                        "Air",
+                                        "Leo",
+                                        "Vishuddha (Throat) Chakra",
+                                        "Vishuddha (Throat) Chakra"}
+                         << QList<int>{3, 4, 3, 3, 2, 2} << "ln45" << QStringList{"Chesed occupies",
+                                                                                  "Archangel Tzadqiel",
+                                                                                  "Gevurah occupies",
+                                                                                  "Archangel Kamael",
+                                                                                  "This is the path of creativity.",
+                                                                                  "You are a leader"};
     QTest::newRow("Aries")
         << SunSign::Aries
-        << QStringList{"lblAries", "Chokmah", "2nd", "Uranus", "Raziel", "", "Gray or Silver", "Musk",
-                       "Wisdom, Revelation", "", "Tiphereth", "6th", "Sun", "Raphael", "Sunday", "Gold or Yellow",
-                       "Laurel", "Beauty, Equilibirum", "Gold", "Path Of He", "Heh, which means window",
-                       "Connecting path between Chokmah and Tiphereth", "Mars", "Natural intelligence", "Light blue",
-                       "Fire", "Aries", "Ajna (Third Eye) Chakra", "Anahata (Heart) Chakra"}
+        << QStringList{"lblAries",
+                       "Chokmah",
+                       "2nd",
+                       "Uranus",
+                       "Raziel",
+                       "",
+                       "Gray or Silver",
+                       "Musk",
+                       "Wisdom, Revelation",
+                       "",
+                       "Tiphereth",
+                       "6th",
+                       "Sun",
+                       "Raphael",
+                       "Sunday",
+                       "Gold or Yellow",
+                       "Laurel",
+                       "Beauty, Equilibirum",
+                       "Gold",
+                       "Path Of He",
+                       "Heh, which means window",
+                       "Connecting path between Chokmah and Tiphereth",
+                       "Mars",
+                       "Natural intelligence",
+                       "Light blue",
+                       "Fire",
+                       "Aries",
+                       "Ajna (Third Eye) Chakra",
+                       "Anahata (Heart) Chakra"}
         << QList<int>{1, 5, 2, 4, 1, 3} << "ln26"
         << QStringList{"Chokmah occupies", "Also referred to as the 'Secret God' or", "Tiphereth occupies",
-                       "Raphael is", "This is the path of civilization.", "You are very independent"};
-    QTest::newRow("Cancer")
-        << SunSign::Cancer
-        << QStringList{"lblCancer", "Binah", "3rd", "Saturn", "Tzaphqiel", "Saturday", "Black", "Pine or Juniper",
-                       "Understanding, Intelligence, Reason", "Lead", "Gevurah", "5th", "Mars", "Kamael", "Tuesday",
-                       "Red", "Cedar", "Restraint, Justice", "Iron", "Path Of Cheth", "Cheth, which means chariot",
-                       "Connecting path between Binah and Gevurah", "Moon", "Influencing Intelligence", "Maroon",
-                       "Water", "Cancer", "Ajna (Third Eye) Chakra", "Vishuddha (Throat) Chakra"}
-        << QList<int>{2, 4, 2, 3, 1, 2} << "ln35"
-        << QStringList{"Binah occupies", "Tzaphqiel is", "Gevurah occupies", "Archangel Kamael", "Path # 18",
-                       "You are a patient person"};
+                       "Raphael is",       "This is the path of civilization.",       "You are very independent"};
+    QTest::newRow("Cancer") << SunSign::Cancer
+                            << QStringList{"lblCancer",
+                                           "Binah",
+                                           "3rd",
+                                           "Saturn",
+                                           "Tzaphqiel",
+                                           "Saturday",
+                                           "Black",
+                                           "Pine or Juniper",
+                                           "Understanding, Intelligence, Reason",
+                                           "Lead",
+                                           "Gevurah",
+                                           "5th",
+                                           "Mars",
+                                           "Kamael",
+                                           "Tuesday",
+                                           "Red",
+                                           "Cedar",
+                                           "Restraint, Justice",
+                                           "Iron",
+                                           "Path Of Cheth",
+                                           "Cheth, which means chariot",
+                                           "Connecting path between Binah and Gevurah",
+                                           "Moon",
+                                           "Influencing Intelligence",
+                                           "Maroon",
+                                           "Water",
+                                           "Cancer",
+                                           "Ajna (Third Eye) Chakra",
+                                           "Vishuddha (Throat) Chakra"}
+                            << QList<int>{2, 4, 2, 3, 1, 2} << "ln35"
+                            << QStringList{"Binah occupies",   "Tzaphqiel is", "Gevurah occupies",
+                                           "Archangel Kamael", "Path # 18",    "You are a patient person"};
 }
 
 void TestReading::literalReadings()

@@ -1,12 +1,11 @@
 // Many rounds of reading, Back and a new reading leave no window, widget or memory behind.
-#include "tests/apptesthelpers.h"
-
-#include "ui/frmMain.h"
-#include "ui/frmMdi.h"
+#include "app/startup.h"
 #include "shell/scramble.h"
 #include "shell/settingsstore.h"
-#include "app/startup.h"
+#include "tests/apptesthelpers.h"
 #include "ui/formregistry.h"
+#include "ui/frmMain.h"
+#include "ui/frmMdi.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,16 +1,15 @@
 // Whatever the settings store holds for the reminder, start-up never crashes and never shows a message other
 // than the update question.
-#include "tests/apptesthelpers.h"
-
 #include "shell/clock.h"
 #include "shell/scramble.h"
 #include "shell/settingsstore.h"
 #include "shell/updatereminder.h"
+#include "tests/apptesthelpers.h"
 
-#include <QFile>
-#include <QRandomGenerator>
 #include <QDir>
 #include <QDirIterator>
+#include <QFile>
+#include <QRandomGenerator>
 #include <QTest>
 
 using namespace tavrel;

@@ -44,11 +44,11 @@ void TestShellMessages::realBox_data()
 
     QTest::newRow("information") << false << "Application is already running" << Reply::Return
                                  << "Application is already running" << Answer::Ok;
-    QTest::newRow("question, Return takes Yes") << true << "There is more\rDo you want it?" << Reply::Return
-                                                << "There is more\nDo you want it?" << Answer::Yes;
+    QTest::newRow("question, Return takes Yes")
+        << true << "There is more\rDo you want it?" << Reply::Return << "There is more\nDo you want it?" << Answer::Yes;
     QTest::newRow("question, Escape means No") << true << "a\r\nb" << Reply::Escape << "a\nb" << Answer::No;
-    QTest::newRow("question, No clicked, markup as typed") << true << "<b>5 < 6</b>" << Reply::ClickNo
-                                                           << "<b>5 < 6</b>" << Answer::No;
+    QTest::newRow("question, No clicked, markup as typed")
+        << true << "<b>5 < 6</b>" << Reply::ClickNo << "<b>5 < 6</b>" << Answer::No;
 }
 
 void TestShellMessages::realBox()

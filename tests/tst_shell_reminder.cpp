@@ -184,8 +184,9 @@ void TestShellReminder::decides()
 
     QCOMPARE(m_asked.size(), asks ? 1 : 0);
     if (asks) {
-        QCOMPARE(m_asked.first().text, QStringLiteral("There maybe an update to this software available\r"
-                                                      "Do you want to check for an update?"));
+        QCOMPARE(m_asked.first().text,
+                 QStringLiteral("There maybe an update to this software available\r"
+                                "Do you want to check for an update?"));
         QCOMPARE(m_asked.first().buttons, MessageButtons::YesNo);
     }
     QMap<QString, QString> expected;
@@ -211,8 +212,10 @@ void TestShellReminder::regionalSettingsDoNotMatter_data()
     QTest::addColumn<int>("daysLater");
     QTest::addColumn<bool>("asks");
 
-    QTest::newRow("USA, then Germany, 14 days later") << "en_US" << "de_DE" << 14 << false;
-    QTest::newRow("Germany, then USA, 15 days later") << "de_DE" << "en_US" << 15 << true;
+    QTest::newRow("USA, then Germany, 14 days later") << "en_US"
+                                                      << "de_DE" << 14 << false;
+    QTest::newRow("Germany, then USA, 15 days later") << "de_DE"
+                                                      << "en_US" << 15 << true;
 }
 
 // A date stored under one region's settings reads back as the same day under another's, and a two-digit year

@@ -126,8 +126,8 @@ void TestShellSettings::unscrambling_data()
     QTest::newRow("non-Latin character inside") << date.left(6) + QStringLiteral("\u05d0") + date.mid(7) << QString();
     // A hand edit whose check digits match is text like any other, unless its bytes are not UTF-8.
     QTest::newRow("edit with matching check: A to a") << editFirstByte(scramble(QStringLiteral("AB")), 0x20) << "aB";
-    QTest::newRow("edit with matching check: A to 0xC1") << editFirstByte(scramble(QStringLiteral("AB")), char(0x80))
-                                                         << QString();
+    QTest::newRow("edit with matching check: A to 0xC1")
+        << editFirstByte(scramble(QStringLiteral("AB")), char(0x80)) << QString();
 }
 
 void TestShellSettings::unscrambling()

@@ -46,8 +46,7 @@ void TestShellSingleInstance::lockGoesWithItsHolder()
         QVERIFY(here->isFirst());
     } else {
         process.start(QStringLiteral(TAVREL_LOCKHOLDER), {path});
-        while (!process.canReadLine() && process.waitForReadyRead(5000)) {
-        }
+        while (!process.canReadLine() && process.waitForReadyRead(5000)) { }
         QCOMPARE(process.readLine(), QByteArray("first\n"));
     }
 

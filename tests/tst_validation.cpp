@@ -85,19 +85,20 @@ void TestValidation::sunSign_data()
     QTest::addColumn<int>("month");
     QTest::addColumn<SunSign>("sign");
 
-    const struct {
+    const struct
+    {
         int day, month;
         SunSign sign;
     } rows[] = {
-        {1, 1, SunSign::Capricorn},    {19, 1, SunSign::Capricorn},  {20, 1, SunSign::Aquarius},
-        {31, 1, SunSign::Aquarius},    {18, 2, SunSign::Aquarius},   {19, 2, SunSign::Pisces},
-        {29, 2, SunSign::Pisces},      {20, 3, SunSign::Pisces},     {21, 3, SunSign::Aries},
-        {20, 4, SunSign::Aries},       {21, 4, SunSign::Taurus},     {30, 4, SunSign::Taurus},
-        {20, 5, SunSign::Taurus},      {21, 5, SunSign::Gemini},     {20, 6, SunSign::Gemini},
-        {21, 6, SunSign::Cancer},      {20, 7, SunSign::Cancer},     {21, 7, SunSign::Leo},
-        {23, 7, SunSign::Leo},         {20, 8, SunSign::Leo},        {21, 8, SunSign::Virgo},
-        {20, 9, SunSign::Virgo},       {21, 9, SunSign::Libra},      {20, 10, SunSign::Libra},
-        {21, 10, SunSign::Scorpio},    {20, 11, SunSign::Scorpio},   {21, 11, SunSign::Sagittarius},
+        {1, 1, SunSign::Capricorn},     {19, 1, SunSign::Capricorn},  {20, 1, SunSign::Aquarius},
+        {31, 1, SunSign::Aquarius},     {18, 2, SunSign::Aquarius},   {19, 2, SunSign::Pisces},
+        {29, 2, SunSign::Pisces},       {20, 3, SunSign::Pisces},     {21, 3, SunSign::Aries},
+        {20, 4, SunSign::Aries},        {21, 4, SunSign::Taurus},     {30, 4, SunSign::Taurus},
+        {20, 5, SunSign::Taurus},       {21, 5, SunSign::Gemini},     {20, 6, SunSign::Gemini},
+        {21, 6, SunSign::Cancer},       {20, 7, SunSign::Cancer},     {21, 7, SunSign::Leo},
+        {23, 7, SunSign::Leo},          {20, 8, SunSign::Leo},        {21, 8, SunSign::Virgo},
+        {20, 9, SunSign::Virgo},        {21, 9, SunSign::Libra},      {20, 10, SunSign::Libra},
+        {21, 10, SunSign::Scorpio},     {20, 11, SunSign::Scorpio},   {21, 11, SunSign::Sagittarius},
         {20, 12, SunSign::Sagittarius}, {21, 12, SunSign::Capricorn}, {31, 12, SunSign::Capricorn},
         {5, 3, SunSign::Pisces},
     };

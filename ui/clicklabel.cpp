@@ -29,9 +29,9 @@ ClickLabel::ClickLabel(const QString &text, const char *name, double points, con
 
 ClickLabel *addBlurb(QWidget *parent, int left, int top)
 {
-    auto *blurb = new ClickLabel(texts::blurb(), "Label8", 8.25,
-                                 QStringLiteral("Link: opens the offer in your web browser"), &shell::OpenBrandingPage,
-                                 parent);
+    auto *blurb =
+        new ClickLabel(texts::blurb(), "Label8", 8.25, QStringLiteral("Link: opens the offer in your web browser"),
+                       &shell::OpenBrandingPage, parent);
     blurb->setGeometry(twipRect(left, top, 6135, 615));
     blurb->setWordWrap(true);
     blurb->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -16,13 +16,9 @@ class DiagramSphereAccessible : public QAccessibleWidget
 public:
     explicit DiagramSphereAccessible(DiagramSphereLabel *label)
         : QAccessibleWidget(label, QAccessible::Button)
-    {
-    }
+    { }
 
-    QStringList actionNames() const override
-    {
-        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
-    }
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
 
     void doAction(const QString &actionName) override
     {

@@ -8,7 +8,8 @@ namespace tavrel::ui {
 
 // How a label of the result window is laid out and drawn. Positions are in twips; a zero width or height
 // means "as wide (high) as the text".
-struct LabelDesign {
+struct LabelDesign
+{
     const char *name = "";
     QString text;
     QRect twips;

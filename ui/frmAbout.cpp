@@ -1,7 +1,7 @@
 #include "ui/frmAbout.h"
 
-#include "ui/clicklabel.h"
 #include "shell/links.h"
+#include "ui/clicklabel.h"
 #include "ui/style.h"
 #include "ui/texts.h"
 #include "ui/twips.h"
@@ -55,23 +55,24 @@ frmAbout::frmAbout(QWidget *parent)
     description->setWordWrap(true);
     description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto *home = new ClickLabel(QStringLiteral("Click here to visit ") + shell::homePageUrl().toString(), "lblHomePage",
-                                8.25, QStringLiteral("Link: opens our home page in your web browser"),
-                                &shell::OpenHomePage, this);
+    auto *home =
+        new ClickLabel(QStringLiteral("Click here to visit ") + shell::homePageUrl().toString(), "lblHomePage", 8.25,
+                       QStringLiteral("Link: opens our home page in your web browser"), &shell::OpenHomePage, this);
     home->move(twipPoint(1245, 1800));
     home->adjustSize();
 
-    QLabel *offer = addLabel(this, "Label3",
-                             QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
-                                            "online. Get this software fully branded for your website. "),
-                             verdana(8.25, true));
+    QLabel *offer =
+        addLabel(this, "Label3",
+                 QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
+                                "online. Get this software fully branded for your website. "),
+                 verdana(8.25, true));
     offer->setGeometry(twipRect(150, 2160, 5745, 615));
     offer->setWordWrap(true);
     offer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto *coBrand = new ClickLabel(QStringLiteral("Click here for more details."), "lblCoBrand", 8.25,
-                                   QStringLiteral("Link: opens the offer in your web browser"), &shell::OpenBrandingPage,
-                                   this);
+    auto *coBrand =
+        new ClickLabel(QStringLiteral("Click here for more details."), "lblCoBrand", 8.25,
+                       QStringLiteral("Link: opens the offer in your web browser"), &shell::OpenBrandingPage, this);
     coBrand->move(twipPoint(3225, 2760));
     coBrand->adjustSize();
 

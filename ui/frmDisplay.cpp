@@ -1,16 +1,15 @@
 #include "ui/frmDisplay.h"
 
-#include "ui/displaylabel.h"
+#include "reading/chakras.h"
+#include "reading/descriptions.h"
+#include "reading/reading.h"
 #include "ui/displayimagelist.h"
+#include "ui/displaylabel.h"
 #include "ui/displaypicture.h"
 #include "ui/displaytabs.h"
 #include "ui/style.h"
 #include "ui/treediagram.h"
 #include "ui/twips.h"
-
-#include "reading/chakras.h"
-#include "reading/descriptions.h"
-#include "reading/reading.h"
 
 #include <QClipboard>
 #include <QGroupBox>
@@ -124,8 +123,10 @@ LabelDesign styled(const char *name, const char *text, QRect twips, double point
 
 } // namespace
 
-struct frmDisplay::BandDesign {
-    struct Cell {
+struct frmDisplay::BandDesign
+{
+    struct Cell
+    {
         const char *caption;
         const char *captionText;
         QPoint captionAt;
@@ -214,10 +215,25 @@ QWidget *frmDisplay::buildSephirothPage()
     m_picSplit->installEventFilter(this);
 
     static const BandDesign one{
-        "Label38", 0, "lbSephirothSOneCardName", {3720, 0, 4290, 240}, "RTB_0", 0, {120, 255, 7215, 1095},
-        "PicOneSephirothsCard", {7500, 260, 630, 630}, "IMGSephirothsOneCard", "lblOneSphereHead",
-        {2400, 2880, 1200, 240}, "Label51", Qt::AlignRight, {5955, 2880, 2370, 240}, "txtOneSphereDesc",
-        {120, 3120, 5775, 735}, "txtOneAngelDesc", {6000, 3120, 2295, 735},
+        "Label38",
+        0,
+        "lbSephirothSOneCardName",
+        {3720, 0, 4290, 240},
+        "RTB_0",
+        0,
+        {120, 255, 7215, 1095},
+        "PicOneSephirothsCard",
+        {7500, 260, 630, 630},
+        "IMGSephirothsOneCard",
+        "lblOneSphereHead",
+        {2400, 2880, 1200, 240},
+        "Label51",
+        Qt::AlignRight,
+        {5955, 2880, 2370, 240},
+        "txtOneSphereDesc",
+        {120, 3120, 5775, 735},
+        "txtOneAngelDesc",
+        {6000, 3120, 2295, 735},
         {{
             {"Label1", "Sphere Sign", {6540, 1485}, "lblOneSphereSign", {6450, 1725, 1350, 0}},
             {"Label2", "Position In Tree Of Life", {6000, 1965}, "lblOnePositionInTreeOfLife", {6000, 2205, 2250, 0}},
@@ -230,10 +246,25 @@ QWidget *frmDisplay::buildSephirothPage()
             {"Label9", "Metal", {3600, 1968}, "lblOneMetal", {3480, 2210, 765, 0}},
         }}};
     static const BandDesign two{
-        "Label39", 3960, "lbSephirothSTwoCardName", {3720, 3960, 2025, 240}, "RTB_1", 1, {120, 4200, 7215, 1095},
-        "PicTwoSephirothsCard", {7500, 4200, 630, 630}, "IMGSephirothsTwoCard", "lblTwoSphereHead",
-        {2407, 6720, 1200, 240}, "Label50", Qt::AlignLeft, {5955, 6720, 2370, 240}, "txtTwoSphereDesc",
-        {120, 6960, 5775, 735}, "txtTwoAngelDesc", {6000, 6960, 2295, 735},
+        "Label39",
+        3960,
+        "lbSephirothSTwoCardName",
+        {3720, 3960, 2025, 240},
+        "RTB_1",
+        1,
+        {120, 4200, 7215, 1095},
+        "PicTwoSephirothsCard",
+        {7500, 4200, 630, 630},
+        "IMGSephirothsTwoCard",
+        "lblTwoSphereHead",
+        {2407, 6720, 1200, 240},
+        "Label50",
+        Qt::AlignLeft,
+        {5955, 6720, 2370, 240},
+        "txtTwoSphereDesc",
+        {120, 6960, 5775, 735},
+        "txtTwoAngelDesc",
+        {6000, 6960, 2295, 735},
         {{
             {"Label23", "Sphere Sign", {6540, 5404}, "lblTwoSphereSign", {6450, 5626, 1350, 0}},
             {"Label24", "Position In Tree Of Life", {6000, 5848}, "lblTwoPositionInTreeOfLife", {6000, 6070, 2250, 0}},
@@ -333,7 +364,8 @@ QWidget *frmDisplay::buildPathPage()
     m_pathDesc = addTextBox(page, "txtPathDecs", {120, 480, 8175, 1815});
     m_pathDesc->setAccessibleName(QStringLiteral("About the path"));
 
-    struct Row {
+    struct Row
+    {
         const char *caption;
         const char *text;
         const char *value;

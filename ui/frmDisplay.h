@@ -74,7 +74,8 @@ private:
     };
 
     // The controls of one band of the first tab: Sephirah One above, Sephirah Two below.
-    struct Band {
+    struct Band
+    {
         DisplayLabel *sphereHead = nullptr;
         QPlainTextEdit *sphereDesc = nullptr;
         QPlainTextEdit *angelDesc = nullptr;

@@ -1,30 +1,29 @@
 #include "ui/frmMain.h"
 
-#include "ui/captionframe.h"
-#include "ui/clicklabel.h"
-#include "shell/forms.h"
-#include "ui/frmDisplay.h"
-#include "ui/frmMdi.h"
-#include "shell/links.h"
-#include "ui/menus.h"
-#include "shell/messages.h"
-#include "ui/style.h"
-#include "ui/texts.h"
-#include "ui/twips.h"
-#include "shell/updatereminder.h"
-#include "ui/formregistry.h"
-
 #include "reading/descriptions.h"
 #include "reading/reading.h"
 #include "reading/validation.h"
+#include "shell/forms.h"
+#include "shell/links.h"
+#include "shell/messages.h"
+#include "shell/updatereminder.h"
+#include "ui/captionframe.h"
+#include "ui/clicklabel.h"
+#include "ui/formregistry.h"
+#include "ui/frmDisplay.h"
+#include "ui/frmMdi.h"
+#include "ui/menus.h"
+#include "ui/style.h"
+#include "ui/texts.h"
+#include "ui/twips.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QGuiApplication>
 #include <QScreen>
 
 namespace tavrel::ui {
@@ -100,9 +99,9 @@ frmMain::frmMain(QWidget *parent)
     const QFont captionFont = verdana(8.25, true, true);
 
     QWidget *frame2 = addPanel(client, "Frame2", twipRect(0, 0, 7455, 615));
-    auto *banner = new ClickLabel(texts::formBanner(), "Label61", 9,
-                                  QStringLiteral("Link: opens our forum in your web browser"), &shell::OpenHomePage,
-                                  frame2);
+    auto *banner =
+        new ClickLabel(texts::formBanner(), "Label61", 9, QStringLiteral("Link: opens our forum in your web browser"),
+                       &shell::OpenHomePage, frame2);
     banner->setGeometry(twipRect(60, 120, 7320, 585));
     banner->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
@@ -138,7 +137,8 @@ frmMain::frmMain(QWidget *parent)
     addLabel(details, "Label5", QStringLiteral("Date"), QRect(twipPoint(1785, 720), QSize()), captionFont, white);
     addLabel(details, "Label7", QStringLiteral("Month"), QRect(twipPoint(3000, 720), QSize()), captionFont, white);
     addLabel(details, "Label6", QStringLiteral("Year"), QRect(twipPoint(4440, 720), QSize()), captionFont, white);
-    addLabel(details, "Label2", QStringLiteral("Date Of Birth"), QRect(twipPoint(120, 1020), QSize()), captionFont, white);
+    addLabel(details, "Label2", QStringLiteral("Date Of Birth"), QRect(twipPoint(120, 1020), QSize()), captionFont,
+             white);
     m_day = addList(details, "cboDate", twipRect(1560, 960, 900, 315));
     m_month = addList(details, "cboMonth", twipRect(2580, 960, 1380, 315));
     m_year = addList(details, "cboYear", twipRect(4080, 960, 1020, 315));
@@ -164,8 +164,9 @@ frmMain::frmMain(QWidget *parent)
     connect(m_exit, &QPushButton::clicked, this, [] { shell::UnloadAllAndEnd(); });
 
     // Only these take the focus, in this order.
-    for (QWidget *w : {static_cast<QWidget *>(m_name), static_cast<QWidget *>(m_day), static_cast<QWidget *>(m_month),
-                       static_cast<QWidget *>(m_year), static_cast<QWidget *>(m_proceed), static_cast<QWidget *>(m_exit)})
+    for (QWidget *w :
+         {static_cast<QWidget *>(m_name), static_cast<QWidget *>(m_day), static_cast<QWidget *>(m_month),
+          static_cast<QWidget *>(m_year), static_cast<QWidget *>(m_proceed), static_cast<QWidget *>(m_exit)})
         w->setFocusPolicy(Qt::StrongFocus);
     setTabOrder(m_name, m_day);
     setTabOrder(m_day, m_month);
@@ -218,8 +219,8 @@ void frmMain::Form_Load()
 
 bool frmMain::ValidateInput()
 {
-    const ValidationResult result =
-        tavrel::ValidateInput(m_name->text(), m_day->currentIndex(), m_month->currentIndex(), m_year->currentText().toInt());
+    const ValidationResult result = tavrel::ValidateInput(m_name->text(), m_day->currentIndex(),
+                                                          m_month->currentIndex(), m_year->currentText().toInt());
     if (result.accepted())
         return true;
     shell::showInformation(result.message);

@@ -1,15 +1,15 @@
 #include "ui/frmMdi.h"
 
-#include "ui/clicklabel.h"
 #include "shell/forms.h"
+#include "shell/links.h"
+#include "ui/clicklabel.h"
+#include "ui/formregistry.h"
 #include "ui/frmDisplay.h"
 #include "ui/frmMain.h"
-#include "shell/links.h"
 #include "ui/menus.h"
 #include "ui/style.h"
 #include "ui/texts.h"
 #include "ui/twips.h"
-#include "ui/formregistry.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -56,9 +56,9 @@ frmMdi::frmMdi(QWidget *parent)
     layout->addWidget(m_client, 1);
     QWidget *picture2 = addStrip(layout, central, "Picture2", 855, rgb(0, 0, 64));
 
-    m_banner = new ClickLabel(texts::frameBanner(), "lblOrvaneBanner", 9.75,
-                              QStringLiteral("Link: opens our forum in your web browser"), &shell::OpenHomePage,
-                              picture1);
+    m_banner =
+        new ClickLabel(texts::frameBanner(), "lblOrvaneBanner", 9.75,
+                       QStringLiteral("Link: opens our forum in your web browser"), &shell::OpenHomePage, picture1);
     m_banner->setGeometry(twipRect(0, 0, 9480, 465));
     m_banner->setAlignment(Qt::AlignCenter);
 

@@ -1,8 +1,8 @@
 #include "ui/menus.h"
 
-#include "ui/frmAbout.h"
 #include "shell/links.h"
 #include "ui/formregistry.h"
+#include "ui/frmAbout.h"
 
 #include <QAction>
 #include <QMenu>

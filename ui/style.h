@@ -13,7 +13,10 @@ namespace tavrel::ui {
 // relative to the layouts on every screen.
 QFont verdana(double points, bool bold = false, bool underline = false);
 
-inline QColor rgb(int r, int g, int b) { return QColor::fromRgb(r, g, b); }
+inline QColor rgb(int r, int g, int b)
+{
+    return QColor::fromRgb(r, g, b);
+}
 
 // Text colour and transparent background for a label.
 void setTextColor(QWidget *widget, const QColor &color);

@@ -10,9 +10,15 @@ namespace tavrel::ui::texts {
 inline const QString Version = QStringLiteral("Tavrel v" TAVREL_VERSION);
 
 // The input form's banner over the forum.
-inline QString formBanner() { return QStringLiteral("The best Kabbalah, tarot and chakra forum online - visit us!"); }
+inline QString formBanner()
+{
+    return QStringLiteral("The best Kabbalah, tarot and chakra forum online - visit us!");
+}
 // The frame's banner over the forum.
-inline QString frameBanner() { return QStringLiteral("Join the best online forum on Kabbalah, tarot and chakras - visit us!"); }
+inline QString frameBanner()
+{
+    return QStringLiteral("Join the best online forum on Kabbalah, tarot and chakras - visit us!");
+}
 
 inline QString welcome()
 {

@@ -1,12 +1,11 @@
 #include "ui/treediagram.h"
 
+#include "reading/catalogue.h"
+#include "reading/descriptions.h"
 #include "ui/diagramlabel.h"
 #include "ui/displaylabel.h"
 #include "ui/style.h"
 #include "ui/twips.h"
-
-#include "reading/catalogue.h"
-#include "reading/descriptions.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -40,7 +39,8 @@ const std::array<QString, TreeDiagram::SphereCount> SphereNames{
     QStringLiteral("Gevurah"), QStringLiteral("Tiphereth"), QStringLiteral("Netzach"), QStringLiteral("Hod"),
     QStringLiteral("Yesod"),   QStringLiteral("Malkhuth"),  QStringLiteral("Daat")};
 
-struct SphereDesign {
+struct SphereDesign
+{
     const char *caption;
     QRect label; // twips
     QRect shape; // twips
@@ -61,7 +61,8 @@ constexpr std::array<SphereDesign, TreeDiagram::SphereCount> Spheres{{
     {"         Daat", {1560, 1560, 735, 615}, {1560, 1560, 735, 615}},
 }};
 
-struct LineDesign {
+struct LineDesign
+{
     const char *name;
     int x1, y1, x2, y2; // twips
 };
@@ -78,11 +79,12 @@ constexpr std::array<LineDesign, 22> Paths{{
     {"ln910", 1920, 6120, 1920, 6600},
 }};
 
-struct PathNameDesign {
+struct PathNameDesign
+{
     const char *label;
     const char *caption;
     int left, top, width; // twips
-    const char *path;     // the path it names
+    const char *path; // the path it names
     LineDesign connector;
 };
 
@@ -102,7 +104,8 @@ const std::array<PathNameDesign, 12> PathNames{{
     {"Label22", "Path of Qoph", 3720, 6000, 1245, "ln710", {"Line11", 2520, 6120, 3600, 6120}},
 }};
 
-struct CardDesign {
+struct CardDesign
+{
     int left, top, width; // twips
 };
 
@@ -406,8 +409,8 @@ void TreeDiagram::describeMarks()
         const bool mine = m_spheres[index]->color() != SphereColor;
         if (mine)
             marked << SphereNames[index];
-        setAccessibleTexts(m_sphereLabels[index], mine ? SphereNames[index] + QStringLiteral(", your sphere")
-                                                       : SphereNames[index],
+        setAccessibleTexts(m_sphereLabels[index],
+                           mine ? SphereNames[index] + QStringLiteral(", your sphere") : SphereNames[index],
                            DescriptionCatalogue::instance().SphereText(sephirahAtDiagramIndex(i)));
     }
     for (const DiagramLine *path : std::as_const(m_paths)) {

@@ -16,10 +16,19 @@ constexpr int px(int twips)
     return twips >= 0 ? (twips + TwipsPerPixel / 2) / TwipsPerPixel : -((-twips + TwipsPerPixel / 2) / TwipsPerPixel);
 }
 
-constexpr int toTwips(int pixels) { return pixels * TwipsPerPixel; }
+constexpr int toTwips(int pixels)
+{
+    return pixels * TwipsPerPixel;
+}
 
-constexpr QPoint twipPoint(int x, int y) { return {px(x), px(y)}; }
-constexpr QSize twipSize(int width, int height) { return {px(width), px(height)}; }
+constexpr QPoint twipPoint(int x, int y)
+{
+    return {px(x), px(y)};
+}
+constexpr QSize twipSize(int width, int height)
+{
+    return {px(width), px(height)};
+}
 constexpr QRect twipRect(int left, int top, int width, int height)
 {
     return {px(left), px(top), px(width), px(height)};

@@ -12,9 +12,10 @@ class QPainter;
 
 namespace artwork {
 
-struct ChakraArt {
-    const char *fileName;          // as the application looks it up
-    void (*paint)(QPainter &);     // draws on the 168 x 168 design canvas
+struct ChakraArt
+{
+    const char *fileName; // as the application looks it up
+    void (*paint)(QPainter &); // draws on the 168 x 168 design canvas
 };
 
 // Crown, third eye, throat, heart, navel, sacral, root.

@@ -31,15 +31,13 @@ QByteArray bitmapEntry(const QImage &source)
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out.setByteOrder(QDataStream::LittleEndian);
-    out << quint32(40) << qint32(w) << qint32(h * 2) << quint16(1) << quint16(32)
-        << quint32(0) << quint32(w * h * 4 + maskStride * h)
-        << qint32(0) << qint32(0) << quint32(0) << quint32(0);
+    out << quint32(40) << qint32(w) << qint32(h * 2) << quint16(1) << quint16(32) << quint32(0)
+        << quint32(w * h * 4 + maskStride * h) << qint32(0) << qint32(0) << quint32(0) << quint32(0);
 
     for (int y = h - 1; y >= 0; --y) {
         const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
         for (int x = 0; x < w; ++x)
-            out << quint8(qBlue(row[x])) << quint8(qGreen(row[x]))
-                << quint8(qRed(row[x])) << quint8(qAlpha(row[x]));
+            out << quint8(qBlue(row[x])) << quint8(qGreen(row[x])) << quint8(qRed(row[x])) << quint8(qAlpha(row[x]));
     }
     for (int y = h - 1; y >= 0; --y) {
         const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
@@ -59,8 +57,7 @@ bool writeIco(const QString &path, const QList<QImage> &images, QString *error)
 {
     QList<QByteArray> entries;
     for (const QImage &image : images) {
-        if (image.width() != image.height() || image.width() < 1
-            || image.width() > 256) {
+        if (image.width() != image.height() || image.width() < 1 || image.width() > 256) {
             *error = QStringLiteral("icon sizes must be square, 1 to 256 pixels");
             return false;
         }
@@ -75,18 +72,16 @@ bool writeIco(const QString &path, const QList<QImage> &images, QString *error)
     quint32 offset = 6 + 16 * quint32(images.size());
     for (qsizetype i = 0; i < images.size(); ++i) {
         const int side = images[i].width();
-        const quint8 stored = side == 256 ? 0 : quint8(side);   // 0 means 256
-        out << stored << stored << quint8(0) << quint8(0)
-            << quint16(1) << quint16(32)
-            << quint32(entries[i].size()) << offset;
+        const quint8 stored = side == 256 ? 0 : quint8(side); // 0 means 256
+        out << stored << stored << quint8(0) << quint8(0) << quint16(1) << quint16(32) << quint32(entries[i].size())
+            << offset;
         offset += quint32(entries[i].size());
     }
     for (const QByteArray &entry : entries)
         out.writeRawData(entry.constData(), int(entry.size()));
 
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()
-        || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         *error = file.errorString();
         return false;
     }

@@ -115,28 +115,25 @@ int main(int argc, char *argv[])
 
     const QDir assets(QStringLiteral(TAVREL_ASSETS_DIR));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Paints Tavrel's chakra pictures and renders its application icon."));
+    parser.setApplicationDescription(
+        QStringLiteral("Paints Tavrel's chakra pictures and renders its application icon."));
     parser.addHelpOption();
     parser.addPositionalArgument(
         QStringLiteral("chakra-dir"),
-        QStringLiteral("Where the chakra pictures go (default %1).")
-            .arg(assets.filePath(QStringLiteral("chakras"))),
+        QStringLiteral("Where the chakra pictures go (default %1).").arg(assets.filePath(QStringLiteral("chakras"))),
         QStringLiteral("[chakra-dir]"));
-    const QCommandLineOption iconsOption(
-        QStringLiteral("icons"),
-        QStringLiteral("Directory holding tavrel.svg; the PNGs and tavrel.ico "
-                       "are written beside it (default %1).")
-            .arg(assets.filePath(QStringLiteral("icons"))),
-        QStringLiteral("icon-dir"), assets.filePath(QStringLiteral("icons")));
+    const QCommandLineOption iconsOption(QStringLiteral("icons"),
+                                         QStringLiteral("Directory holding tavrel.svg; the PNGs and tavrel.ico "
+                                                        "are written beside it (default %1).")
+                                             .arg(assets.filePath(QStringLiteral("icons"))),
+                                         QStringLiteral("icon-dir"), assets.filePath(QStringLiteral("icons")));
     parser.addOption(iconsOption);
     parser.process(app);
 
     const QStringList args = parser.positionalArguments();
     if (args.size() > 1)
         parser.showHelp(2);
-    const QDir chakraDir(args.isEmpty() ? assets.filePath(QStringLiteral("chakras"))
-                                        : args.first());
+    const QDir chakraDir(args.isEmpty() ? assets.filePath(QStringLiteral("chakras")) : args.first());
     const QDir iconDir(parser.value(iconsOption));
 
     if (!writeChakras(chakraDir) || !writeIcons(iconDir))

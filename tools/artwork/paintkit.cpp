@@ -11,8 +11,7 @@
 
 namespace artwork {
 
-QPainterPath petalPath(QPointF centre, qreal angleDeg, qreal rIn, qreal rOut,
-                       qreal halfWidth)
+QPainterPath petalPath(QPointF centre, qreal angleDeg, qreal rIn, qreal rOut, qreal halfWidth)
 {
     // Drawn along the positive x axis, then turned into place. The base is
     // narrow, the sides swell to `halfWidth` a little before the middle and
@@ -22,12 +21,8 @@ QPainterPath petalPath(QPointF centre, qreal angleDeg, qreal rIn, qreal rOut,
 
     QPainterPath path;
     path.moveTo(rIn, -baseHalf);
-    path.cubicTo(rIn + len * 0.25, -halfWidth * 1.25,
-                 rIn + len * 0.80, -halfWidth * 0.85,
-                 rOut, 0.0);
-    path.cubicTo(rIn + len * 0.80, halfWidth * 0.85,
-                 rIn + len * 0.25, halfWidth * 1.25,
-                 rIn, baseHalf);
+    path.cubicTo(rIn + len * 0.25, -halfWidth * 1.25, rIn + len * 0.80, -halfWidth * 0.85, rOut, 0.0);
+    path.cubicTo(rIn + len * 0.80, halfWidth * 0.85, rIn + len * 0.25, halfWidth * 1.25, rIn, baseHalf);
     path.closeSubpath();
 
     QTransform t;
@@ -43,15 +38,13 @@ qreal petalHalfWidth(int count, qreal rIn, qreal rOut, qreal fullness)
     return std::min(gap * 0.5 * fullness, (rOut - rIn) * 0.7);
 }
 
-void paintPetals(QPainter &p, const PetalRing &ring,
-                 const std::function<PetalColours(int)> &colours)
+void paintPetals(QPainter &p, const PetalRing &ring, const std::function<PetalColours(int)> &colours)
 {
     const qreal step = 360.0 / ring.count;
     for (int i = 0; i < ring.count; ++i) {
         const qreal angle = ring.firstAngleDeg + i * step;
         const PetalColours c = colours(i);
-        const QPainterPath petal =
-            petalPath(kCentre, angle, ring.rIn, ring.rOut, ring.halfWidth);
+        const QPainterPath petal = petalPath(kCentre, angle, ring.rIn, ring.rOut, ring.halfWidth);
 
         const qreal rad = qDegreesToRadians(angle);
         const QPointF dir(std::cos(rad), std::sin(rad));
@@ -60,8 +53,7 @@ void paintPetals(QPainter &p, const PetalRing &ring,
         fill.setColorAt(0.45, c.body);
         fill.setColorAt(1.0, c.tip);
 
-        p.setPen(QPen(c.edge, ring.edgeWidth, Qt::SolidLine, Qt::RoundCap,
-                      Qt::RoundJoin));
+        p.setPen(QPen(c.edge, ring.edgeWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(fill);
         p.drawPath(petal);
 
@@ -69,8 +61,7 @@ void paintPetals(QPainter &p, const PetalRing &ring,
             // A lighter streak down the middle of the petal gives it body.
             const qreal len = ring.rOut - ring.rIn;
             const QPainterPath streak =
-                petalPath(kCentre, angle, ring.rIn + len * 0.18,
-                          ring.rOut - len * 0.16, ring.halfWidth * 0.38);
+                petalPath(kCentre, angle, ring.rIn + len * 0.18, ring.rOut - len * 0.16, ring.halfWidth * 0.38);
             QColor light = mix(c.tip, Qt::white, 0.45);
             light.setAlphaF(float(0.55 * ring.sheen));
             p.setPen(Qt::NoPen);
@@ -97,8 +88,8 @@ void paintBackdrop(QPainter &p, const QColor &glow)
     paintHalo(p, kCentre, kCanvas * 0.5, g);
 }
 
-void paintDisc(QPainter &p, QPointF centre, qreal radius, const QColor &inner,
-               const QColor &outer, const QColor &rim, qreal rimWidth)
+void paintDisc(QPainter &p, QPointF centre, qreal radius, const QColor &inner, const QColor &outer, const QColor &rim,
+               qreal rimWidth)
 {
     QRadialGradient shade(centre, radius, centre - QPointF(radius, radius) * 0.25);
     shade.setColorAt(0.0, inner);
@@ -160,10 +151,8 @@ QPainterPath crescent(QPointF centre, qreal radius, qreal thickness)
 QColor mix(const QColor &a, const QColor &b, qreal t)
 {
     const qreal s = 1.0 - t;
-    return QColor::fromRgbF(float(a.redF() * s + b.redF() * t),
-                            float(a.greenF() * s + b.greenF() * t),
-                            float(a.blueF() * s + b.blueF() * t),
-                            float(a.alphaF() * s + b.alphaF() * t));
+    return QColor::fromRgbF(float(a.redF() * s + b.redF() * t), float(a.greenF() * s + b.greenF() * t),
+                            float(a.blueF() * s + b.blueF() * t), float(a.alphaF() * s + b.alphaF() * t));
 }
 
 } // namespace artwork

@@ -22,29 +22,29 @@ inline constexpr QPointF kCentre{kCanvas / 2.0, kCanvas / 2.0};
 // One lotus petal pointing away from `centre` at `angleDeg` (0 = right,
 // 90 = down, as on screen). Its base sits on the circle of radius `rIn`, its
 // tip reaches `rOut`, and it is `halfWidth` wide on each side at its widest.
-QPainterPath petalPath(QPointF centre, qreal angleDeg, qreal rIn, qreal rOut,
-                       qreal halfWidth);
+QPainterPath petalPath(QPointF centre, qreal angleDeg, qreal rIn, qreal rOut, qreal halfWidth);
 
-struct PetalColours {
-    QColor base;   // next to the centre
-    QColor body;   // the widest part
-    QColor tip;    // the point
-    QColor edge;   // outline
+struct PetalColours
+{
+    QColor base; // next to the centre
+    QColor body; // the widest part
+    QColor tip; // the point
+    QColor edge; // outline
 };
 
-struct PetalRing {
+struct PetalRing
+{
     int count = 8;
-    qreal firstAngleDeg = -90.0;   // the first petal points straight up
+    qreal firstAngleDeg = -90.0; // the first petal points straight up
     qreal rIn = 40.0;
     qreal rOut = 80.0;
     qreal halfWidth = 20.0;
     qreal edgeWidth = 2.5;
-    qreal sheen = 0.5;             // strength of the light streak, 0 to 1
+    qreal sheen = 0.5; // strength of the light streak, 0 to 1
 };
 
 // Paints the petals of `ring`; `colours(i)` gives the colours of petal i.
-void paintPetals(QPainter &p, const PetalRing &ring,
-                 const std::function<PetalColours(int)> &colours);
+void paintPetals(QPainter &p, const PetalRing &ring, const std::function<PetalColours(int)> &colours);
 
 // Widest half-width that lets `count` petals between rIn and rOut meet their
 // neighbours, scaled by `fullness` (1 = just touching) and capped so that
@@ -56,8 +56,8 @@ qreal petalHalfWidth(int count, qreal rIn, qreal rOut, qreal fullness);
 void paintBackdrop(QPainter &p, const QColor &glow);
 
 // A disc with a radial shading from `inner` to `outer` and a rim.
-void paintDisc(QPainter &p, QPointF centre, qreal radius, const QColor &inner,
-               const QColor &outer, const QColor &rim, qreal rimWidth);
+void paintDisc(QPainter &p, QPointF centre, qreal radius, const QColor &inner, const QColor &outer, const QColor &rim,
+               qreal rimWidth);
 
 // A soft round halo of `colour`, fading out at `radius`.
 void paintHalo(QPainter &p, QPointF centre, qreal radius, const QColor &colour);
