@@ -1,16 +1,27 @@
-// The smallest Qt Widgets program that shows a window: the yardstick for the application's start-up.
-// With --label the window shows one line of text, which is what loading the fonts costs any program with text.
+// The yardstick for the application's start-up: the smallest Qt Widgets program that shows what every program
+// with an input form shows, a line of text, a text box and a button. With --label the window shows the line of
+// text alone.
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Bare Window"));
-    if (QCoreApplication::arguments().contains(QStringLiteral("--label")))
-        window.setCentralWidget(new QLabel(QStringLiteral("Hello")));
+    auto *content = new QWidget;
+    auto *layout = new QVBoxLayout(content);
+    layout->addWidget(new QLabel(QStringLiteral("Hello")));
+    if (!QCoreApplication::arguments().contains(QStringLiteral("--label"))) {
+        layout->addWidget(new QLineEdit);
+        layout->addWidget(new QPushButton(QStringLiteral("OK")));
+    }
+    layout->addStretch();
+    window.setCentralWidget(content);
     window.resize(496, 353);
     window.show();
     return app.exec();

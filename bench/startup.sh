@@ -1,10 +1,17 @@
 #!/usr/bin/env bash
-# Start-up time and peak memory of Tavrel against a bare Qt window, both in a real X server (Xvfb).
+# Start-up time and peak memory of Tavrel against the floor, a bare Qt window with a line of text, a text box and
+# a button, both in a private X server (Xvfb, on a free display). Prints, for each, the medians of the time from
+# the start of the process until the window is mapped and until its content is first painted, and the ratios.
 # Usage: bench/startup.sh [build-dir] [runs]
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${1:-$here/build}"
-runs="${2:-15}"
+runs="${2:-21}"
+
+# The input form's title, as the build names it.
+version=$(sed -n 's/^#define TAVREL_VERSION "\(.*\)"$/\1/p' "$build/include/shell/version.h")
+[ -n "$version" ] || { echo "no version in $build/include/shell/version.h" >&2; exit 2; }
+title="Tavrel v$version"
 
 work="$(mktemp -d)"
 trap 'kill ${xvfb:-} 2>/dev/null || true; rm -rf "$work"' EXIT
@@ -14,26 +21,32 @@ chmod 700 "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=xcb
 
 if [ -z "${DISPLAY:-}" ]; then
-    Xvfb :77 -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+    exec 3>"$work/display"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
     xvfb=$!
-    export DISPLAY=:77
-    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+    exec 3>&-
+    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+    [ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 2; }
+    export DISPLAY=":$(head -n 1 "$work/display")"
 fi
 
 probe="$build/bench/bench_startup_probe"
-"$probe" 2 300 "Tavrel v1.15" "$build/app/tavrel" >/dev/null   # warm the file cache
-"$probe" 2 300 "Bare Window" "$build/bench/bench_bare_window" >/dev/null
+bare="$build/bench/bench_bare_window"
+"$probe" 3 300 "$title" "$build/app/tavrel" >/dev/null # warm the file cache
+"$probe" 3 300 "Bare Window" "$bare" >/dev/null
 echo "== Tavrel =="
-tavrel=$("$probe" "$runs" 300 "Tavrel v1.15" "$build/app/tavrel" | tee /dev/stderr | tail -n 1)
-echo "== bare Qt window =="
-bare=$("$probe" "$runs" 300 "Bare Window" "$build/bench/bench_bare_window" | tee /dev/stderr | tail -n 1)
-echo "== bare Qt window with one line of text =="
-label=$("$probe" "$runs" 300 "Bare Window" "$build/bench/bench_bare_window" --label | tee /dev/stderr | tail -n 1)
+tavrel=$("$probe" "$runs" 300 "$title" "$build/app/tavrel" | tee /dev/stderr | tail -n 1)
+echo "== floor: bare Qt window with a line of text, a text box and a button =="
+floor=$("$probe" "$runs" 300 "Bare Window" "$bare" | tee /dev/stderr | tail -n 1)
+echo "== bare Qt window with a line of text alone =="
+label=$("$probe" "$runs" 300 "Bare Window" "$bare" --label | tee /dev/stderr | tail -n 1)
 
-t1=$(awk '{print $4}' <<<"$tavrel"); m1=$(awk '{print $8}' <<<"$tavrel")
-t0=$(awk '{print $4}' <<<"$bare");   m0=$(awk '{print $8}' <<<"$bare")
-t2=$(awk '{print $4}' <<<"$label"); m2=$(awk '{print $8}' <<<"$label")
-awk -v t1="$t1" -v t0="$t0" -v m1="$m1" -v m0="$m0" -v t2="$t2" -v m2="$m2" 'BEGIN {
-    printf "start-up: %.1f ms against %.1f ms for the bare window, ratio %.2f (goal 1.25 at most)\n", t1, t0, t1 / t0;
-    printf "peak memory: %.0f kB against %.0f kB for the bare window, ratio %.2f (goal 1.30 at most)\n", m1, m0, m1 / m0;
-    printf "against the bare window with text (%.1f ms, %.0f kB): start-up ratio %.2f, memory ratio %.2f\n", t2, m2, t1 / t2, m1 / m2 }'
+# "median: window after M ms, content after C ms, peak memory P kB"
+field() { awk -v n="$2" '{print $n}' <<<"$1"; }
+awk -v tm="$(field "$tavrel" 4)" -v tc="$(field "$tavrel" 8)" -v tp="$(field "$tavrel" 12)" \
+    -v fm="$(field "$floor" 4)" -v fc="$(field "$floor" 8)" -v fp="$(field "$floor" 12)" \
+    -v lm="$(field "$label" 4)" -v lc="$(field "$label" 8)" -v lp="$(field "$label" 12)" -v runs="$runs" 'BEGIN {
+    printf "\nmedians of %d runs      Tavrel    floor   ratio   (text alone)\n", runs;
+    printf "window mapped:       %7.1f  %7.1f   %5.2f   %7.1f ms\n", tm, fm, tm / fm, lm;
+    printf "content painted:     %7.1f  %7.1f   %5.2f   %7.1f ms   (goal: ratio 1.15 at most)\n", tc, fc, tc / fc, lc;
+    printf "peak memory:         %7.0f  %7.0f   %5.2f   %7.0f kB\n", tp, fp, tp / fp, lp }'

@@ -1,5 +1,9 @@
-// Starts a program again and again in the X server of $DISPLAY and measures the time from the start of the
-// process until its window titled TITLE is mapped, and the program's peak memory (VmHWM) shortly after.
+// Starts a program again and again in the X server of $DISPLAY and measures, from the start of the process:
+// - the time until its window titled TITLE is mapped;
+// - the time until that window's content is first painted: the first change of the screen inside the window
+//   after which the window shows more than a plain background (the DAMAGE extension reports the change, a
+//   look at the window's pixels decides whether it is content);
+// and the program's peak memory (VmHWM) shortly after.
 //
 //   bench_startup_probe RUNS SETTLE_MS TITLE PROGRAM [ARGS...]
 //
@@ -11,16 +15,20 @@
 #include <cstring>
 #include <fstream>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/Xdamage.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
+
+using Clock = std::chrono::steady_clock;
 
 std::string windowName(Display *display, Window window)
 {
@@ -50,6 +58,35 @@ double median(std::vector<double> values)
     return values.empty() ? 0.0 : values[values.size() / 2];
 }
 
+// Content, not a blank rectangle: a window that shows text and controls has many colours (anti-aliased
+// glyphs alone bring a dozen); a background, painted by the server or by the program, has one or two.
+bool showsContent(Display *display, Window window)
+{
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(display, window, &attributes) || attributes.map_state != IsViewable)
+        return false;
+    XImage *image = XGetImage(display, window, 0, 0, static_cast<unsigned>(attributes.width),
+                              static_cast<unsigned>(attributes.height), AllPlanes, ZPixmap);
+    if (!image)
+        return false;
+    std::unordered_set<unsigned long> colours;
+    for (int y = 0; y < image->height && colours.size() < 8; y += 2)
+        for (int x = 0; x < image->width && colours.size() < 8; x += 1)
+            colours.insert(XGetPixel(image, x, y));
+    XDestroyImage(image);
+    return colours.size() >= 8;
+}
+
+bool intersects(const XRectangle &area, int x, int y, int width, int height)
+{
+    return area.x < x + width && x < area.x + area.width && area.y < y + height && y < area.y + area.height;
+}
+
+double msSince(Clock::time_point started)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - started).count();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -68,32 +105,58 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "cannot open the X display\n");
         return 2;
     }
+    int damageEvent = 0;
+    int damageError = 0;
+    if (!XDamageQueryExtension(display, &damageEvent, &damageError)) {
+        std::fprintf(stderr, "the X server has no DAMAGE extension\n");
+        return 2;
+    }
     const Window root = DefaultRootWindow(display);
     XSelectInput(display, root, SubstructureNotifyMask);
+    // Every change of the screen, as it happens.
+    const Damage damage = XDamageCreate(display, root, XDamageReportRawRectangles);
     XSync(display, False);
 
-    std::vector<double> times;
+    std::vector<double> mapped;
+    std::vector<double> painted;
     std::vector<double> peaks;
     for (int run = 0; run < runs; ++run) {
         XSync(display, True); // forget earlier events
-        const auto started = std::chrono::steady_clock::now();
+        const auto started = Clock::now();
         const pid_t pid = fork();
         if (pid == 0) {
             execv(program[0], program);
             _exit(127);
         }
-        double ms = -1;
+        double mapMs = -1;
+        double paintMs = -1;
+        Window window = 0;
+        int wx = 0, wy = 0, ww = 0, wh = 0;
         const auto deadline = started + std::chrono::seconds(30);
-        while (ms < 0 && std::chrono::steady_clock::now() < deadline) {
-            while (XPending(display)) {
+        while (paintMs < 0 && Clock::now() < deadline) {
+            while (paintMs < 0 && XPending(display)) {
                 XEvent event;
                 XNextEvent(display, &event);
-                if (event.type == MapNotify && windowName(display, event.xmap.window) == title) {
-                    ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count();
-                    break;
+                const double at = msSince(started);
+                if (event.type == MapNotify && !window && windowName(display, event.xmap.window) == title) {
+                    mapMs = at;
+                    window = event.xmap.window;
+                    XWindowAttributes attributes;
+                    XGetWindowAttributes(display, window, &attributes);
+                    Window child;
+                    XTranslateCoordinates(display, window, root, 0, 0, &wx, &wy, &child);
+                    ww = attributes.width;
+                    wh = attributes.height;
+                    // Content painted before the map event was read.
+                    if (showsContent(display, window))
+                        paintMs = at;
+                } else if (event.type == damageEvent + XDamageNotify && window) {
+                    const auto *notify = reinterpret_cast<const XDamageNotifyEvent *>(&event);
+                    if (intersects(notify->area, wx, wy, ww, wh) && showsContent(display, window))
+                        paintMs = at;
                 }
             }
-            if (ms < 0) {
+            if (paintMs < 0) {
                 pollfd fd{ConnectionNumber(display), POLLIN, 0};
                 poll(&fd, 1, 50);
             }
@@ -102,15 +165,19 @@ int main(int argc, char *argv[])
         const long peak = peakKilobytes(pid);
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
-        if (ms < 0) {
-            std::fprintf(stderr, "run %d: no window titled '%s' within 30 s\n", run + 1, title.c_str());
+        if (paintMs < 0) {
+            std::fprintf(stderr, "run %d: no window titled '%s' with content within 30 s\n", run + 1, title.c_str());
             return 1;
         }
-        std::printf("run %2d: window after %7.1f ms, peak memory %7ld kB\n", run + 1, ms, peak);
-        times.push_back(ms);
+        std::printf("run %2d: window after %7.1f ms, content after %7.1f ms, peak memory %7ld kB\n", run + 1, mapMs,
+                    paintMs, peak);
+        mapped.push_back(mapMs);
+        painted.push_back(paintMs);
         peaks.push_back(static_cast<double>(peak));
     }
-    std::printf("median: window after %7.1f ms, peak memory %7.0f kB\n", median(times), median(peaks));
+    std::printf("median: window after %7.1f ms, content after %7.1f ms, peak memory %7.0f kB\n", median(mapped),
+                median(painted), median(peaks));
+    XDamageDestroy(display, damage);
     XCloseDisplay(display);
     return 0;
 }
