@@ -2,30 +2,30 @@
 
 #include <QString>
 
-#include <memory>
-
-class QLockFile;
-
 namespace tavrel::shell {
 
-// Holds the per-user, per-machine lock that marks a running copy of the application. A copy that crashed
-// leaves no lock that refuses the next start.
+// Marks a running copy of the application for the user. The mark is a lock that the operating system drops when
+// the process ends, however it ends, so no leftover of an earlier run can ever refuse a start. Whatever stands
+// at the lock's place and is not a lock held by a running copy (an empty or foreign file, a folder, a link, a
+// pipe) never refuses the start either: when no lock can be made, the test cannot be made, and the copy runs.
 class SingleInstance
 {
 public:
+    // On Unix-like systems `lockPath` is the file that is locked; on Windows it names the lock (a mutex).
     explicit SingleInstance(const QString &lockPath = defaultLockPath());
     ~SingleInstance();
     SingleInstance(const SingleInstance &) = delete;
     SingleInstance &operator=(const SingleInstance &) = delete;
 
-    // true when this process holds the lock; false when another running copy holds it.
+    // true unless another running copy holds the lock.
     bool isFirst() const { return m_first; }
 
+    // The user's lock, in a folder that only the user can write; empty when there is no such folder.
     static QString defaultLockPath();
 
 private:
-    std::unique_ptr<QLockFile> m_lock;
-    bool m_first = false;
+    qintptr m_handle = -1; // the open, locked file, or the mutex on Windows; -1 when nothing is held
+    bool m_first = true;
 };
 
 } // namespace tavrel::shell

@@ -1,15 +1,12 @@
 // Takes the application's single-instance lock at the path given as its argument, reports on standard output
 // whether it got it ("first" or "second"), and keeps it until its standard input closes. The single-instance
-// test kills it to leave a lock behind whose owner is gone.
+// test kills it to leave behind whatever a killed copy leaves.
 #include "shell/singleinstance.h"
-
-#include <QCoreApplication>
 
 #include <cstdio>
 
 int main(int argc, char *argv[])
 {
-    const QCoreApplication app(argc, argv); // names the process in its lock file
     if (argc != 2)
         return 2;
     const tavrel::shell::SingleInstance instance(QString::fromLocal8Bit(argv[1]));

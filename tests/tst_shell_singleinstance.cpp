@@ -1,100 +1,204 @@
-// The single-instance lock: one holder per path, and a lock whose holder is gone refuses no one.
+// The single-instance lock: of many copies started at once exactly one runs, a killed copy refuses no one, and
+// nothing but a running copy's lock ever refuses a start or holds it up.
 #include "shell/singleinstance.h"
 
-#include <QDateTime>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
-using tavrel::shell::SingleInstance;
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
-enum class Holder { ThisProcess, KilledProcess };
-Q_DECLARE_METATYPE(Holder)
+using tavrel::shell::SingleInstance;
 
 class TestShellSingleInstance : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void lockGoesWithItsHolder_data();
-    void lockGoesWithItsHolder();
-    void unusableLockPlaceDoesNotRefuse();
-    void defaultPathIsPerUser();
+    void lockAtPath_data();
+    void lockAtPath();
+    void lockFolder_data();
+    void lockFolder();
 };
 
-void TestShellSingleInstance::lockGoesWithItsHolder_data()
+void TestShellSingleInstance::lockAtPath_data()
 {
-    QTest::addColumn<Holder>("holder");
+    QTest::addColumn<QString>("before"); // what stands at the lock's place before the copies start
+    QTest::addColumn<bool>("locks"); // whether the copies can lock there, so that only one of them runs
 
-    QTest::newRow("this process, released") << Holder::ThisProcess;
-    QTest::newRow("another process, killed") << Holder::KilledProcess;
+    QTest::newRow("nothing") << "" << true;
+    QTest::newRow("empty file: a copy died before writing to it") << "file:" << true;
+    QTest::newRow("garbage") << "file:\x01\xff garbage\n\n" << true;
+    QTest::newRow("file naming a running process: an id handed out again")
+        << QStringLiteral("file:%1\ntavrel_lockholder\n%2\n")
+               .arg(QCoreApplication::applicationPid())
+               .arg(QSysInfo::machineHostName())
+        << true;
+    QTest::newRow("folder") << "folder" << false;
+    QTest::newRow("dangling link") << "link:no-such-file" << false;
+    QTest::newRow("link to a file") << "link:target" << false;
+#ifdef Q_OS_UNIX
+    QTest::newRow("named pipe") << "pipe" << false;
+#endif
 }
 
-void TestShellSingleInstance::lockGoesWithItsHolder()
+void TestShellSingleInstance::lockAtPath()
 {
-    QFETCH(Holder, holder);
+    QFETCH(QString, before);
+    QFETCH(bool, locks);
     const QTemporaryDir dir;
-    QVERIFY(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("tavrel.lock"));
-
-    std::unique_ptr<SingleInstance> here;
-    QProcess process; // tests/lockholder.cpp
-    if (holder == Holder::ThisProcess) {
-        here = std::make_unique<SingleInstance>(path);
-        QVERIFY(here->isFirst());
-    } else {
-        process.start(QStringLiteral(TAVREL_LOCKHOLDER), {path});
-        while (!process.canReadLine() && process.waitForReadyRead(5000)) { }
-        QCOMPARE(process.readLine(), QByteArray("first\n"));
-    }
-
-    // However long ago it was taken, a held lock refuses another copy; the refused copy leaves it in place, so it
-    // refuses the next one too.
+    const QString target = dir.filePath(QStringLiteral("target"));
+    QFile targetFile(target);
+    QVERIFY(targetFile.open(QIODevice::WriteOnly) && targetFile.write("kept") == 4);
+    targetFile.close();
     QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.setFileTime(QDateTime::currentDateTimeUtc().addDays(-1), QFileDevice::FileModificationTime));
+    if (before.startsWith(QLatin1String("file:")))
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(before.mid(5).toLatin1()) >= 0);
     file.close();
-    QVERIFY(!SingleInstance(path).isFirst());
-    QVERIFY(!SingleInstance(path).isFirst());
+    if (before == QLatin1String("folder"))
+        QVERIFY(QDir().mkdir(path));
+    if (before.startsWith(QLatin1String("link:")))
+        QVERIFY(QFile::link(before.mid(5), path));
+#ifdef Q_OS_UNIX
+    if (before == QLatin1String("pipe"))
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+#else
+    locks = true; // the lock is a mutex named after the path: nothing in the file system stands in its way
+#endif
 
-    if (holder == Holder::ThisProcess) {
-        here.reset();
-    } else {
-        process.kill(); // SIGKILL: nothing is cleaned up
-        QVERIFY(process.waitForFinished(5000));
-        QVERIFY2(QFile::exists(path), "a killed holder should leave its lock file behind");
+    // Twenty copies started at the same instant: each must say at once whether it runs.
+    std::vector<std::unique_ptr<QProcess>> copies(20);
+    for (auto &copy : copies) {
+        copy = std::make_unique<QProcess>(); // tests/lockholder.cpp
+        copy->start(QStringLiteral(TAVREL_LOCKHOLDER), {path});
+    }
+    const QDeadlineTimer deadline(10000);
+    int running = 0;
+    for (auto &copy : copies) {
+        while (!copy->canReadLine() && copy->waitForReadyRead(int(deadline.remainingTime()))) { }
+        const QByteArray answer = copy->readLine();
+        QVERIFY2(!answer.isEmpty(), "a copy hung at its start");
+        running += answer == "first\n";
+    }
+    QCOMPARE(running, locks ? 1 : int(copies.size()));
+
+    for (auto &copy : copies) {
+        copy->kill(); // SIGKILL: nothing is cleaned up
+        QVERIFY(copy->waitForFinished(5000));
     }
     QVERIFY(SingleInstance(path).isFirst());
+    QVERIFY(targetFile.open(QIODevice::ReadOnly));
+    QCOMPARE(targetFile.readAll(), QByteArray("kept"));
 }
 
-// When no lock can be made at all, the test cannot be made either: the application must still start.
-void TestShellSingleInstance::unusableLockPlaceDoesNotRefuse()
+#ifdef Q_OS_UNIX
+void TestShellSingleInstance::lockFolder_data()
 {
-    const QTemporaryDir dir;
-    QFile plain(dir.filePath(QStringLiteral("plain-file")));
-    QVERIFY(plain.open(QIODevice::WriteOnly));
-    plain.close();
+    QTest::addColumn<QString>("runtime"); // XDG_RUNTIME_DIR: "private", "open" to all, or unset
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<QString>("planted"); // what stands at the user's folder in the temporary folder beforehand
+    QTest::addColumn<QString>("folder"); // where the lock is: "runtime", "own" folder in the temporary folder, none
 
-    QVERIFY(SingleInstance(plain.fileName() + QStringLiteral("/tavrel.lock")).isFirst());
+    QTest::newRow("runtime folder") << "private"
+                                    << "alice"
+                                    << ""
+                                    << "runtime";
+    QTest::newRow("no runtime folder") << ""
+                                       << "alice"
+                                       << ""
+                                       << "own";
+    QTest::newRow("runtime folder open to all") << "open"
+                                                << "alice"
+                                                << ""
+                                                << "own";
+    QTest::newRow("300-character user name") << "" << QString(300, QLatin1Char('u')) << ""
+                                             << "own";
+    QTest::newRow("own folder left open to all") << ""
+                                                 << "alice"
+                                                 << "open"
+                                                 << "own";
+    QTest::newRow("own folder is a link") << ""
+                                          << "alice"
+                                          << "link"
+                                          << "";
+    if (::getuid() == 0)
+        QTest::newRow("own folder planted by another user") << ""
+                                                            << "alice"
+                                                            << "foreign"
+                                                            << "";
 }
 
-// Two users of one machine each get a lock of their own, in a folder that exists, whatever their names hold.
-void TestShellSingleInstance::defaultPathIsPerUser()
+// The lock is in a folder that no one else can write, named by the user id: no other user can plant anything
+// there that locks the user out.
+void TestShellSingleInstance::lockFolder()
 {
-    const QByteArray saved = qgetenv("USER");
-    qputenv("USER", "alice");
-    const QFileInfo alice(SingleInstance::defaultLockPath());
-    qputenv("USER", "dom/bob");
-    const QFileInfo bob(SingleInstance::defaultLockPath());
-    qputenv("USER", saved);
+    QFETCH(QString, runtime);
+    QFETCH(QString, user);
+    QFETCH(QString, planted);
+    QFETCH(QString, folder);
+    const QTemporaryDir temp;
+    const QString runtimeDir = temp.filePath(QStringLiteral("run"));
+    const QString own = temp.filePath(QStringLiteral("tavrel-%1").arg(::getuid()));
+    QVERIFY(QDir().mkdir(runtimeDir));
+    QFile::setPermissions(runtimeDir,
+                          runtime == QLatin1String("open") ? QFile::Permissions(0x7777) : QFile::Permissions(0x7700));
+    if (planted == QLatin1String("link"))
+        QVERIFY(QFile::link(runtimeDir, own));
+    else if (!planted.isEmpty())
+        QCOMPARE(::mkdir(QFile::encodeName(own).constData(), 0777), 0);
+    if (planted == QLatin1String("open"))
+        QCOMPARE(::chmod(QFile::encodeName(own).constData(), 0777), 0);
+    if (planted == QLatin1String("foreign"))
+        QCOMPARE(::chown(QFile::encodeName(own).constData(), 65534, 65534), 0);
 
-    QVERIFY(alice.isAbsolute());
-    QVERIFY(alice.filePath() != bob.filePath());
-    QCOMPARE(bob.absolutePath(), alice.absolutePath());
-    QVERIFY2(QFileInfo(alice.absolutePath()).isDir(), qPrintable(alice.filePath()));
+    const QByteArray saved[] = {qgetenv("TMPDIR"), qgetenv("XDG_RUNTIME_DIR"), qgetenv("USER")};
+    qputenv("TMPDIR", QFile::encodeName(temp.path()));
+    qputenv("USER", user.toUtf8());
+    if (runtime.isEmpty())
+        qunsetenv("XDG_RUNTIME_DIR");
+    else
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir));
+    const QString path = SingleInstance::defaultLockPath();
+    const SingleInstance first(path);
+    const bool secondRuns = SingleInstance(SingleInstance::defaultLockPath()).isFirst();
+    qputenv("TMPDIR", saved[0]);
+    qputenv("XDG_RUNTIME_DIR", saved[1]);
+    qputenv("USER", saved[2]);
+
+    const QString expected = folder == QLatin1String("runtime") ? runtimeDir
+        : folder == QLatin1String("own")                        ? own
+                                                                : QString();
+    QCOMPARE(path.isEmpty() ? QString() : QFileInfo(path).absolutePath(), expected);
+    QVERIFY(first.isFirst());
+    QCOMPARE(secondRuns, expected.isEmpty()); // where no lock can be made, a second copy cannot be told apart
+    if (expected.isEmpty())
+        return;
+    QCOMPARE(QFileInfo(path).fileName(), QStringLiteral("tavrel-%1.lock").arg(::getuid()));
+    struct stat info
+    { };
+    QCOMPARE(::lstat(QFile::encodeName(expected).constData(), &info), 0);
+    QVERIFY(S_ISDIR(info.st_mode));
+    QCOMPARE(info.st_uid, ::getuid());
+    QCOMPARE(info.st_mode & 0777, mode_t(0700));
 }
+
+#else
+void TestShellSingleInstance::lockFolder_data() { }
+void TestShellSingleInstance::lockFolder()
+{
+    QSKIP("the lock folder of Unix-like systems");
+}
+#endif
 
 QTEST_GUILESS_MAIN(TestShellSingleInstance)
 #include "tst_shell_singleinstance.moc"
