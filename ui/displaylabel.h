@@ -11,11 +11,11 @@ namespace tavrel::ui {
 struct LabelDesign
 {
     const char *name = "";
-    QString text;
-    QRect twips;
+    QString text{};
+    QRect twips{};
     double points = 8.25;
     bool underline = false;
-    QColor color;
+    QColor color{};
     Qt::Alignment alignment = Qt::AlignLeft;
     bool sizedToText = true; // grows to fit its text, never shrinks below its design box
     bool wordWrap = false;

@@ -12,20 +12,6 @@
 
 namespace tavrel::ui {
 
-namespace {
-
-QLabel *addLabel(QWidget *parent, const char *name, const QString &text, const QFont &font)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(font);
-    setTextColor(label, Qt::white);
-    return label;
-}
-
-} // namespace
-
 frmAbout::frmAbout(QWidget *parent)
     : QDialog(parent)
 {
@@ -36,7 +22,7 @@ frmAbout::frmAbout(QWidget *parent)
     setModal(true);
     setFixedSize(twipSize(6060, 3660));
     setFont(verdana(8.25));
-    setBackground(this, rgb(0, 0, 64));
+    setBackground(this, Navy);
 
     auto *icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("picIcon"));
@@ -46,14 +32,8 @@ frmAbout::frmAbout(QWidget *parent)
     if (icon->pixmap().isNull())
         icon->setPixmap(QIcon(QStringLiteral(":/icons/hicolor/32x32/apps/tavrel.png")).pixmap(icon->size()));
 
-    QLabel *title = addLabel(this, "Label2", texts::Version, verdana(14.25, true));
-    title->move(twipPoint(780, 315));
-    title->adjustSize();
-
-    QLabel *description = addLabel(this, "Label1", texts::aboutDescription(), verdana(8.25));
-    description->setGeometry(twipRect(150, 720, 5745, 975));
-    description->setWordWrap(true);
-    description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    addLabel(this, "Label2", texts::Version, {780, 315, 0, 0}, verdana(14.25, true), White);
+    addLabel(this, "Label1", texts::aboutDescription(), {150, 720, 5745, 975}, verdana(8.25), White)->setWordWrap(true);
 
     auto *home =
         new ClickLabel(QStringLiteral("Click here to visit ") + shell::homePageUrl().toString(), "lblHomePage", 8.25,
@@ -61,14 +41,11 @@ frmAbout::frmAbout(QWidget *parent)
     home->move(twipPoint(1245, 1800));
     home->adjustSize();
 
-    QLabel *offer =
-        addLabel(this, "Label3",
-                 QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
-                                "online. Get this software fully branded for your website. "),
-                 verdana(8.25, true));
-    offer->setGeometry(twipRect(150, 2160, 5745, 615));
-    offer->setWordWrap(true);
-    offer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    addLabel(this, "Label3",
+             QStringLiteral("Home Business Opportunity. Start your own Internet business and make money online. Get "
+                            "this software fully branded for your website. "),
+             {150, 2160, 5745, 615}, verdana(8.25, true), White)
+        ->setWordWrap(true);
 
     auto *coBrand =
         new ClickLabel(QStringLiteral("Click here for more details."), "lblCoBrand", 8.25,
@@ -79,7 +56,7 @@ frmAbout::frmAbout(QWidget *parent)
     auto *line = new QFrame(this);
     line->setObjectName(QStringLiteral("Line2"));
     line->setGeometry(QRect(twipPoint(-60, 3150), QSize(px(6090 + 60), 1)));
-    setBackground(line, Qt::white);
+    setBackground(line, White);
 
     auto *ok = new QPushButton(QStringLiteral("&OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));

@@ -25,25 +25,14 @@ namespace tavrel::ui {
 
 namespace {
 
-const QColor WindowColor = rgb(0, 0, 64);
-const QColor CaptionColor = rgb(128, 128, 255);
-const QColor ValueColor = rgb(255, 128, 0);
-const QColor BoxTextColor = rgb(64, 0, 0);
-const QColor FrameCaptionColor = rgb(255, 255, 0);
-const QColor ChakraNameColor = rgb(255, 255, 0);
-const QColor SphereHeadColor = rgb(0, 255, 255);
-const QColor ParagraphColor = rgb(255, 255, 128);
-const QColor PathNameColor = rgb(0, 255, 0);
-const QColor HoverColor = rgb(255, 0, 255);
-const QColor RecordHeadingColor = rgb(0, 128, 0);
-const QColor RecordValueColor = rgb(0, 0, 0);
+constexpr QColor CaptionColor{128, 128, 255};
+constexpr QColor ValueColor{255, 128, 0};
+constexpr QColor ParagraphColor{255, 255, 128};
+constexpr QColor HoverColor{255, 0, 255};
+constexpr QColor RecordHeadingColor{0, 128, 0};
+constexpr QColor RecordValueColor{0, 0, 0};
 
 constexpr int CaptionHeight = 195;
-
-QRect pixels(const QRect &twips)
-{
-    return twipRect(twips.x(), twips.y(), twips.width(), twips.height());
-}
 constexpr int TabStripHeight = 600;
 
 const QStringList ChakraPictures{
@@ -56,41 +45,35 @@ const QStringList ChakraPictures{
 LabelDesign caption(const char *name, const char *text, QRect twips, Qt::Alignment alignment = Qt::AlignLeft,
                     double points = 8.25)
 {
-    LabelDesign design;
-    design.name = name;
-    design.text = QString::fromLatin1(text);
-    design.twips = twips;
-    design.points = points;
-    design.underline = true;
-    design.color = CaptionColor;
-    design.alignment = alignment;
-    return design;
+    return {.name = name,
+            .text = QString::fromLatin1(text),
+            .twips = twips,
+            .points = points,
+            .underline = true,
+            .color = CaptionColor,
+            .alignment = alignment};
 }
 
 // A value, sized to its text; `underline` and `points` for the headings of tabs 1 and 2.
 LabelDesign value(const char *name, QRect twips, Qt::Alignment alignment, double points = 8.25, bool underline = false)
 {
-    LabelDesign design;
-    design.name = name;
-    design.twips = twips;
-    design.points = points;
-    design.underline = underline;
-    design.color = ValueColor;
-    design.alignment = alignment;
-    return design;
+    return {.name = name,
+            .twips = twips,
+            .points = points,
+            .underline = underline,
+            .color = ValueColor,
+            .alignment = alignment};
 }
 
 // A paragraph label of tab 2: fixed, word-wrapped, centred, cut off at the bottom.
 LabelDesign paragraph(const char *name, QRect twips)
 {
-    LabelDesign design;
-    design.name = name;
-    design.twips = twips;
-    design.color = ParagraphColor;
-    design.alignment = Qt::AlignHCenter;
-    design.sizedToText = false;
-    design.wordWrap = true;
-    return design;
+    return {.name = name,
+            .twips = twips,
+            .color = ParagraphColor,
+            .alignment = Qt::AlignHCenter,
+            .sizedToText = false,
+            .wordWrap = true};
 }
 
 // What assistive tools call the controls of a band that has no caption of its own.
@@ -105,20 +88,6 @@ QString chakraRecordName(int band, int chakra)
     if (const ChakraDetails *details = chakraDetails(chakra))
         name += QStringLiteral(": ") + details->name;
     return name;
-}
-
-LabelDesign styled(const char *name, const char *text, QRect twips, double points, bool underline, QColor color,
-                   Qt::Alignment alignment)
-{
-    LabelDesign design;
-    design.name = name;
-    design.text = QString::fromLatin1(text);
-    design.twips = twips;
-    design.points = points;
-    design.underline = underline;
-    design.color = color;
-    design.alignment = alignment;
-    return design;
 }
 
 } // namespace
@@ -163,7 +132,7 @@ frmDisplay::frmDisplay(QWidget *parent)
     setWindowTitle(QStringLiteral("Tavrel v1.05"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/hicolor/32x32/apps/tavrel.png")));
     setFixedSize(twipSize(13995, 8415));
-    setBackground(this, WindowColor);
+    setBackground(this, Navy);
     setFont(verdana(8.25));
 
     buildDiagram();
@@ -176,10 +145,10 @@ void frmDisplay::buildDiagram()
     m_frame->setObjectName(QStringLiteral("Frame1"));
     m_frame->setGeometry(twipRect(0, -30, 5415, 8415));
     m_frame->setFont(verdana(8.25, true));
-    setBackground(m_frame, WindowColor);
+    setBackground(m_frame, Navy);
     QPalette palette = m_frame->palette();
     for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
-        palette.setColor(role, FrameCaptionColor);
+        palette.setColor(role, Yellow);
     m_frame->setPalette(palette);
 
     m_diagram = new TreeDiagram(m_frame);
@@ -210,80 +179,153 @@ QWidget *frmDisplay::buildSephirothPage()
 {
     m_picSplit = new QWidget;
     m_picSplit->setObjectName(QStringLiteral("picSplit"));
-    setBackground(m_picSplit, WindowColor);
+    setBackground(m_picSplit, Navy);
     m_picSplit->setMouseTracking(true);
     m_picSplit->installEventFilter(this);
 
     static const BandDesign one{
-        "Label38",
-        0,
-        "lbSephirothSOneCardName",
-        {3720, 0, 4290, 240},
-        "RTB_0",
-        0,
-        {120, 255, 7215, 1095},
-        "PicOneSephirothsCard",
-        {7500, 260, 630, 630},
-        "IMGSephirothsOneCard",
-        "lblOneSphereHead",
-        {2400, 2880, 1200, 240},
-        "Label51",
-        Qt::AlignRight,
-        {5955, 2880, 2370, 240},
-        "txtOneSphereDesc",
-        {120, 3120, 5775, 735},
-        "txtOneAngelDesc",
-        {6000, 3120, 2295, 735},
-        {{
-            {"Label1", "Sphere Sign", {6540, 1485}, "lblOneSphereSign", {6450, 1725, 1350, 0}},
-            {"Label2", "Position In Tree Of Life", {6000, 1965}, "lblOnePositionInTreeOfLife", {6000, 2205, 2250, 0}},
-            {"Label4", "Planetary Ruler", {375, 2452}, "lblOnePlanetaryRuler", {285, 2700, 1695, 0}},
-            {"Label5", "Archangel", {630, 1484}, "lblOneArchangel", {510, 1726, 1230, 0}},
-            {"Label6", "Lucky Day", {3360, 1484}, "lblOneLuckyDay", {3360, 1726, 1185, 0}},
-            {"Label7", "Color ", {6840, 2445}, "lblOneColor", {6720, 2700, 750, 0}},
-            {"Label8", "Wood", {855, 1968}, "lblOneWood", {735, 2210, 780, 0}},
-            {"Label3", "Keyword", {3480, 2452}, "lblOneKeyword", {2160, 2700, 3960, 0}},
-            {"Label9", "Metal", {3600, 1968}, "lblOneMetal", {3480, 2210, 765, 0}},
-        }}};
+        .chakraCaption = "Label38",
+        .top = 0,
+        .chakraName = "lbSephirothSOneCardName",
+        .chakraNameBox = {3720, 0, 4290, 240},
+        .recordBox = "RTB_0",
+        .index = 0,
+        .recordBoxGeometry = {120, 255, 7215, 1095},
+        .picture = "PicOneSephirothsCard",
+        .pictureBox = {7500, 260, 630, 630},
+        .pictureList = "IMGSephirothsOneCard",
+        .sphereHead = "lblOneSphereHead",
+        .sphereHeadBox = {2400, 2880, 1200, 240},
+        .angelCaption = "Label51",
+        .angelCaptionAlignment = Qt::AlignRight,
+        .angelCaptionBox = {5955, 2880, 2370, 240},
+        .sphereDesc = "txtOneSphereDesc",
+        .sphereDescBox = {120, 3120, 5775, 735},
+        .angelDesc = "txtOneAngelDesc",
+        .angelDescBox = {6000, 3120, 2295, 735},
+        .cells = {{
+            {.caption = "Label1",
+             .captionText = "Sphere Sign",
+             .captionAt = {6540, 1485},
+             .value = "lblOneSphereSign",
+             .valueBox = {6450, 1725, 1350, 0}},
+            {.caption = "Label2",
+             .captionText = "Position In Tree Of Life",
+             .captionAt = {6000, 1965},
+             .value = "lblOnePositionInTreeOfLife",
+             .valueBox = {6000, 2205, 2250, 0}},
+            {.caption = "Label4",
+             .captionText = "Planetary Ruler",
+             .captionAt = {375, 2452},
+             .value = "lblOnePlanetaryRuler",
+             .valueBox = {285, 2700, 1695, 0}},
+            {.caption = "Label5",
+             .captionText = "Archangel",
+             .captionAt = {630, 1484},
+             .value = "lblOneArchangel",
+             .valueBox = {510, 1726, 1230, 0}},
+            {.caption = "Label6",
+             .captionText = "Lucky Day",
+             .captionAt = {3360, 1484},
+             .value = "lblOneLuckyDay",
+             .valueBox = {3360, 1726, 1185, 0}},
+            {.caption = "Label7",
+             .captionText = "Color ",
+             .captionAt = {6840, 2445},
+             .value = "lblOneColor",
+             .valueBox = {6720, 2700, 750, 0}},
+            {.caption = "Label8",
+             .captionText = "Wood",
+             .captionAt = {855, 1968},
+             .value = "lblOneWood",
+             .valueBox = {735, 2210, 780, 0}},
+            {.caption = "Label3",
+             .captionText = "Keyword",
+             .captionAt = {3480, 2452},
+             .value = "lblOneKeyword",
+             .valueBox = {2160, 2700, 3960, 0}},
+            {.caption = "Label9",
+             .captionText = "Metal",
+             .captionAt = {3600, 1968},
+             .value = "lblOneMetal",
+             .valueBox = {3480, 2210, 765, 0}},
+        }},
+    };
     static const BandDesign two{
-        "Label39",
-        3960,
-        "lbSephirothSTwoCardName",
-        {3720, 3960, 2025, 240},
-        "RTB_1",
-        1,
-        {120, 4200, 7215, 1095},
-        "PicTwoSephirothsCard",
-        {7500, 4200, 630, 630},
-        "IMGSephirothsTwoCard",
-        "lblTwoSphereHead",
-        {2407, 6720, 1200, 240},
-        "Label50",
-        Qt::AlignLeft,
-        {5955, 6720, 2370, 240},
-        "txtTwoSphereDesc",
-        {120, 6960, 5775, 735},
-        "txtTwoAngelDesc",
-        {6000, 6960, 2295, 735},
-        {{
-            {"Label23", "Sphere Sign", {6540, 5404}, "lblTwoSphereSign", {6450, 5626, 1350, 0}},
-            {"Label24", "Position In Tree Of Life", {6000, 5848}, "lblTwoPositionInTreeOfLife", {6000, 6070, 2250, 0}},
-            {"Label26", "Planetary Ruler", {315, 6292}, "lblTwoPlanetaryRuler", {225, 6520, 1695, 0}},
-            {"Label27", "Archangel", {570, 5404}, "lblTwoArchangel", {450, 5626, 1230, 0}},
-            {"Label28", "Lucky Day", {3510, 5404}, "lblTwoLuckyDay", {3420, 5626, 1185, 0}},
-            {"Label29", "Color ", {6960, 6292}, "lblTwoColor", {6840, 6520, 750, 0}},
-            {"Label30", "Wood", {795, 5848}, "lblTwoWood", {675, 6070, 780, 0}},
-            {"Label25", "Keyword", {3585, 6292}, "lblTwoKeyword", {2160, 6520, 3960, 0}},
-            {"Label31", "Metal", {3750, 5848}, "lblTwoMetal", {3630, 6070, 765, 0}},
-        }}};
-
+        .chakraCaption = "Label39",
+        .top = 3960,
+        .chakraName = "lbSephirothSTwoCardName",
+        .chakraNameBox = {3720, 3960, 2025, 240},
+        .recordBox = "RTB_1",
+        .index = 1,
+        .recordBoxGeometry = {120, 4200, 7215, 1095},
+        .picture = "PicTwoSephirothsCard",
+        .pictureBox = {7500, 4200, 630, 630},
+        .pictureList = "IMGSephirothsTwoCard",
+        .sphereHead = "lblTwoSphereHead",
+        .sphereHeadBox = {2407, 6720, 1200, 240},
+        .angelCaption = "Label50",
+        .angelCaptionAlignment = Qt::AlignLeft,
+        .angelCaptionBox = {5955, 6720, 2370, 240},
+        .sphereDesc = "txtTwoSphereDesc",
+        .sphereDescBox = {120, 6960, 5775, 735},
+        .angelDesc = "txtTwoAngelDesc",
+        .angelDescBox = {6000, 6960, 2295, 735},
+        .cells = {{
+            {.caption = "Label23",
+             .captionText = "Sphere Sign",
+             .captionAt = {6540, 5404},
+             .value = "lblTwoSphereSign",
+             .valueBox = {6450, 5626, 1350, 0}},
+            {.caption = "Label24",
+             .captionText = "Position In Tree Of Life",
+             .captionAt = {6000, 5848},
+             .value = "lblTwoPositionInTreeOfLife",
+             .valueBox = {6000, 6070, 2250, 0}},
+            {.caption = "Label26",
+             .captionText = "Planetary Ruler",
+             .captionAt = {315, 6292},
+             .value = "lblTwoPlanetaryRuler",
+             .valueBox = {225, 6520, 1695, 0}},
+            {.caption = "Label27",
+             .captionText = "Archangel",
+             .captionAt = {570, 5404},
+             .value = "lblTwoArchangel",
+             .valueBox = {450, 5626, 1230, 0}},
+            {.caption = "Label28",
+             .captionText = "Lucky Day",
+             .captionAt = {3510, 5404},
+             .value = "lblTwoLuckyDay",
+             .valueBox = {3420, 5626, 1185, 0}},
+            {.caption = "Label29",
+             .captionText = "Color ",
+             .captionAt = {6960, 6292},
+             .value = "lblTwoColor",
+             .valueBox = {6840, 6520, 750, 0}},
+            {.caption = "Label30",
+             .captionText = "Wood",
+             .captionAt = {795, 5848},
+             .value = "lblTwoWood",
+             .valueBox = {675, 6070, 780, 0}},
+            {.caption = "Label25",
+             .captionText = "Keyword",
+             .captionAt = {3585, 6292},
+             .value = "lblTwoKeyword",
+             .valueBox = {2160, 6520, 3960, 0}},
+            {.caption = "Label31",
+             .captionText = "Metal",
+             .captionAt = {3750, 5848},
+             .value = "lblTwoMetal",
+             .valueBox = {3630, 6070, 765, 0}},
+        }},
+    };
     m_one = buildBand(m_picSplit, one);
 
     // The white rule between the two bands; like every line, it takes no mouse input.
     auto *rule = new QWidget(m_picSplit);
     rule->setObjectName(QStringLiteral("Line13"));
     rule->setGeometry(QRect(twipPoint(0, 3885), QSize(px(8400), 1)));
-    setBackground(rule, rgb(255, 255, 255));
+    setBackground(rule, White);
     rule->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     m_two = buildBand(m_picSplit, two);
@@ -297,21 +339,18 @@ frmDisplay::Band frmDisplay::buildBand(QWidget *page, const BandDesign &design)
                              {120, design.top, 3435, CaptionHeight}, Qt::AlignHCenter),
                      page);
     band.chakraName = new DisplayLabel(
-        styled(design.chakraName, "", design.chakraNameBox, 9.75, false, ChakraNameColor, Qt::AlignLeft), page);
+        {.name = design.chakraName, .twips = design.chakraNameBox, .points = 9.75, .color = Yellow}, page);
     band.chakraName->setAccessibleCaption(QStringLiteral("Chakra Associated With Sephiroths"));
 
     band.chakraRecord = new QTextEdit(page);
     band.chakraRecord->setObjectName(QString::fromLatin1(design.recordBox));
     band.chakraRecord->setProperty("index", design.index);
-    band.chakraRecord->setGeometry(pixels(design.recordBoxGeometry));
+    band.chakraRecord->setGeometry(twipRect(design.recordBoxGeometry));
     band.chakraRecord->setReadOnly(true);
     band.chakraRecord->setFont(verdana(8.25));
     band.chakraRecord->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     band.chakraRecord->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QPalette recordPalette = band.chakraRecord->palette();
-    recordPalette.setColor(QPalette::Base, rgb(255, 255, 255));
-    recordPalette.setColor(QPalette::Text, RecordValueColor);
-    band.chakraRecord->setPalette(recordPalette);
+    styleEntryBox(band.chakraRecord, RecordValueColor);
     band.chakraRecord->setAccessibleName(chakraRecordName(design.index, -1));
     guardClipboard(band.chakraRecord);
 
@@ -319,7 +358,7 @@ frmDisplay::Band frmDisplay::buildBand(QWidget *page, const BandDesign &design)
     band.pictures->setObjectName(QString::fromLatin1(design.pictureList));
     band.picture = new DisplayPicture(page);
     band.picture->setObjectName(QString::fromLatin1(design.picture));
-    band.picture->setGeometry(pixels(design.pictureBox));
+    band.picture->setGeometry(twipRect(design.pictureBox));
     band.picture->setAccessibleName(QStringLiteral("Chakra picture"));
     // The system colour of window backgrounds.
     setBackground(band.picture, band.picture->palette().color(QPalette::Base));
@@ -333,8 +372,13 @@ frmDisplay::Band frmDisplay::buildBand(QWidget *page, const BandDesign &design)
         band.values[i]->setAccessibleCaption(QString::fromLatin1(cell.captionText).trimmed());
     }
 
-    band.sphereHead = new DisplayLabel(
-        styled(design.sphereHead, "", design.sphereHeadBox, 9.75, true, SphereHeadColor, Qt::AlignHCenter), page);
+    band.sphereHead = new DisplayLabel({.name = design.sphereHead,
+                                        .twips = design.sphereHeadBox,
+                                        .points = 9.75,
+                                        .underline = true,
+                                        .color = Cyan,
+                                        .alignment = Qt::AlignHCenter},
+                                       page);
     band.sphereHead->setAccessibleCaption(design.index == 0 ? QStringLiteral("First sphere")
                                                             : QStringLiteral("Second sphere"));
     new DisplayLabel(caption(design.angelCaption, "About Your Archangel", design.angelCaptionBox,
@@ -354,7 +398,7 @@ QWidget *frmDisplay::buildPathPage()
 {
     m_picSplitTwo = new QWidget;
     m_picSplitTwo->setObjectName(QStringLiteral("picSplitTwo"));
-    setBackground(m_picSplitTwo, WindowColor);
+    setBackground(m_picSplitTwo, Navy);
     m_picSplitTwo->setMouseTracking(true);
     m_picSplitTwo->installEventFilter(this);
 
@@ -393,26 +437,46 @@ QWidget *frmDisplay::buildSignPage()
 {
     m_picSplitThree = new QWidget;
     m_picSplitThree->setObjectName(QStringLiteral("picSplitThree"));
-    setBackground(m_picSplitThree, WindowColor);
+    setBackground(m_picSplitThree, Navy);
 
     QWidget *page = m_picSplitThree;
     m_sunSignName =
         new DisplayLabel(value("lblSunSignName", {3360, 120, 1755, 240}, Qt::AlignHCenter, 9.75, true), page);
     m_sunSignName->setAccessibleCaption(QStringLiteral("Sun Sign"));
     m_sunSignDesc = new DisplayLabel(paragraph("lblSunSignDesc", {120, 480, 8175, 2775}), page);
-    new DisplayLabel(styled("Label34", "Path Associated With Your Sun Sign", {2400, 3000, 3870, 240}, 9.75, true,
-                            ValueColor, Qt::AlignHCenter),
+    new DisplayLabel({.name = "Label34",
+                      .text = QStringLiteral("Path Associated With Your Sun Sign"),
+                      .twips = {2400, 3000, 3870, 240},
+                      .points = 9.75,
+                      .underline = true,
+                      .color = ValueColor,
+                      .alignment = Qt::AlignHCenter},
                      page);
-    m_liesPathName = new DisplayLabel(
-        styled("lblLiesPathName", "", {3600, 3240, 1695, 240}, 9.75, true, PathNameColor, Qt::AlignHCenter), page);
+    m_liesPathName = new DisplayLabel({.name = "lblLiesPathName",
+                                       .twips = {3600, 3240, 1695, 240},
+                                       .points = 9.75,
+                                       .underline = true,
+                                       .color = Green,
+                                       .alignment = Qt::AlignHCenter},
+                                      page);
     m_liesPathName->setAccessibleCaption(QStringLiteral("Path Associated With Your Sun Sign"));
-    m_sphereName = new DisplayLabel(
-        styled("lblSphereName", "", {3960, 3600, 915, 210}, 9, true, HoverColor, Qt::AlignHCenter), page);
+    m_sphereName = new DisplayLabel({.name = "lblSphereName",
+                                     .twips = {3960, 3600, 915, 210},
+                                     .points = 9,
+                                     .underline = true,
+                                     .color = HoverColor,
+                                     .alignment = Qt::AlignHCenter},
+                                    page);
     m_sphereName->setAccessibleCaption(QStringLiteral("Sphere"));
     m_sphereDesc = new DisplayLabel(paragraph("lblSphereDesc", {120, 3960, 8175, 2655}), page);
-    auto *hint = new DisplayLabel(styled("Label33", "Move Your Mouse Over The Sephiroths To Know More About Sephiroths",
-                                         {480, 6840, 7695, 240}, 9.75, false, HoverColor, Qt::AlignHCenter),
-                                  page);
+    auto *hint =
+        new DisplayLabel({.name = "Label33",
+                          .text = QStringLiteral("Move Your Mouse Over The Sephiroths To Know More About Sephiroths"),
+                          .twips = {480, 6840, 7695, 240},
+                          .points = 9.75,
+                          .color = HoverColor,
+                          .alignment = Qt::AlignHCenter},
+                         page);
     hint->setAccessibleDescription(QStringLiteral("With the keyboard: Tab to the spheres of the diagram and move "
                                                   "between them with the arrow keys."));
 
@@ -427,16 +491,13 @@ QPlainTextEdit *frmDisplay::addTextBox(QWidget *page, const char *name, const QR
 {
     auto *box = new QPlainTextEdit(page);
     box->setObjectName(QString::fromLatin1(name));
-    box->setGeometry(pixels(twips));
+    box->setGeometry(twipRect(twips));
     box->setReadOnly(true);
     box->setFont(verdana(8.25, true));
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, rgb(255, 255, 255));
-    palette.setColor(QPalette::Text, BoxTextColor);
-    box->setPalette(palette);
+    styleEntryBox(box, Maroon);
     return box;
 }
 
@@ -468,7 +529,7 @@ void frmDisplay::Form_Load()
 
 void frmDisplay::ShowReading(const Reading &reading)
 {
-    const QColor highlight = rgb(reading.highlightColor.red, reading.highlightColor.green, reading.highlightColor.blue);
+    const QColor highlight(reading.highlightColor.red, reading.highlightColor.green, reading.highlightColor.blue);
 
     m_diagram->setCardVisible(reading.cardLabel(), true);
     m_diagram->setSphereColor(reading.highlightSphereOne, highlight);

@@ -30,30 +30,12 @@ namespace tavrel::ui {
 
 namespace {
 
-QLabel *addLabel(QWidget *parent, const char *name, const QString &text, const QRect &box, const QFont &font,
-                 const QColor &color, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(font);
-    label->setAlignment(alignment);
-    setTextColor(label, color);
-    if (box.isEmpty()) {
-        label->move(box.topLeft());
-        label->adjustSize();
-    } else {
-        label->setGeometry(box);
-    }
-    return label;
-}
-
 QWidget *addPanel(QWidget *parent, const char *name, const QRect &box)
 {
     auto *panel = new QWidget(parent);
     panel->setObjectName(QString::fromLatin1(name));
     panel->setGeometry(box);
-    setBackground(panel, rgb(0, 0, 64));
+    setBackground(panel, Navy);
     return panel;
 }
 
@@ -63,12 +45,7 @@ QComboBox *addList(QWidget *parent, const char *name, const QRect &box)
     list->setObjectName(QString::fromLatin1(name));
     list->setEditable(false);
     list->setGeometry(box);
-    QPalette palette = list->palette();
-    palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::Button, Qt::white);
-    palette.setColor(QPalette::Text, rgb(64, 0, 0));
-    palette.setColor(QPalette::ButtonText, rgb(64, 0, 0));
-    list->setPalette(palette);
+    styleEntryBox(list, Maroon);
     return list;
 }
 
@@ -92,10 +69,9 @@ frmMain::frmMain(QWidget *parent)
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("frmMainClient"));
     client->setFixedSize(twipSize(7440, 5295));
-    setBackground(client, rgb(192, 255, 192));
+    setBackground(client, QColor(192, 255, 192));
     setCentralWidget(client);
 
-    const QColor white = Qt::white;
     const QFont captionFont = verdana(8.25, true, true);
 
     QWidget *frame2 = addPanel(client, "Frame2", twipRect(0, 0, 7455, 615));
@@ -106,39 +82,33 @@ frmMain::frmMain(QWidget *parent)
     banner->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     QWidget *frame1 = addPanel(client, "Frame1", twipRect(0, 600, 7455, 3735));
-    QLabel *welcome = addLabel(frame1, "Label3", texts::welcome(), twipRect(240, 120, 7095, 615), verdana(8.25, true),
-                               rgb(255, 255, 0), Qt::AlignHCenter | Qt::AlignTop);
+    QLabel *welcome = addLabel(frame1, "Label3", texts::welcome(), {240, 120, 7095, 615}, verdana(8.25, true), Yellow,
+                               Qt::AlignHCenter | Qt::AlignTop);
     welcome->setWordWrap(true);
     addLabel(frame1, "Label4", QStringLiteral("Enter Your Name and Date of Birth and Get Your Tavrel Reading."),
-             twipRect(240, 855, 7095, 435), verdana(8.25, true), rgb(0, 255, 255), Qt::AlignHCenter | Qt::AlignTop);
+             {240, 855, 7095, 435}, verdana(8.25, true), Cyan, Qt::AlignHCenter | Qt::AlignTop);
 
     auto *details = new CaptionFrame(QStringLiteral("Your Details"), frame1);
     details->setObjectName(QStringLiteral("Frame3"));
     details->setGeometry(twipRect(1200, 1320, 5295, 1455));
-    setBackground(details, rgb(0, 0, 64));
-    setTextColor(details, white);
+    setBackground(details, Navy);
+    setTextColor(details, White);
     details->setFont(verdana(9, true));
 
-    addLabel(details, "Label1", QStringLiteral("Name"), QRect(twipPoint(240, 330), QSize()), captionFont, white);
+    addLabel(details, "Label1", QStringLiteral("Name"), {240, 330, 0, 0}, captionFont, White);
     m_name = new QLineEdit(details);
     m_name->setObjectName(QStringLiteral("txtName"));
     m_name->setGeometry(twipRect(1560, 240, 3615, 375));
     m_name->setFont(verdana(8.25));
-    {
-        QPalette palette = m_name->palette();
-        palette.setColor(QPalette::Base, Qt::white);
-        palette.setColor(QPalette::Text, rgb(64, 0, 0));
-        m_name->setPalette(palette);
-    }
+    styleEntryBox(m_name, Maroon);
     m_name->installEventFilter(this);
     m_name->setAccessibleName(QStringLiteral("Name"));
     m_name->setAccessibleDescription(QStringLiteral("Letters and blanks only"));
 
-    addLabel(details, "Label5", QStringLiteral("Date"), QRect(twipPoint(1785, 720), QSize()), captionFont, white);
-    addLabel(details, "Label7", QStringLiteral("Month"), QRect(twipPoint(3000, 720), QSize()), captionFont, white);
-    addLabel(details, "Label6", QStringLiteral("Year"), QRect(twipPoint(4440, 720), QSize()), captionFont, white);
-    addLabel(details, "Label2", QStringLiteral("Date Of Birth"), QRect(twipPoint(120, 1020), QSize()), captionFont,
-             white);
+    addLabel(details, "Label5", QStringLiteral("Date"), {1785, 720, 0, 0}, captionFont, White);
+    addLabel(details, "Label7", QStringLiteral("Month"), {3000, 720, 0, 0}, captionFont, White);
+    addLabel(details, "Label6", QStringLiteral("Year"), {4440, 720, 0, 0}, captionFont, White);
+    addLabel(details, "Label2", QStringLiteral("Date Of Birth"), {120, 1020, 0, 0}, captionFont, White);
     m_day = addList(details, "cboDate", twipRect(1560, 960, 900, 315));
     m_month = addList(details, "cboMonth", twipRect(2580, 960, 1380, 315));
     m_year = addList(details, "cboYear", twipRect(4080, 960, 1020, 315));
@@ -174,29 +144,21 @@ frmMain::frmMain(QWidget *parent)
     setTabOrder(m_year, m_proceed);
     setTabOrder(m_proceed, m_exit);
 
-    buildMenus();
+    menuBar()->setFont(QFont()); // the menu bar keeps the system font
+    buildMenus(menuBar(),
+               {.name = "frmMainMenu",
+                .command = {.name = "mnuGetMyQuorrel",
+                            .caption = QStringLiteral("&Get My Tavrel Reading"),
+                            .command = [this] { cmdProceed_Click(); }},
+                .exit = [] { shell::UnloadAllAndEnd(); },
+                .firstSeparator = "mnuHelp1",
+                .secondSeparator = "mnuHelp2"});
     m_name->setFocus();
     setFixedSize(sizeHint());
 
     // Centred on the screen when first shown.
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
-}
-
-void frmMain::buildMenus()
-{
-    QMenuBar *bar = menuBar();
-    bar->setObjectName(QStringLiteral("frmMainMenu"));
-    bar->setFont(QFont());
-    QMenu *file = bar->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    QAction *reading = file->addAction(QStringLiteral("&Get My Tavrel Reading"));
-    reading->setObjectName(QStringLiteral("mnuGetMyQuorrel"));
-    connect(reading, &QAction::triggered, this, &frmMain::cmdProceed_Click);
-    QAction *exit = file->addAction(QStringLiteral("E&xit"));
-    exit->setObjectName(QStringLiteral("mnuExit"));
-    connect(exit, &QAction::triggered, this, [] { shell::UnloadAllAndEnd(); });
-    addHelpMenus(bar, QStringLiteral("mnuHelp1"), QStringLiteral("mnuHelp2"));
 }
 
 void frmMain::Form_Load()

@@ -38,7 +38,6 @@ protected:
 
 private:
     bool txtName_KeyPress(const QString &typed);
-    void buildMenus();
 
     QLineEdit *m_name = nullptr;
     QComboBox *m_day = nullptr;

@@ -48,13 +48,13 @@ frmMdi::frmMdi(QWidget *parent)
     layout->setSpacing(0);
     setCentralWidget(central);
 
-    QWidget *picture1 = addStrip(layout, central, "Picture1", 615, rgb(0, 0, 64));
-    QWidget *picture3 = addStrip(layout, central, "Picture3", 360, rgb(128, 255, 128));
+    QWidget *picture1 = addStrip(layout, central, "Picture1", 615, Navy);
+    QWidget *picture3 = addStrip(layout, central, "Picture3", 360, QColor(128, 255, 128));
     m_client = new QWidget(central);
     m_client->setObjectName(QStringLiteral("mdiClientArea"));
-    setBackground(m_client, rgb(0, 0, 64));
+    setBackground(m_client, Navy);
     layout->addWidget(m_client, 1);
-    QWidget *picture2 = addStrip(layout, central, "Picture2", 855, rgb(0, 0, 64));
+    QWidget *picture2 = addStrip(layout, central, "Picture2", 855, Navy);
 
     m_banner =
         new ClickLabel(texts::frameBanner(), "lblOrvaneBanner", 9.75,
@@ -65,7 +65,7 @@ frmMdi::frmMdi(QWidget *parent)
     m_softwareName = new QLabel(QStringLiteral("Tavrel"), picture3);
     m_softwareName->setObjectName(QStringLiteral("lblSoftwareName"));
     m_softwareName->setFont(verdana(14.25, true));
-    setTextColor(m_softwareName, rgb(64, 0, 0));
+    setTextColor(m_softwareName, Maroon);
     m_softwareName->move(0, px(-15));
     m_softwareName->adjustSize();
 
@@ -83,27 +83,18 @@ frmMdi::frmMdi(QWidget *parent)
     styleWhiteButton(m_exit, verdana(8.25, true));
     connect(m_exit, &QPushButton::clicked, this, &frmMdi::cmdMdiExit_Click);
 
-    buildMenus();
+    buildMenus(
+        menuBar(),
+        {.name = "frmMdiMenu",
+         .command = {.name = "mnuBack", .caption = QStringLiteral("&Back"), .command = [this] { cmdBack_Click(); }},
+         .exit = [this] { cmdMdiExit_Click(); },
+         .firstSeparator = "mnuSep1",
+         .secondSeparator = "mnuSep2"});
 
     // The restored size: a client area of 11175 x 8025 twips, centred on the screen.
     resize(twipSize(11175, 8025) + QSize(0, menuBar()->sizeHint().height()));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-}
-
-void frmMdi::buildMenus()
-{
-    QMenuBar *bar = menuBar();
-    bar->setObjectName(QStringLiteral("frmMdiMenu"));
-    QMenu *file = bar->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    QAction *back = file->addAction(QStringLiteral("&Back"));
-    back->setObjectName(QStringLiteral("mnuBack"));
-    connect(back, &QAction::triggered, this, &frmMdi::cmdBack_Click);
-    QAction *exit = file->addAction(QStringLiteral("E&xit"));
-    exit->setObjectName(QStringLiteral("mnuExit"));
-    connect(exit, &QAction::triggered, this, &frmMdi::cmdMdiExit_Click);
-    addHelpMenus(bar, QStringLiteral("mnuSep1"), QStringLiteral("mnuSep2"));
 }
 
 int frmMdi::screenWidthTwips() const

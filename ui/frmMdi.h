@@ -31,7 +31,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void buildMenus();
     int screenWidthTwips() const;
 
     QWidget *m_client = nullptr;

@@ -12,26 +12,31 @@ namespace tavrel::ui {
 
 namespace {
 
-QAction *addItem(QMenu *menu, const QString &name, const QString &caption, void (*command)())
+void addItem(QMenu *menu, const char *name, const QString &caption, const std::function<void()> &command)
 {
     QAction *action = menu->addAction(caption);
-    action->setObjectName(name);
-    QObject::connect(action, &QAction::triggered, menu, [command] { command(); });
-    return action;
+    action->setObjectName(QString::fromLatin1(name));
+    QObject::connect(action, &QAction::triggered, menu, command);
 }
 
 } // namespace
 
-void addHelpMenus(QMenuBar *bar, const QString &firstSeparator, const QString &secondSeparator)
+void buildMenus(QMenuBar *bar, const MenuBarDesign &design)
 {
+    bar->setObjectName(QString::fromLatin1(design.name));
+    QMenu *file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    addItem(file, design.command.name, design.command.caption, design.command.command);
+    addItem(file, "mnuExit", QStringLiteral("E&xit"), design.exit);
+
     QMenu *help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    addItem(help, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"), &shell::OpenHelpPage);
-    addItem(help, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online"), &shell::OpenHomePage);
-    help->addSeparator()->setObjectName(firstSeparator);
-    addItem(help, QStringLiteral("mnuUpdate"), QStringLiteral("Check for Software &Update"), &shell::OpenDownloadPage);
-    help->addSeparator()->setObjectName(secondSeparator);
-    addItem(help, QStringLiteral("mnuAbout"), QStringLiteral("&About Software"), &showAboutBox);
+    addItem(help, "mnuOnline", QStringLiteral("&Online Help"), &shell::OpenHelpPage);
+    addItem(help, "mnuVisit", QStringLiteral("&Visit Us Online"), &shell::OpenHomePage);
+    help->addSeparator()->setObjectName(QString::fromLatin1(design.firstSeparator));
+    addItem(help, "mnuUpdate", QStringLiteral("Check for Software &Update"), &shell::OpenDownloadPage);
+    help->addSeparator()->setObjectName(QString::fromLatin1(design.secondSeparator));
+    addItem(help, "mnuAbout", QStringLiteral("&About Software"), &showAboutBox);
 
     // Make Money Online stays in the menu bar's design but is never offered to the user.
     QAction *money = bar->addAction(QStringLiteral("Make Money &Online"));

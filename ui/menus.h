@@ -1,13 +1,33 @@
 #pragma once
 
+#include <QString>
+
+#include <functional>
+
 class QMenuBar;
-class QString;
 
 namespace tavrel::ui {
 
-// The Help menu and the hidden Make Money Online item, the same on both menu bars; only the names of the two
-// separators differ between the windows.
-void addHelpMenus(QMenuBar *bar, const QString &firstSeparator, const QString &secondSeparator);
+// The menu bar of the input form and of the frame: a File menu with the window's own command and Exit, the Help
+// menu, and the hidden Make Money Online item.
+struct MenuBarDesign
+{
+    struct Item
+    {
+        const char *name;
+        QString caption;
+        std::function<void()> command;
+    };
+
+    const char *name;
+    Item command; // the first item of the File menu
+    std::function<void()> exit;
+    // Only the names of the Help menu's two separators differ between the windows.
+    const char *firstSeparator;
+    const char *secondSeparator;
+};
+
+void buildMenus(QMenuBar *bar, const MenuBarDesign &design);
 
 // Shows the About box, modal and without an owner, and unloads it when it closes.
 void showAboutBox();

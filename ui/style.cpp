@@ -1,6 +1,10 @@
 #include "ui/style.h"
 
+#include "ui/twips.h"
+
+#include <QComboBox>
 #include <QFontDatabase>
+#include <QLabel>
 #include <QPalette>
 #include <QWidget>
 
@@ -63,6 +67,37 @@ void styleWhiteButton(QWidget *button, const QFont &font)
     palette.setColor(QPalette::ButtonText, Qt::black);
     button->setPalette(palette);
     button->setFont(font);
+}
+
+void styleEntryBox(QWidget *box, const QColor &text)
+{
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, White);
+    palette.setColor(QPalette::Text, text);
+    // A list that cannot be typed into shows its entry on a button face.
+    if (qobject_cast<const QComboBox *>(box)) {
+        palette.setColor(QPalette::Button, White);
+        palette.setColor(QPalette::ButtonText, text);
+    }
+    box->setPalette(palette);
+}
+
+QLabel *addLabel(QWidget *parent, const char *name, const QString &text, const QRect &twips, const QFont &font,
+                 const QColor &color, Qt::Alignment alignment)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font);
+    label->setAlignment(alignment);
+    setTextColor(label, color);
+    if (twips.isEmpty()) {
+        label->move(twipPoint(twips.x(), twips.y()));
+        label->adjustSize();
+    } else {
+        label->setGeometry(twipRect(twips));
+    }
+    return label;
 }
 
 } // namespace tavrel::ui

@@ -2,21 +2,27 @@
 
 #include <QColor>
 #include <QFont>
+#include <QRect>
 
 class QLabel;
 class QWidget;
 
+// One way to build a styled control: the colours of the windows, their font, and helpers that give a control
+// its look. Positions given to these helpers are in twips.
 namespace tavrel::ui {
+
+// The colours shared by the windows.
+inline constexpr QColor Navy{0, 0, 64}; // the background of every window and panel
+inline constexpr QColor Maroon{64, 0, 0}; // text in the white entry boxes; the software name on the frame
+inline constexpr QColor Yellow{255, 255, 0};
+inline constexpr QColor Cyan{0, 255, 255};
+inline constexpr QColor Green{0, 255, 0};
+inline constexpr QColor White{255, 255, 255};
 
 // Fonts are Verdana where installed; elsewhere a close substitute. Sizes are in points as the layouts give
 // them (8.25, 9, 9.75, 14.25) and are set in pixels (points at 96 dots per inch), so that text keeps its size
 // relative to the layouts on every screen.
 QFont verdana(double points, bool bold = false, bool underline = false);
-
-inline QColor rgb(int r, int g, int b)
-{
-    return QColor::fromRgb(r, g, b);
-}
 
 // Text colour and transparent background for a label.
 void setTextColor(QWidget *widget, const QColor &color);
@@ -24,5 +30,12 @@ void setTextColor(QWidget *widget, const QColor &color);
 void setBackground(QWidget *widget, const QColor &color);
 // A push button with a white face and the given font.
 void styleWhiteButton(QWidget *button, const QFont &font);
+// An entry box (line edit, list or text box) with a white face and text of the given colour.
+void styleEntryBox(QWidget *box, const QColor &text);
+
+// A plain-text label in the given font and colour. A box with a width and height (twips) fixes its geometry;
+// an empty one puts the label at the box's top left corner, sized to its text.
+QLabel *addLabel(QWidget *parent, const char *name, const QString &text, const QRect &twips, const QFont &font,
+                 const QColor &color, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
 
 } // namespace tavrel::ui

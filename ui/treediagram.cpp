@@ -17,15 +17,9 @@ namespace tavrel::ui {
 
 namespace {
 
-const QColor CanvasColor = rgb(0, 0, 64);
-const QColor SphereColor = rgb(64, 64, 64);
-const QColor PathColor = rgb(64, 64, 64);
-const QColor DaatOutlineColor = rgb(0, 255, 255);
-const QColor SphereCaptionColor = rgb(0, 255, 255);
-const QColor PathNameColor = rgb(0, 255, 0);
-const QColor ConnectorColor = rgb(139, 193, 119);
-const QColor CardColor = rgb(255, 255, 255);
-const QColor FocusMarkColor = rgb(255, 255, 0);
+constexpr QColor SphereColor{64, 64, 64};
+constexpr QColor PathColor{64, 64, 64};
+constexpr QColor ConnectorColor{139, 193, 119};
 constexpr int PathWidth = 6;
 constexpr int ConnectorWidth = 2;
 constexpr int DaatIndex = 10;
@@ -48,17 +42,17 @@ struct SphereDesign
 
 // By diagram index: the ten Sephiroth in the order of the Tree, Da'at last. The captions keep their blanks.
 constexpr std::array<SphereDesign, TreeDiagram::SphereCount> Spheres{{
-    {"   1   Keter", {1560, 120, 735, 615}, {1560, 120, 735, 615}},
-    {" 2 Chokmah", {2640, 1080, 975, 615}, {2760, 1080, 735, 615}},
-    {"     3     Binah", {360, 1080, 735, 615}, {360, 1080, 735, 615}},
-    {" 4 Chesed", {2760, 2520, 735, 615}, {2760, 2520, 735, 615}},
-    {"5 Gevurah", {240, 2520, 855, 615}, {360, 2520, 735, 615}},
-    {"6 Tiphereth", {1440, 3600, 975, 615}, {1560, 3600, 735, 615}},
-    {" 7 Netzach", {2640, 4560, 975, 615}, {2760, 4560, 735, 615}},
-    {"    8    Hod", {360, 4560, 735, 615}, {360, 4560, 735, 615}},
-    {" 9  Yesod", {1560, 5520, 735, 615}, {1560, 5520, 735, 615}},
-    {" 10 Malkhuth", {1440, 6600, 945, 615}, {1560, 6600, 735, 615}},
-    {"         Daat", {1560, 1560, 735, 615}, {1560, 1560, 735, 615}},
+    {.caption = "   1   Keter", .label = {1560, 120, 735, 615}, .shape = {1560, 120, 735, 615}},
+    {.caption = " 2 Chokmah", .label = {2640, 1080, 975, 615}, .shape = {2760, 1080, 735, 615}},
+    {.caption = "     3     Binah", .label = {360, 1080, 735, 615}, .shape = {360, 1080, 735, 615}},
+    {.caption = " 4 Chesed", .label = {2760, 2520, 735, 615}, .shape = {2760, 2520, 735, 615}},
+    {.caption = "5 Gevurah", .label = {240, 2520, 855, 615}, .shape = {360, 2520, 735, 615}},
+    {.caption = "6 Tiphereth", .label = {1440, 3600, 975, 615}, .shape = {1560, 3600, 735, 615}},
+    {.caption = " 7 Netzach", .label = {2640, 4560, 975, 615}, .shape = {2760, 4560, 735, 615}},
+    {.caption = "    8    Hod", .label = {360, 4560, 735, 615}, .shape = {360, 4560, 735, 615}},
+    {.caption = " 9  Yesod", .label = {1560, 5520, 735, 615}, .shape = {1560, 5520, 735, 615}},
+    {.caption = " 10 Malkhuth", .label = {1440, 6600, 945, 615}, .shape = {1560, 6600, 735, 615}},
+    {.caption = "         Daat", .label = {1560, 1560, 735, 615}, .shape = {1560, 1560, 735, 615}},
 }};
 
 struct LineDesign
@@ -69,14 +63,28 @@ struct LineDesign
 
 // The 22 paths, named by the numbers of the two spheres they join, lower first.
 constexpr std::array<LineDesign, 22> Paths{{
-    {"ln12", 2160, 600, 3000, 1080},   {"ln13", 1800, 480, 720, 1200},    {"ln16", 1920, 720, 1920, 3600},
-    {"ln23", 960, 1440, 2760, 1440},   {"ln24", 3240, 1680, 3240, 2640},  {"ln26", 3000, 1560, 1920, 3840},
-    {"ln35", 600, 1560, 600, 2640},    {"ln36", 840, 1560, 1800, 3600},   {"ln45", 960, 2760, 2760, 2760},
-    {"ln46", 2880, 2880, 2040, 3720},  {"ln47", 3240, 3120, 3240, 4680},  {"ln56", 960, 2880, 1800, 3720},
-    {"ln58", 600, 3000, 600, 4680},    {"ln67", 2160, 4080, 2880, 4800},  {"ln68", 1680, 4080, 960, 4800},
-    {"ln69", 1920, 4200, 1920, 5520},  {"ln78", 1080, 4800, 2880, 4800},  {"ln79", 2880, 5040, 2160, 5640},
-    {"ln89", 960, 5040, 1680, 5760},   {"ln710", 3120, 5040, 2160, 6720}, {"ln810", 720, 5040, 1680, 6720},
-    {"ln910", 1920, 6120, 1920, 6600},
+    {.name = "ln12", .x1 = 2160, .y1 = 600, .x2 = 3000, .y2 = 1080},
+    {.name = "ln13", .x1 = 1800, .y1 = 480, .x2 = 720, .y2 = 1200},
+    {.name = "ln16", .x1 = 1920, .y1 = 720, .x2 = 1920, .y2 = 3600},
+    {.name = "ln23", .x1 = 960, .y1 = 1440, .x2 = 2760, .y2 = 1440},
+    {.name = "ln24", .x1 = 3240, .y1 = 1680, .x2 = 3240, .y2 = 2640},
+    {.name = "ln26", .x1 = 3000, .y1 = 1560, .x2 = 1920, .y2 = 3840},
+    {.name = "ln35", .x1 = 600, .y1 = 1560, .x2 = 600, .y2 = 2640},
+    {.name = "ln36", .x1 = 840, .y1 = 1560, .x2 = 1800, .y2 = 3600},
+    {.name = "ln45", .x1 = 960, .y1 = 2760, .x2 = 2760, .y2 = 2760},
+    {.name = "ln46", .x1 = 2880, .y1 = 2880, .x2 = 2040, .y2 = 3720},
+    {.name = "ln47", .x1 = 3240, .y1 = 3120, .x2 = 3240, .y2 = 4680},
+    {.name = "ln56", .x1 = 960, .y1 = 2880, .x2 = 1800, .y2 = 3720},
+    {.name = "ln58", .x1 = 600, .y1 = 3000, .x2 = 600, .y2 = 4680},
+    {.name = "ln67", .x1 = 2160, .y1 = 4080, .x2 = 2880, .y2 = 4800},
+    {.name = "ln68", .x1 = 1680, .y1 = 4080, .x2 = 960, .y2 = 4800},
+    {.name = "ln69", .x1 = 1920, .y1 = 4200, .x2 = 1920, .y2 = 5520},
+    {.name = "ln78", .x1 = 1080, .y1 = 4800, .x2 = 2880, .y2 = 4800},
+    {.name = "ln79", .x1 = 2880, .y1 = 5040, .x2 = 2160, .y2 = 5640},
+    {.name = "ln89", .x1 = 960, .y1 = 5040, .x2 = 1680, .y2 = 5760},
+    {.name = "ln710", .x1 = 3120, .y1 = 5040, .x2 = 2160, .y2 = 6720},
+    {.name = "ln810", .x1 = 720, .y1 = 5040, .x2 = 1680, .y2 = 6720},
+    {.name = "ln910", .x1 = 1920, .y1 = 6120, .x2 = 1920, .y2 = 6600},
 }};
 
 struct PathNameDesign
@@ -85,23 +93,38 @@ struct PathNameDesign
     const char *caption;
     int left, top, width; // twips
     const char *path; // the path it names
-    LineDesign connector;
 };
 
-// The names of the twelve paths of the signs, each tied to its path by a connector.
-const std::array<PathNameDesign, 12> PathNames{{
-    {"Label11", "Path of Zain", 2880, 360, 1170, "ln36", {"Line3", 1080, 2040, 2760, 600}},
-    {"Label10", "Path of H\u00e9", 3720, 1680, 1005, "ln26", {"Line1", 2880, 1800, 3600, 1800}},
-    {"Label12", "Path of Cheth", 3720, 2160, 1305, "ln35", {"Line4", 600, 2280, 3600, 2280}},
-    {"Label13", "Path of Vau", 3720, 2400, 1110, "ln24", {"Line2", 3240, 2520, 3600, 2520}},
-    {"Label15", "Path of Yod", 3720, 3240, 1110, "ln46", {"Line7", 2400, 3360, 3600, 3360}},
-    {"Label16", "Path of Lamed", 3720, 3480, 1395, "ln56", {"Line6", 1680, 3600, 3600, 3600}},
-    {"Label21", "Path of Teth", 3720, 3720, 1185, "ln45", {"Line12", 1560, 2760, 3600, 3840}},
-    {"Label18", "Path of Ayin", 3720, 4080, 1185, "ln68", {"Line5", 1560, 4200, 3600, 4200}},
-    {"Label17", "Path of Nun", 3720, 4440, 1125, "ln67", {"Line8", 2640, 4560, 3600, 4560}},
-    {"Label20", "Path of Samekh", 3720, 5160, 1530, "ln69", {"Line10", 1920, 5280, 3600, 5280}},
-    {"Label14", "Path of Tzaddi", 3720, 5400, 1395, "ln79", {"Line9", 2280, 5520, 3600, 5520}},
-    {"Label22", "Path of Qoph", 3720, 6000, 1245, "ln710", {"Line11", 2520, 6120, 3600, 6120}},
+// The names of the twelve paths of the signs.
+constexpr std::array<PathNameDesign, 12> PathNames{{
+    {.label = "Label11", .caption = "Path of Zain", .left = 2880, .top = 360, .width = 1170, .path = "ln36"},
+    {.label = "Label10", .caption = "Path of H\u00e9", .left = 3720, .top = 1680, .width = 1005, .path = "ln26"},
+    {.label = "Label12", .caption = "Path of Cheth", .left = 3720, .top = 2160, .width = 1305, .path = "ln35"},
+    {.label = "Label13", .caption = "Path of Vau", .left = 3720, .top = 2400, .width = 1110, .path = "ln24"},
+    {.label = "Label15", .caption = "Path of Yod", .left = 3720, .top = 3240, .width = 1110, .path = "ln46"},
+    {.label = "Label16", .caption = "Path of Lamed", .left = 3720, .top = 3480, .width = 1395, .path = "ln56"},
+    {.label = "Label21", .caption = "Path of Teth", .left = 3720, .top = 3720, .width = 1185, .path = "ln45"},
+    {.label = "Label18", .caption = "Path of Ayin", .left = 3720, .top = 4080, .width = 1185, .path = "ln68"},
+    {.label = "Label17", .caption = "Path of Nun", .left = 3720, .top = 4440, .width = 1125, .path = "ln67"},
+    {.label = "Label20", .caption = "Path of Samekh", .left = 3720, .top = 5160, .width = 1530, .path = "ln69"},
+    {.label = "Label14", .caption = "Path of Tzaddi", .left = 3720, .top = 5400, .width = 1395, .path = "ln79"},
+    {.label = "Label22", .caption = "Path of Qoph", .left = 3720, .top = 6000, .width = 1245, .path = "ln710"},
+}};
+
+// The connectors that tie each name of PathNames to its path, in the same order.
+constexpr std::array<LineDesign, PathNames.size()> Connectors{{
+    {.name = "Line3", .x1 = 1080, .y1 = 2040, .x2 = 2760, .y2 = 600},
+    {.name = "Line1", .x1 = 2880, .y1 = 1800, .x2 = 3600, .y2 = 1800},
+    {.name = "Line4", .x1 = 600, .y1 = 2280, .x2 = 3600, .y2 = 2280},
+    {.name = "Line2", .x1 = 3240, .y1 = 2520, .x2 = 3600, .y2 = 2520},
+    {.name = "Line7", .x1 = 2400, .y1 = 3360, .x2 = 3600, .y2 = 3360},
+    {.name = "Line6", .x1 = 1680, .y1 = 3600, .x2 = 3600, .y2 = 3600},
+    {.name = "Line12", .x1 = 1560, .y1 = 2760, .x2 = 3600, .y2 = 3840},
+    {.name = "Line5", .x1 = 1560, .y1 = 4200, .x2 = 3600, .y2 = 4200},
+    {.name = "Line8", .x1 = 2640, .y1 = 4560, .x2 = 3600, .y2 = 4560},
+    {.name = "Line10", .x1 = 1920, .y1 = 5280, .x2 = 3600, .y2 = 5280},
+    {.name = "Line9", .x1 = 2280, .y1 = 5520, .x2 = 3600, .y2 = 5520},
+    {.name = "Line11", .x1 = 2520, .y1 = 6120, .x2 = 3600, .y2 = 6120},
 }};
 
 struct CardDesign
@@ -111,26 +134,21 @@ struct CardDesign
 
 // Where the tarot card of each sign is named, in the order of the signs (Aries first).
 constexpr std::array<CardDesign, SunSignCount> Cards{{
-    {2040, 2280, 1260},
-    {2880, 1920, 1500},
-    {720, 2280, 1080},
-    {0, 2040, 1125},
-    {1800, 2640, 840},
-    {2280, 3120, 1080},
-    {960, 3120, 675},
-    {2160, 4320, 570},
-    {1320, 5040, 1215},
-    {840, 4320, 915},
-    {2040, 5280, 825},
-    {2040, 6240, 930},
+    {.left = 2040, .top = 2280, .width = 1260},
+    {.left = 2880, .top = 1920, .width = 1500},
+    {.left = 720, .top = 2280, .width = 1080},
+    {.left = 0, .top = 2040, .width = 1125},
+    {.left = 1800, .top = 2640, .width = 840},
+    {.left = 2280, .top = 3120, .width = 1080},
+    {.left = 960, .top = 3120, .width = 675},
+    {.left = 2160, .top = 4320, .width = 570},
+    {.left = 1320, .top = 5040, .width = 1215},
+    {.left = 840, .top = 4320, .width = 915},
+    {.left = 2040, .top = 5280, .width = 825},
+    {.left = 2040, .top = 6240, .width = 930},
 }};
 
 constexpr int LabelHeight = 195;
-
-QRect pixels(const QRect &twips)
-{
-    return twipRect(twips.x(), twips.y(), twips.width(), twips.height());
-}
 
 QLine pixels(const LineDesign &line)
 {
@@ -195,7 +213,7 @@ TreeDiagram::TreeDiagram(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Frame2"));
-    setBackground(this, CanvasColor);
+    setBackground(this, Navy);
     setMouseTracking(true);
     setAccessibleName(QStringLiteral("Tree of Life diagram"));
 
@@ -213,36 +231,36 @@ TreeDiagram::TreeDiagram(QWidget *parent)
 
     for (int i = 0; i < SphereCount; ++i) {
         const SphereDesign &design = Spheres[static_cast<std::size_t>(i)];
-        auto *sphere = new DiagramSphere(i, pixels(design.shape), i == DaatIndex, this);
+        auto *sphere = new DiagramSphere(i, twipRect(design.shape), i == DaatIndex, this);
         connect(sphere, &DiagramSphere::colorChanged, this, repaint);
         m_spheres[static_cast<std::size_t>(i)] = sphere;
     }
 
     // Labels in the order they stack: path names, then card labels, then the sphere labels on top.
-    for (const PathNameDesign &design : PathNames) {
-        auto *connector = new DiagramLine(QString::fromLatin1(design.connector.name), pixels(design.connector),
+    for (std::size_t i = 0; i < PathNames.size(); ++i) {
+        const PathNameDesign &design = PathNames[i];
+        auto *connector = new DiagramLine(QString::fromLatin1(Connectors[i].name), pixels(Connectors[i]),
                                           ConnectorWidth, ConnectorColor, this);
         m_connectors.append(connector);
         m_lines.insert(connector->objectName(), connector);
 
-        LabelDesign label;
-        label.name = design.label;
-        label.text = QString::fromUtf8(design.caption);
-        label.twips = {design.left, design.top, design.width, LabelHeight};
-        label.underline = true;
-        label.color = PathNameColor;
-        m_pathNames.insert(QString::fromLatin1(design.path), new DisplayLabel(label, this));
+        auto *name = new DisplayLabel({.name = design.label,
+                                       .text = QString::fromUtf8(design.caption),
+                                       .twips = {design.left, design.top, design.width, LabelHeight},
+                                       .underline = true,
+                                       .color = Green},
+                                      this);
+        m_pathNames.insert(QString::fromLatin1(design.path), name);
     }
 
     for (std::size_t i = 0; i < AllSunSigns.size(); ++i) {
         const SunSignInfo &sign = sunSignInfo(AllSunSigns[i]);
         const QByteArray name = sign.cardLabel.toLatin1();
-        LabelDesign design;
-        design.name = name.constData();
-        design.text = sign.cardCaption;
-        design.twips = {Cards[i].left, Cards[i].top, Cards[i].width, LabelHeight};
-        design.color = CardColor;
-        auto *card = new DisplayLabel(design, this);
+        auto *card = new DisplayLabel({.name = name.constData(),
+                                       .text = sign.cardCaption,
+                                       .twips = {Cards[i].left, Cards[i].top, Cards[i].width, LabelHeight},
+                                       .color = White},
+                                      this);
         card->setAccessibleName(QStringLiteral("Tarot card: ") + sign.cardCaption);
         card->hide();
         m_cards.insert(card->objectName(), card);
@@ -252,9 +270,9 @@ TreeDiagram::TreeDiagram(QWidget *parent)
         const SphereDesign &design = Spheres[static_cast<std::size_t>(i)];
         auto *sphereLabel = new DiagramSphereLabel(QString::fromLatin1(design.caption), this);
         sphereLabel->setObjectName(QStringLiteral("lblClick_%1").arg(i));
-        sphereLabel->setGeometry(pixels(design.label));
+        sphereLabel->setGeometry(twipRect(design.label));
         sphereLabel->setFont(verdana(8.25, true));
-        setTextColor(sphereLabel, SphereCaptionColor);
+        setTextColor(sphereLabel, Cyan);
         sphereLabel->setProperty("index", i);
         sphereLabel->setCursor(Qt::PointingHandCursor);
         sphereLabel->setMouseTracking(true);
@@ -452,14 +470,14 @@ void TreeDiagram::paintEvent(QPaintEvent * /*event*/)
         painter.setBrush(s->color());
         painter.drawEllipse(box);
         if (s->hasDottedOutline()) {
-            painter.setPen(QPen(DaatOutlineColor, 1, Qt::DotLine));
+            painter.setPen(QPen(Cyan, 1, Qt::DotLine));
             painter.setBrush(Qt::NoBrush);
             painter.drawEllipse(box.adjusted(0.5, 0.5, -0.5, -0.5));
         }
     }
 
     if (const int focused = focusedSphere(); focused >= 0) {
-        painter.setPen(QPen(FocusMarkColor, FocusMarkWidth));
+        painter.setPen(QPen(Yellow, FocusMarkWidth));
         painter.setBrush(Qt::NoBrush);
         painter.drawEllipse(focusMarkBox(focused));
     }

@@ -33,5 +33,9 @@ constexpr QRect twipRect(int left, int top, int width, int height)
 {
     return {px(left), px(top), px(width), px(height)};
 }
+constexpr QRect twipRect(const QRect &twips)
+{
+    return twipRect(twips.x(), twips.y(), twips.width(), twips.height());
+}
 
 } // namespace tavrel::ui
