@@ -17,20 +17,43 @@ QString applicationFileBaseName()
     return name.isEmpty() ? QStringLiteral("tavrel") : name;
 }
 
+// QSettings reads its files as soon as it is made, and writes under a lock file beside them; opening a named pipe
+// or a device there would wait for ever. Where the files lie is asked of a settings object for a name that no
+// one uses, which opens no file of the application's.
+bool filesAreSafeToOpen(const QString &organisation, const QString &application)
+{
+    const QString probeName = QStringLiteral("tavrel-settings-probe");
+    const QFileInfo probe(QSettings(QSettings::NativeFormat, QSettings::UserScope, probeName, probeName).fileName());
+    const QString folder = QFileInfo(probe.absolutePath()).absolutePath() + QLatin1Char('/');
+    const QString suffix = probe.suffix().isEmpty() ? QString() : QLatin1Char('.') + probe.suffix();
+    const QString file = folder + organisation + QLatin1Char('/') + application + suffix;
+    for (const QString &path : {file, file + QLatin1String(".lock"), folder + organisation + suffix}) {
+        const QFileInfo info(path);
+        if (info.exists() && !info.isFile())
+            return false;
+    }
+    return true;
+}
+
 class UserSettingsStore final : public SettingsStore
 {
 public:
     UserSettingsStore()
-        : m_settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tavrel"), applicationFileBaseName())
-    { }
+    {
+        const QString organisation = QStringLiteral("Tavrel");
+        const QString application = applicationFileBaseName();
+        if (filesAreSafeToOpen(organisation, application))
+            m_settings =
+                std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, organisation, application);
+    }
 
     std::optional<QString> read(const QString &section, const QString &entry) override
     {
-        if (m_settings.status() != QSettings::NoError)
+        if (!usable())
             return std::nullopt;
-        const QVariant value = m_settings.value(key(section, entry));
-        if (!value.isValid())
-            return QString();
+        const QVariant value = m_settings->value(key(section, entry));
+        if (!value.isValid()) // missing, or a value of a kind that cannot be read back, which stays as it is
+            return m_settings->contains(key(section, entry)) ? std::nullopt : std::optional<QString>(QString());
         // A text with commas that was not written by QSettings reads back as a list of texts.
         if (value.typeId() == QMetaType::QStringList)
             return value.toStringList().join(QLatin1String(", "));
@@ -41,17 +64,18 @@ public:
 
     bool write(const QString &section, const QString &entry, const QString &value) override
     {
-        if (m_settings.status() != QSettings::NoError)
+        if (!usable())
             return false;
-        m_settings.setValue(key(section, entry), value);
-        m_settings.sync();
-        return m_settings.status() == QSettings::NoError;
+        m_settings->setValue(key(section, entry), value);
+        m_settings->sync();
+        return m_settings->status() == QSettings::NoError;
     }
 
 private:
     static QString key(const QString &section, const QString &entry) { return section + QLatin1Char('/') + entry; }
+    bool usable() const { return m_settings && m_settings->status() == QSettings::NoError; }
 
-    QSettings m_settings;
+    std::unique_ptr<QSettings> m_settings; // none when its files are not safe to open
 };
 
 SettingsFactory &settingsFactory()

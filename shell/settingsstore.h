@@ -13,7 +13,7 @@ class SettingsStore
 {
 public:
     virtual ~SettingsStore() = default;
-    // The stored text; an empty string for a missing entry; nullopt when the store cannot be read.
+    // The stored text; an empty string for a missing entry; nullopt when the store or the entry cannot be read.
     virtual std::optional<QString> read(const QString &section, const QString &entry) = 0;
     // false when the store refuses the write.
     virtual bool write(const QString &section, const QString &entry, const QString &value) = 0;

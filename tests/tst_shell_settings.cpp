@@ -8,6 +8,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 using namespace tavrel::shell;
 
 namespace {
@@ -63,41 +67,68 @@ void TestShellSettings::init()
 
 void TestShellSettings::store_data()
 {
-    QTest::addColumn<QByteArray>("contents"); // null: no file; empty: a folder stands where the file belongs
-    QTest::addColumn<bool>("readable");
-    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("place"); // where something stands beforehand, in the settings folder
+    QTest::addColumn<QByteArray>("contents"); // a file's contents, or "<folder>" or "<pipe>"
+    QTest::addColumn<QString>("value"); // what the entry reads as; null: it cannot be read
+    QTest::addColumn<bool>("writable");
 
-    QTest::newRow("no file") << QByteArray() << true << "";
-    QTest::newRow("other entry only") << QByteArray("[Settings]\ny=1\n") << true << "";
-    QTest::newRow("hand-typed comma reads as text") << QByteArray("[Settings]\nx=a, b\n") << true << "a, b";
-    QTest::newRow("malformed file") << QByteArray("[Settings\nx=1\n") << false << "";
-    QTest::newRow("folder in place of the file") << QByteArray("") << false << "";
+    const QString file = QStringLiteral("Tavrel/tst_shell_settings.conf");
+    const QString none;
+    QTest::newRow("no file") << "" << QByteArray() << "" << true;
+    QTest::newRow("other entry only") << file << QByteArray("[Settings]\ny=1\n") << "" << true;
+    QTest::newRow("hand-typed comma reads as text") << file << QByteArray("[Settings]\nx=a, b\n") << "a, b" << true;
+    QTest::newRow("malformed file") << file << QByteArray("[Settings\nx=1\n") << none << false;
+    QTest::newRow("folder in place of the file") << file << QByteArray("<folder>") << none << false;
+    // A value that cannot be read is not missing: it must stay where it is.
+    QTest::newRow("value of another type")
+        << file
+        << QByteArray("[Settings]\nx=@Variant(\\0\\0\\0\\x13\\0\\0\\0\\x1\\0\\0\\0\\x2\\0\\0\\0\\x3\\0\\0\\0\\x4)\n")
+        << none << true;
+    QTest::newRow("value of an unknown type")
+        << file << QByteArray("[Settings]\nx=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x5Thing)\n") << none << true;
+    QTest::newRow("value of no type") << file << QByteArray("[Settings]\nx=@Invalid()\n") << none << true;
+#ifdef Q_OS_UNIX
+    // Opening a named pipe waits for a writer that never comes.
+    QTest::newRow("named pipe in place of the file") << file << QByteArray("<pipe>") << none << false;
+    QTest::newRow("named pipe in place of the lock file")
+        << file + QStringLiteral(".lock") << QByteArray("<pipe>") << none << false;
+    QTest::newRow("named pipe in place of the organisation's file")
+        << QStringLiteral("Tavrel.conf") << QByteArray("<pipe>") << none << false;
+#endif
 }
 
-// A readable store keeps what is written for the next store opened; one that cannot be read says so, refuses
-// writes and leaves the file as it is.
+// A store keeps what is written for the next store opened, and never takes a value it cannot read for a missing
+// one; a store that cannot be read says so, refuses writes, never waits, and leaves its files as they are.
 void TestShellSettings::store()
 {
+    QFETCH(QString, place);
     QFETCH(QByteArray, contents);
-    QFETCH(bool, readable);
     QFETCH(QString, value);
+    QFETCH(bool, writable);
 
-    QFile file(m_file);
-    if (contents.isEmpty() && !contents.isNull())
-        QVERIFY(QDir().mkpath(m_file));
-    else if (!contents.isNull())
+    const QString path = m_home.filePath(place);
+    QFile file(path);
+    if (contents == "<folder>")
+        QVERIFY(QDir().mkpath(path));
+#ifdef Q_OS_UNIX
+    else if (contents == "<pipe>")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+#endif
+    else if (!place.isEmpty())
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
     file.close();
 
     const std::unique_ptr<SettingsStore> store = openUserSettings();
-    QCOMPARE(store->read(QStringLiteral("Settings"), QStringLiteral("x")),
-             readable ? std::optional<QString>(value) : std::nullopt);
+    const std::optional<QString> expected = value.isNull() ? std::nullopt : std::optional(value);
+    QCOMPARE(store->read(QStringLiteral("Settings"), QStringLiteral("x")), expected);
     const QString written = QStringLiteral("a, b\r\n\u05d0 \U0001F31E");
-    QCOMPARE(store->write(QStringLiteral("Settings"), QStringLiteral("z"), written), readable);
-    if (readable)
+    QCOMPARE(store->write(QStringLiteral("Settings"), QStringLiteral("z"), written), writable);
+    if (writable) {
         QCOMPARE(openUserSettings()->read(QStringLiteral("Settings"), QStringLiteral("z")), std::optional(written));
-    else // a folder cannot be opened as a file, and reads as empty
-        QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(""), contents);
+        QCOMPARE(openUserSettings()->read(QStringLiteral("Settings"), QStringLiteral("x")), expected);
+    } else if (contents != "<pipe>") { // a pipe is left alone, since it is never opened
+        QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<folder>"), contents);
+    }
 }
 
 void TestShellSettings::unscrambling_data()
