@@ -46,6 +46,7 @@ void StartApplication()
         return;
     }
 
+    shell::beginReminderRun();
     shell::RemindOfUpdate();
     ui::mainForm().get().show();
 }

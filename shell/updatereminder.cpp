@@ -16,7 +16,18 @@ namespace {
 constexpr QLatin1String storedDateFormat("yyyy-MM-dd");
 constexpr qint64 quietDays = 14;
 
+bool &askedInThisRun()
+{
+    static bool asked = false;
+    return asked;
+}
+
 } // namespace
+
+void beginReminderRun()
+{
+    askedInThisRun() = false;
+}
 
 void RemindOfUpdate()
 {
@@ -48,8 +59,9 @@ void RemindOfUpdate()
         return;
 
     const qint64 daysAhead = now.daysTo(last); // negative when the stored date lies in the past
-    if (daysAhead >= -quietDays && daysAhead <= quietDays)
+    if ((daysAhead >= -quietDays && daysAhead <= quietDays) || askedInThisRun())
         return;
+    askedInThisRun() = true;
 
     const Answer answer = askYesNo(QStringLiteral("There maybe an update to this software available")
                                    + QLatin1Char('\r') + QStringLiteral("Do you want to check for an update?"));
