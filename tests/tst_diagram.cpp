@@ -165,6 +165,10 @@ void TestDiagram::hover_data()
     QTest::newRow("description box") << 0 << "txtOneSphereDesc" << centre << 0;
     QTest::newRow("path description box") << 1 << "txtPathDecs" << centre << 0;
     QTest::newRow("tab strip, without a press") << 2 << "tabbar" << QPoint(30, 10) << 0;
+    // Rows named "click ..." also click there: only a press on the tab strip clears (see tabSwitching).
+    QTest::newRow("click on the hint of the third page") << 2 << "Label33" << centre << 0;
+    QTest::newRow("click on a value of the first page") << 0 << "lblOneArchangel" << centre << 0;
+    QTest::newRow("click on the empty part of the third page") << 2 << "picSplitThree" << QPoint(3, 250) << 0;
 }
 
 void TestDiagram::hover()
@@ -200,6 +204,8 @@ void TestDiagram::hover()
     QVERIFY(widget->isVisible());
     QTest::mouseMove(widget, point);
     QCOMPARE(QCursor::pos(), widget->mapToGlobal(point)); // the move happened, on the screen
+    if (QByteArray(QTest::currentDataTag()).startsWith("click "))
+        QTest::mouseClick(widget, Qt::LeftButton, {}, point);
     QCOMPARE(explained(*m_window), shown < 0 ? QString() : Spheres[shown].first);
     QCOMPARE(focused(*m_window), QStringLiteral("Binah"));
     QCOMPARE(m_window->diagram()->focusedSphere(), sphereIndex("Binah"));

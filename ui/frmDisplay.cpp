@@ -170,7 +170,7 @@ void frmDisplay::buildTabs()
     m_tabs->addPage(buildSignPage(), twipRect(-2, TabStripHeight, 8475, 7755),
                     QStringLiteral("About Your Sun Sign And Sephiroths "));
 
-    // A press on the tab control empties the explanation; switching tabs with the keyboard does not.
+    // A press on the tab strip empties the explanation; switching tabs with the keyboard does not.
     m_tabs->installEventFilter(this);
     m_tabs->tabBar()->installEventFilter(this);
 }
@@ -681,7 +681,12 @@ bool frmDisplay::eventFilter(QObject *watched, QEvent *event)
                 ClearSphereExplanation();
         }
     } else if (type == QEvent::MouseButtonPress && (watched == m_tabs || watched == m_tabs->tabBar())) {
-        ClearSphereExplanation();
+        // Only a press on the tab strip itself: the tab control also sees the presses that its pages and the
+        // labels on them pass on.
+        const QPoint point = static_cast<QMouseEvent *>(event)->position().toPoint();
+        const QWidget *under = m_tabs->childAt(static_cast<QWidget *>(watched)->mapTo(m_tabs, point));
+        if (!under || under == m_tabs->tabBar() || m_tabs->tabBar()->isAncestorOf(under))
+            ClearSphereExplanation();
     }
     return QWidget::eventFilter(watched, event);
 }
