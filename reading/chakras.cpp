@@ -57,14 +57,15 @@ const std::array<ChakraDetails, ChakraCount> &detailsTable()
 
 } // namespace
 
-const ChakraDetails *chakraDetails(int chakra)
+const ChakraDetails *chakraDetails(Chakra chakra)
 {
-    if (chakra < 0 || chakra >= ChakraCount)
+    const int index = static_cast<int>(chakra);
+    if (index < 0 || index >= ChakraCount)
         return nullptr;
-    return &detailsTable()[static_cast<std::size_t>(chakra)];
+    return &detailsTable()[static_cast<std::size_t>(index)];
 }
 
-ChakraRecord chakraRecord(int chakra)
+ChakraRecord chakraRecord(Chakra chakra)
 {
     const ChakraDetails *details = chakraDetails(chakra);
     if (!details)

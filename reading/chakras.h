@@ -18,8 +18,8 @@ struct ChakraDetails
     QString colour;
 };
 
-// Details of chakra 0 (crown) ... 6 (root); nullptr for any other number.
-const ChakraDetails *chakraDetails(int chakra);
+// Details of a chakra, crown to root; nullptr for a value outside the seven.
+const ChakraDetails *chakraDetails(Chakra chakra);
 
 // One line of a chakra record: a heading (emphasised when shown) and its value.
 struct RecordField
@@ -31,7 +31,7 @@ struct RecordField
 using ChakraRecord = QList<RecordField>;
 
 // The record of a chakra in the order it is shown: name, description, symbol, Sanskrit name, keyword, colour.
-// Empty for a number outside 0 ... 6.
-ChakraRecord chakraRecord(int chakra);
+// Empty for a value outside the seven.
+ChakraRecord chakraRecord(Chakra chakra);
 
 } // namespace tavrel

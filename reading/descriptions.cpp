@@ -1,5 +1,6 @@
 #include "reading/descriptions.h"
 
+#include <QDebug>
 #include <QFile>
 
 #include <algorithm>
@@ -62,9 +63,10 @@ std::array<QString, N> namesOf(const std::array<Enum, N> &values, QString (*name
 
 } // namespace
 
-DescriptionCatalogue DescriptionCatalogue::load()
+DescriptionCatalogue DescriptionCatalogue::load(const QString &folder)
 {
     DescriptionCatalogue catalogue;
+    const auto file = [&folder](const char *name) { return folder + QLatin1Char('/') + QLatin1String(name); };
 
     // The sphere paragraphs are stored from Malkhuth up to Keter, then Da'at.
     using S = Sephirah;
@@ -72,24 +74,24 @@ DescriptionCatalogue DescriptionCatalogue::load()
                                                           S::Tiphereth, S::Gevurah, S::Chesed, S::Binah,
                                                           S::Chokmah,   S::Keter,   S::Daat};
     std::array<QString, SephirahCount> spheres;
-    readGroup(QStringLiteral(":/descriptions/spheres.txt"), namesOf(sphereOrder, &sephirahName), spheres,
-              catalogue.m_problems);
+    readGroup(file("spheres.txt"), namesOf(sphereOrder, &sephirahName), spheres, catalogue.m_problems);
     for (std::size_t i = 0; i < sphereOrder.size(); ++i)
         catalogue.m_spheres[static_cast<std::size_t>(diagramIndex(sphereOrder[i]))] = spheres[i];
 
     std::array<Archangel, ArchangelCount> angels{};
     for (int i = 0; i < ArchangelCount; ++i)
         angels[static_cast<std::size_t>(i)] = static_cast<Archangel>(i);
-    readGroup(QStringLiteral(":/descriptions/archangels.txt"), namesOf(angels, &archangelName), catalogue.m_angels,
-              catalogue.m_problems);
+    readGroup(file("archangels.txt"), namesOf(angels, &archangelName), catalogue.m_angels, catalogue.m_problems);
 
     std::array<QString, TreePathCount> pathKeys;
     for (int i = 0; i < TreePathCount; ++i)
         pathKeys[static_cast<std::size_t>(i)] = QString::number(i + 1);
-    readGroup(QStringLiteral(":/descriptions/paths.txt"), pathKeys, catalogue.m_paths, catalogue.m_problems);
+    readGroup(file("paths.txt"), pathKeys, catalogue.m_paths, catalogue.m_problems);
 
-    readGroup(QStringLiteral(":/descriptions/signs.txt"), namesOf(AllSunSigns, &sunSignName), catalogue.m_signs,
-              catalogue.m_problems);
+    readGroup(file("signs.txt"), namesOf(AllSunSigns, &sunSignName), catalogue.m_signs, catalogue.m_problems);
+
+    for (const QString &problem : std::as_const(catalogue.m_problems))
+        qWarning().noquote() << "Description catalogue:" << problem;
     return catalogue;
 }
 

@@ -24,14 +24,16 @@ public:
     QString SignText(SunSign sign) const;
 
     // What was wrong with the data when it was read: missing, extra or misplaced keys, paragraphs that are
-    // not a single line of plain text of the right length. Empty for sound data.
+    // not a single line of plain text of the right length. Empty for sound data; each problem is also written
+    // to the log as a warning when the catalogue is read.
     QStringList problems() const { return m_problems; }
 
     static constexpr qsizetype MinimumLength = 310;
     static constexpr qsizetype MaximumLength = 883;
 
-    // Reads the catalogue from the compiled-in data. Exposed for tests; use instance().
-    static DescriptionCatalogue load();
+    // Reads the catalogue from the files in `folder` (the compiled-in data by default). Exposed for tests; use
+    // instance().
+    static DescriptionCatalogue load(const QString &folder = QStringLiteral(":/descriptions"));
 
 private:
     std::array<QString, SephirahCount> m_spheres;

@@ -15,6 +15,7 @@
 #include <QTextEdit>
 
 Q_DECLARE_METATYPE(tavrel::SunSign)
+Q_DECLARE_METATYPE(tavrel::Chakra)
 
 namespace displaytest {
 
@@ -110,7 +111,7 @@ inline std::unique_ptr<frmDisplay> openReading(tavrel::SunSign sign)
 {
     auto window = std::make_unique<frmDisplay>();
     window->Form_Load();
-    window->ShowReading(tavrel::makeReading(sign));
+    window->showReading(tavrel::makeReading(sign));
     window->move(0, 0);
     window->show();
     window->activateWindow(); // no window manager does it under a bare X server

@@ -217,7 +217,7 @@ void TestAccessibility::whatTheReaderSays()
 
     frmDisplay window;
     window.Form_Load();
-    window.ShowReading(makeReading(sign));
+    window.showReading(makeReading(sign));
     const QHash<QString, Spoken> spoken = readAloud(&window);
     for (const QString &entry : std::as_const(names)) {
         const QString object = entry.section(QLatin1Char('='), 0, 0);
@@ -294,7 +294,7 @@ void TestAccessibility::namesFollowTheWindow()
     QCOMPARE(spoken.value("Frame2").description, QString());
 
     window.ShowSphereExplanation(10);
-    window.ShowChakras(7, 0);
+    window.ShowChakras(static_cast<Chakra>(7), Chakra::Sahasrara);
     spoken = readAloud(&window);
     QCOMPARE(spoken.value("lblSphereName").name, QStringLiteral("Sphere: Daat"));
     QCOMPARE(spoken.value("RTB_0").name, QStringLiteral("Chakra of the first sphere"));

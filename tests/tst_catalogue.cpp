@@ -9,6 +9,7 @@ using namespace tavrel;
 
 Q_DECLARE_METATYPE(tavrel::Sephirah)
 Q_DECLARE_METATYPE(tavrel::TreePath)
+Q_DECLARE_METATYPE(tavrel::Chakra)
 
 class TestCatalogue : public QObject
 {
@@ -227,10 +228,10 @@ void TestCatalogue::chakraLabelsAndPictures()
 
 void TestCatalogue::chakraRecord_data()
 {
-    QTest::addColumn<int>("chakra");
+    QTest::addColumn<Chakra>("chakra");
     QTest::addColumn<QStringList>("values");
 
-    QTest::newRow("Ajna") << 1
+    QTest::newRow("Ajna") << Chakra::Ajna
                           << QStringList{"Ajna",
                                          "This state governs the nature of approach and vision of a person.",
                                          "Circle, 2 Luminous Petals in which all the Elements are pooled.",
@@ -238,7 +239,7 @@ void TestCatalogue::chakraRecord_data()
                                          "Transcending Senses, Experiencing God-In-Self or Atman",
                                          "Indigo"};
     QTest::newRow("Svadhisthana")
-        << 5
+        << Chakra::Svadhisthana
         << QStringList{"Swadhisthanna",
                        "This chakra is located just above the root chakra, which controls or stimulates the sexual "
                        "desires, emotions and creativity.",
@@ -247,7 +248,7 @@ void TestCatalogue::chakraRecord_data()
                        "Purity and Attachments",
                        "Orange"};
     QTest::newRow("Muladhara")
-        << 6
+        << Chakra::Muladhara
         << QStringList{"Muladhara",
                        "This chakra is the root center at the bottom part of spine, which makes a person feel his "
                        "physical strength and his survival instincts.",
@@ -256,7 +257,7 @@ void TestCatalogue::chakraRecord_data()
                        "Patience and Greediness",
                        "Red"};
     QTest::newRow("Sahasrara")
-        << 0
+        << Chakra::Sahasrara
         << QStringList{"Sahasrara",
                        "This chakra is all about perception and intelligence and your spiritual nature.",
                        "Beautiful one Thousand Rainbow Colored Petals.",
@@ -268,7 +269,7 @@ void TestCatalogue::chakraRecord_data()
 
 void TestCatalogue::chakraRecord()
 {
-    QFETCH(int, chakra);
+    QFETCH(Chakra, chakra);
     QFETCH(QStringList, values);
     const ChakraRecord record = tavrel::chakraRecord(chakra);
     QCOMPARE(record.size(), 6);
@@ -283,29 +284,30 @@ void TestCatalogue::chakraRecord()
 // table's own spelling.
 void TestCatalogue::chakraRecordOutOfRange()
 {
-    QVERIFY(tavrel::chakraRecord(-1).isEmpty());
-    QVERIFY(tavrel::chakraRecord(7).isEmpty());
-    QVERIFY(!chakraDetails(7));
+    QVERIFY(tavrel::chakraRecord(static_cast<Chakra>(-1)).isEmpty());
+    QVERIFY(tavrel::chakraRecord(static_cast<Chakra>(7)).isEmpty());
+    QVERIFY(!chakraDetails(static_cast<Chakra>(7)));
 
     const struct
     {
-        int chakra;
+        Chakra chakra;
         const char *opening;
-    } longer[] = {{2, "This chakra is all about expressing oneself and"},
-                  {3, "World treats heart as the symbol of love"},
-                  {4, "The name itself suggests the location of this"}};
+    } longer[] = {{Chakra::Vishuddha, "This chakra is all about expressing oneself and"},
+                  {Chakra::Anahata, "World treats heart as the symbol of love"},
+                  {Chakra::Manipura, "The name itself suggests the location of this"}};
     for (const auto &c : longer) {
         const QString text = chakraDetails(c.chakra)->description;
         QVERIFY2(text.startsWith(QLatin1String(c.opening)), qPrintable(text));
         QCOMPARE(text.count(QLatin1String(". ")) + (text.endsWith(QLatin1Char('.')) ? 1 : 0), 2);
     }
-    QCOMPARE(chakraDetails(2)->sanskritName, QStringLiteral("Visuddha (purification)"));
-    QCOMPARE(chakraDetails(3)->sanskritName,
+    QCOMPARE(chakraDetails(Chakra::Vishuddha)->sanskritName, QStringLiteral("Visuddha (purification)"));
+    QCOMPARE(chakraDetails(Chakra::Anahata)->sanskritName,
              QStringLiteral("Anahata (unstruck; the fresh, clean sound made without striking two things)"));
-    QCOMPARE(chakraDetails(4)->symbol, QStringLiteral("Fiery Red Triangle, surrounded by 10 Blue Petals."));
-    QCOMPARE(chakraDetails(3)->keyword, QStringLiteral("Impatience"));
-    QCOMPARE(chakraDetails(2)->keyword, QStringLiteral("Ego"));
-    QCOMPARE(chakraDetails(4)->keyword, QStringLiteral("Irritation"));
+    QCOMPARE(chakraDetails(Chakra::Manipura)->symbol,
+             QStringLiteral("Fiery Red Triangle, surrounded by 10 Blue Petals."));
+    QCOMPARE(chakraDetails(Chakra::Anahata)->keyword, QStringLiteral("Impatience"));
+    QCOMPARE(chakraDetails(Chakra::Vishuddha)->keyword, QStringLiteral("Ego"));
+    QCOMPARE(chakraDetails(Chakra::Manipura)->keyword, QStringLiteral("Irritation"));
 }
 
 QTEST_APPLESS_MAIN(TestCatalogue)

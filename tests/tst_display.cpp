@@ -50,7 +50,7 @@ QImage chakraPicture(int position)
 
 // Checks a chakra box against the record of `chakra` (none: the box is empty): the text line by line, every
 // heading bold and green, every value plain and black.
-void verifyRecord(const frmDisplay &window, const char *box, int chakra)
+void verifyRecord(const frmDisplay &window, const char *box, Chakra chakra)
 {
     const auto *edit = child<QTextEdit>(&window, QString::fromLatin1(box));
     QVERIFY(edit);
@@ -136,7 +136,7 @@ void TestDisplay::freshWindowAfterAReading()
 {
     auto first = std::make_unique<frmDisplay>();
     first->Form_Load();
-    first->ShowReading(makeReading(SunSign::Pisces));
+    first->showReading(makeReading(SunSign::Pisces));
     child<QTabWidget>(first.get(), "SSTab1")->setCurrentIndex(2);
     first->ShowSphereExplanation(6);
     first.reset();
@@ -155,7 +155,7 @@ void TestDisplay::freshWindowAfterAReading()
         QCOMPARE(textOf(&window, empty), QString());
     QVERIFY(pictureShown(window, "PicOneSephirothsCard").isNull());
 
-    window.ShowReading(makeReading(SunSign::Leo));
+    window.showReading(makeReading(SunSign::Leo));
     QCOMPARE(visibleCards(window), QStringList{"lblLeo"});
     for (const char *pisces : {"ShpCircle_6", "ShpCircle_9", "ln710"})
         QCOMPARE(colorOf(&window, pisces), Grey);
@@ -220,7 +220,7 @@ void TestDisplay::readingOfEverySign()
     const Reading r = makeReading(sign);
     frmDisplay window;
     window.Form_Load();
-    window.ShowReading(r);
+    window.showReading(r);
 
     QList<std::pair<QString, QString>> written{{"lblPathName", r.path->pathName},
                                                {"txtPathDecs", r.pathParagraph},
@@ -258,8 +258,8 @@ void TestDisplay::readingOfEverySign()
         QCOMPARE(colorOf(&window, line), line == r.highlightLine ? Highlight : Grey);
     QCOMPARE(pictureShown(window, "PicOneSephirothsCard"), chakraPicture(r.chakraOne->picture));
     QCOMPARE(pictureShown(window, "PicTwoSephirothsCard"), chakraPicture(r.chakraTwo->picture));
-    verifyRecord(window, "RTB_0", static_cast<int>(r.chakraOne->chakra));
-    verifyRecord(window, "RTB_1", static_cast<int>(r.chakraTwo->chakra));
+    verifyRecord(window, "RTB_0", r.chakraOne->chakra);
+    verifyRecord(window, "RTB_1", r.chakraTwo->chakra);
 }
 
 // Three readings against literal values (more of them, as a screen reader hears them, in tst_accessibility).
@@ -293,7 +293,7 @@ void TestDisplay::literalReadings()
     window.Form_Load();
     for (const QString &name : blank)
         child<QLabel>(&window, name)->setText(QStringLiteral("design text")); // a blank value must replace it
-    window.ShowReading(makeReading(sign));
+    window.showReading(makeReading(sign));
 
     QCOMPARE(visibleCards(window), QStringList{card});
     for (const QString &name : blank)
@@ -309,25 +309,26 @@ void TestDisplay::literalReadings()
 
 void TestDisplay::chakraRecords_data()
 {
-    QTest::addColumn<int>("one");
-    QTest::addColumn<int>("two");
-    QTest::addColumn<int>("first"); // the record expected in RTB_0, -1 for none
-    QTest::addColumn<int>("second");
+    QTest::addColumn<Chakra>("one");
+    QTest::addColumn<Chakra>("two");
+    QTest::addColumn<Chakra>("first"); // the record expected in RTB_0; a value outside the seven for none
+    QTest::addColumn<Chakra>("second");
 
-    QTest::newRow("crown and root") << 0 << 6 << 0 << 6;
-    QTest::newRow("one out of range") << 7 << 3 << -1 << 3;
-    QTest::newRow("both out of range") << -1 << 99 << -1 << -1;
+    const auto none = static_cast<Chakra>(-1);
+    QTest::newRow("crown and root") << Chakra::Sahasrara << Chakra::Muladhara << Chakra::Sahasrara << Chakra::Muladhara;
+    QTest::newRow("one out of range") << static_cast<Chakra>(7) << Chakra::Anahata << none << Chakra::Anahata;
+    QTest::newRow("both out of range") << none << static_cast<Chakra>(99) << none << none;
 }
 
 void TestDisplay::chakraRecords()
 {
-    QFETCH(int, one);
-    QFETCH(int, two);
-    QFETCH(int, first);
-    QFETCH(int, second);
+    QFETCH(Chakra, one);
+    QFETCH(Chakra, two);
+    QFETCH(Chakra, first);
+    QFETCH(Chakra, second);
 
     frmDisplay window;
-    window.ShowChakras(3, 3); // replaced, not added to
+    window.ShowChakras(Chakra::Anahata, Chakra::Anahata); // replaced, not added to
     window.ShowChakras(one, two);
     verifyRecord(window, "RTB_0", first);
     verifyRecord(window, "RTB_1", second);
@@ -338,7 +339,7 @@ void TestDisplay::recordsAreReadFromTheTop()
     frmDisplay window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.ShowReading(makeReading(SunSign::Scorpio));
+    window.showReading(makeReading(SunSign::Scorpio));
     for (const char *name : {"RTB_0", "RTB_1"}) {
         auto *box = child<QTextEdit>(&window, name);
         QVERIFY(box->verticalScrollBar()->maximum() > 0);
@@ -416,7 +417,7 @@ void TestDisplay::clipboardGuard()
     } else if (event == QLatin1String("mouse up")) {
         QTest::mouseRelease(viewport, Qt::LeftButton, {}, inside);
     } else {
-        window->ShowReading(makeReading(SunSign::Gemini));
+        window->showReading(makeReading(SunSign::Gemini));
     }
     const bool survived = !clipboard->text().isEmpty();
     if (QStringList{"double click", "mouse down", "drag"}.contains(event))

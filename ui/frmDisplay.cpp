@@ -82,10 +82,10 @@ QString ordinal(int band)
     return band == 0 ? QStringLiteral("first") : QStringLiteral("second");
 }
 
-QString chakraRecordName(int band, int chakra)
+QString chakraRecordName(int band, const ChakraDetails *details = nullptr)
 {
     QString name = QStringLiteral("Chakra of the %1 sphere").arg(ordinal(band));
-    if (const ChakraDetails *details = chakraDetails(chakra))
+    if (details)
         name += QStringLiteral(": ") + details->name;
     return name;
 }
@@ -351,7 +351,7 @@ frmDisplay::Band frmDisplay::buildBand(QWidget *page, const BandDesign &design)
     band.chakraRecord->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     band.chakraRecord->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     styleEntryBox(band.chakraRecord, RecordValueColor);
-    band.chakraRecord->setAccessibleName(chakraRecordName(design.index, -1));
+    band.chakraRecord->setAccessibleName(chakraRecordName(design.index));
     guardClipboard(band.chakraRecord);
 
     band.pictures = new DisplayImageList(ChakraPictures, this);
@@ -527,7 +527,7 @@ void frmDisplay::Form_Load()
     m_tabs->setCurrentIndex(0);
 }
 
-void frmDisplay::ShowReading(const Reading &reading)
+void frmDisplay::showReading(const Reading &reading)
 {
     const QColor highlight(reading.highlightColor.red, reading.highlightColor.green, reading.highlightColor.blue);
 
@@ -560,7 +560,7 @@ void frmDisplay::ShowReading(const Reading &reading)
         band->picture->setAccessibleName(chakra->label.isEmpty() ? QStringLiteral("Chakra picture")
                                                                  : chakra->label + QStringLiteral(" picture"));
 
-    ShowChakras(static_cast<int>(reading.chakraOne->chakra), static_cast<int>(reading.chakraTwo->chakra));
+    ShowChakras(reading.chakraOne->chakra, reading.chakraTwo->chakra);
 }
 
 void frmDisplay::writeSephirah(Band &band, const Reading &reading, bool one)
@@ -582,17 +582,18 @@ void frmDisplay::writeSephirah(Band &band, const Reading &reading, bool one)
     band.values[Metal]->setCaption(sephirah.metal);
 }
 
-void frmDisplay::ShowChakras(int one, int two)
+void frmDisplay::ShowChakras(Chakra one, Chakra two)
 {
     m_one.chakraRecord->clear();
     m_two.chakraRecord->clear();
-    m_one.chakraRecord->setAccessibleName(chakraRecordName(0, one));
-    m_two.chakraRecord->setAccessibleName(chakraRecordName(1, two));
+    m_one.chakraRecord->setAccessibleName(chakraRecordName(0, chakraDetails(one)));
+    m_two.chakraRecord->setAccessibleName(chakraRecordName(1, chakraDetails(two)));
     for (int i = 0; i < ChakraCount; ++i) {
-        if (i == one)
-            writeChakraRecord(m_one.chakraRecord, i);
-        if (i == two)
-            writeChakraRecord(m_two.chakraRecord, i);
+        const auto chakra = static_cast<Chakra>(i);
+        if (chakra == one)
+            writeChakraRecord(m_one.chakraRecord, chakra);
+        if (chakra == two)
+            writeChakraRecord(m_two.chakraRecord, chakra);
     }
     // Each record is read from its first line.
     m_one.chakraRecord->moveCursor(QTextCursor::Start);
@@ -601,7 +602,7 @@ void frmDisplay::ShowChakras(int one, int two)
 
 // Appends a record at the end of the box: each heading emphasised and green on a line of its own, each value
 // plain and black followed by an empty line, except the last value, which ends the text.
-void frmDisplay::writeChakraRecord(QTextEdit *box, int chakra)
+void frmDisplay::writeChakraRecord(QTextEdit *box, Chakra chakra)
 {
     QTextCharFormat heading;
     heading.setFontWeight(QFont::Bold);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reading/vocabulary.h"
+
 #include <QSet>
 #include <QWidget>
 
@@ -43,10 +45,10 @@ public:
 
     // Writes a reading into the window: the card label, the highlights, every caption and text, the chakra
     // pictures and names, then the chakra records.
-    void ShowReading(const tavrel::Reading &reading);
-    // Writes the record of chakra `one` into RTB_0 and that of chakra `two` into RTB_1; a number outside
-    // 0 ... 6 leaves its box empty.
-    void ShowChakras(int one, int two);
+    void showReading(const tavrel::Reading &reading);
+    // Writes the record of chakra `one` into RTB_0 and that of chakra `two` into RTB_1; a value outside the
+    // seven chakras leaves its box empty.
+    void ShowChakras(tavrel::Chakra one, tavrel::Chakra two);
 
     // The name and paragraph of sphere `index` (0 ... 10, the diagram's order) on the third tab.
     void ShowSphereExplanation(int index);
@@ -97,7 +99,7 @@ private:
     void guardClipboard(QAbstractScrollArea *box);
 
     void writeSephirah(Band &band, const tavrel::Reading &reading, bool one);
-    static void writeChakraRecord(QTextEdit *box, int chakra);
+    static void writeChakraRecord(QTextEdit *box, tavrel::Chakra chakra);
     static void emptyClipboard();
 
     QGroupBox *m_frame = nullptr;

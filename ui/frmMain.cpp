@@ -208,7 +208,7 @@ void frmMain::cmdProceed_Click()
         return;
 
     frmDisplay &display = displayForm().get(); // loads the frame first, which loads the result window
-    display.ShowReading(makeReading(*sign));
+    display.showReading(makeReading(*sign));
 
     hide();
     frmMdi &frame = mdiForm().get();
