@@ -2,6 +2,7 @@
 // keyboard, and the ring that marks the sphere with the focus.
 
 #include "tests/displaytesthelpers.h"
+#include "tests/goldenreadings.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -160,53 +161,34 @@ void TestAccessibility::whatTheReaderSays_data()
     QTest::addColumn<QStringList>("names"); // object=name
     QTest::addColumn<QString>("highlighted"); // the diagram's description
 
-    QTest::newRow("Pisces")
-        << SunSign::Pisces
-        << QStringList{"lblOneLuckyDay=Lucky Day: Friday",
-                       "lblOneArchangel=Archangel: Haniel",
-                       "lblTwoLuckyDay=Lucky Day: none",
-                       "lblTwoMetal=Metal: none",
-                       "lblOneSphereHead=First sphere: Netzach",
-                       "lbSephirothSTwoCardName=Chakra Associated With Sephiroths: Muladhara (Base of Spine) Chakra",
-                       "lblPathName=Path: Path Of Qoph",
-                       "lblHebrewLetter=Hebrew Letter: Qoph, which means back of the head",
-                       "lblSunSignName=Sun Sign: Pisces",
-                       "lblSphereName=Sphere: none",
-                       "lblLiesPathName=Path Associated With Your Sun Sign: Path Of Qoph",
-                       "PicOneSephirothsCard=Manipura (Navel) Chakra picture",
-                       "PicTwoSephirothsCard=Muladhara (Base of Spine) Chakra picture",
-                       "RTB_0=Chakra of the first sphere: Manipura",
-                       "RTB_1=Chakra of the second sphere: Muladhara",
-                       "txtOneSphereDesc=About Netzach",
-                       "txtTwoAngelDesc=About your archangel Sandalphon",
-                       "txtPathDecs=About the path",
-                       "lblClick_6=Netzach, your sphere",
-                       "lblClick_9=Malkhuth, your sphere",
-                       "lblClick_10=Daat",
-                       "Label22=Path of Qoph, your path",
-                       "lblPisces=Tarot card: The Moon"}
-        << "Highlighted: Netzach, Malkhuth and the Path of Qoph";
-    QTest::newRow("Leo") << SunSign::Leo
-                         << QStringList{"lblTwoSphereHead=Second sphere: Gevurah",
-                                        "lblPathName=Path: Path Of Teth",
-                                        "PicOneSephirothsCard=Vishuddha (Throat) Chakra picture",
-                                        "RTB_1=Chakra of the second sphere: Vishuddha",
-                                        "txtOneAngelDesc=About your archangel Tzadqiel",
-                                        "lblClick_3=Chesed, your sphere",
-                                        "lblClick_6=Netzach",
-                                        "Label21=Path of Teth, your path",
-                                        "Label22=Path of Qoph"}
-                         << "Highlighted: Chesed, Gevurah and the Path of Teth";
-    QTest::newRow("Aries") << SunSign::Aries
-                           << QStringList{"lblOneLuckyDay=Lucky Day: none",
-                                          "lblOneKeyword=Keyword: Wisdom, Revelation",
-                                          "lblPathName=Path: Path Of He",
-                                          "PicOneSephirothsCard=Ajna (Third Eye) Chakra picture",
-                                          "PicTwoSephirothsCard=Anahata (Heart) Chakra picture",
-                                          "txtTwoSphereDesc=About Tiphereth",
-                                          "lblClick_1=Chokmah, your sphere",
-                                          "Label10=Path of H\u00e9, your path"}
-                           << "Highlighted: Chokmah, Tiphereth and the Path of H\u00e9";
+    for (const GoldenReading &g : GoldenReadings) {
+        const QString one = g.one[0];
+        const QString two = g.two[0];
+        QStringList names{"lblOneSphereHead=First sphere: " + one,
+                          "lblTwoSphereHead=Second sphere: " + two,
+                          "lblPathName=Path: " + g.path[0],
+                          "lblLiesPathName=Path Associated With Your Sun Sign: " + g.path[0],
+                          "lblSunSignName=Sun Sign: " + QLatin1String(g.sign),
+                          "lblSphereName=Sphere: none",
+                          "lbSephirothSTwoCardName=Chakra Associated With Sephiroths: " + g.chakraLabels[1],
+                          "PicOneSephirothsCard=" + g.chakraLabels[0] + " picture",
+                          "PicTwoSephirothsCard=" + g.chakraLabels[1] + " picture",
+                          "txtOneSphereDesc=About " + one,
+                          "txtOneAngelDesc=About your archangel " + g.one[3],
+                          "txtTwoAngelDesc=About your archangel " + g.two[3],
+                          "txtPathDecs=About the path",
+                          QStringLiteral("lblClick_%1=%2, your sphere").arg(g.spheres[0]).arg(one),
+                          QStringLiteral("lblClick_%1=%2, your sphere").arg(g.spheres[1]).arg(two),
+                          "lblClick_10=Daat"};
+        if (g.value == SunSign::Pisces) {
+            names << "RTB_0=Chakra of the first sphere: Manipura"
+                  << "RTB_1=Chakra of the second sphere: Muladhara"
+                  << "Label22=Path of Qoph, your path"
+                  << "lblPisces=Tarot card: The Moon";
+        }
+        QTest::newRow(g.sign) << g.value << names
+                              << QStringLiteral("Highlighted: %1, %2 and the %3").arg(one, two, g.diagramPath);
+    }
 }
 
 void TestAccessibility::whatTheReaderSays()

@@ -236,12 +236,10 @@ void TestApp::validationMessages_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<bool>("focusInName");
 
+    // Two rows prove the wiring (the name, day, month and year reach the check; the message and the focus come
+    // back); the checks themselves are tested in tst_validation.
     QTest::newRow("no name") << "" << 5 << 3 << 1980 << "Please Enter  Your Name !" << true;
-    QTest::newRow("no name, impossible date") << "" << 31 << 2 << 1901 << "Please Enter  Your Name !" << true;
     QTest::newRow("29 February 1900") << "ANNA" << 29 << 2 << 1900 << "Please Enter Correct Date Or Month!" << false;
-    QTest::newRow("30 February 2000") << "ANNA" << 30 << 2 << 2000 << "Please Enter Correct Date Or Month!" << false;
-    QTest::newRow("31 April") << "ANNA" << 31 << 4 << 1990 << "Please Enter Correct Date Or Month !" << false;
-    QTest::newRow("31 November") << "ANNA" << 31 << 11 << 2050 << "Please Enter Correct Date Or Month !" << false;
 }
 
 void TestApp::validationMessages()

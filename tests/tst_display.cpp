@@ -3,6 +3,7 @@
 
 #include "reading/chakras.h"
 #include "tests/displaytesthelpers.h"
+#include "tests/goldenreadings.h"
 #include "ui/displaypicture.h"
 #include "ui/twips.h"
 
@@ -262,48 +263,35 @@ void TestDisplay::readingOfEverySign()
     verifyRecord(window, "RTB_1", r.chakraTwo->chakra);
 }
 
-// Three readings against literal values (more of them, as a screen reader hears them, in tst_accessibility).
+// Readings against literal values (as a screen reader hears them in tst_accessibility).
 void TestDisplay::literalReadings_data()
 {
-    QTest::addColumn<SunSign>("sign");
-    QTest::addColumn<QString>("card");
-    QTest::addColumn<QList<int>>("pictures");
-    QTest::addColumn<QStringList>("blank");
-    QTest::addColumn<QStringList>("recordEnds");
-
-    QTest::newRow("Pisces") << SunSign::Pisces << "lblPisces" << QList<int>{5, 7}
-                            << QStringList{"lblTwoLuckyDay", "lblTwoColor", "lblTwoWood", "lblTwoMetal"}
-                            << QStringList{"Color \nYellow", "Color \nRed"};
-    QTest::newRow("Leo") << SunSign::Leo << "lblLeo" << QList<int>{3, 3} << QStringList{}
-                         << QStringList{"Color \nBlue", "Color \nBlue"};
-    QTest::newRow("Aries") << SunSign::Aries << "lblAries" << QList<int>{2, 4}
-                           << QStringList{"lblOneLuckyDay", "lblOneMetal"}
-                           << QStringList{"Color \nIndigo", "Color \nGreen"};
+    QTest::addColumn<int>("golden");
+    for (int i = 0; i < GoldenReadings.size(); ++i)
+        QTest::newRow(GoldenReadings[i].sign) << i;
 }
 
 void TestDisplay::literalReadings()
 {
-    QFETCH(SunSign, sign);
-    QFETCH(QString, card);
-    QFETCH(QList<int>, pictures);
-    QFETCH(QStringList, blank);
-    QFETCH(QStringList, recordEnds);
+    QFETCH(int, golden);
+    const GoldenReading &g = GoldenReadings[golden];
+    const QList<std::pair<QString, QString>> shown = shownLabels(g);
 
     frmDisplay window;
     window.Form_Load();
-    for (const QString &name : blank)
+    for (const auto &[name, text] : shown)
         child<QLabel>(&window, name)->setText(QStringLiteral("design text")); // a blank value must replace it
-    window.showReading(makeReading(sign));
+    window.showReading(makeReading(g.value));
 
-    QCOMPARE(visibleCards(window), QStringList{card});
-    for (const QString &name : blank)
-        QVERIFY2(textOf(&window, name).isEmpty(), qPrintable(name));
+    for (const auto &[name, text] : shown)
+        QVERIFY2(textOf(&window, name) == text, qPrintable(name + QLatin1String(": ") + textOf(&window, name)));
+    QCOMPARE(visibleCards(window), QStringList{QLatin1String(g.card)});
     for (int i = 0; i < 2; ++i) {
         const char *picture = i == 0 ? "PicOneSephirothsCard" : "PicTwoSephirothsCard";
-        QCOMPARE(pictureShown(window, picture), chakraPicture(pictures[i]));
+        QCOMPARE(pictureShown(window, picture), chakraPicture(static_cast<int>(g.chakras[i]) + 1));
         const QString record = textOf(&window, QStringLiteral("RTB_%1").arg(i));
         QVERIFY(record.startsWith(QStringLiteral("Chakras Name \n")));
-        QVERIFY2(record.endsWith(recordEnds[i]), qPrintable(record.right(20)));
+        QVERIFY2(record.endsWith(QStringLiteral("Color \n") + g.recordEnds[i]), qPrintable(record.right(20)));
     }
 }
 
