@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 
 #include <array>
 #include <utility>
@@ -95,6 +96,20 @@ inline const QList<GoldenReading> GoldenReadings{
      .openings = {"Binah occupies", "Tzaphqiel is", "Gevurah occupies", "Archangel Kamael", "Path # 18",
                   "You are a patient person"}},
 };
+
+// A data row for each golden reading, named after its sign; the test fetches it with goldenRow().
+inline void addGoldenRows()
+{
+    QTest::addColumn<int>("golden");
+    for (int i = 0; i < GoldenReadings.size(); ++i)
+        QTest::newRow(GoldenReadings[i].sign) << i;
+}
+
+inline const GoldenReading &goldenRow()
+{
+    QFETCH(int, golden);
+    return GoldenReadings[golden];
+}
 
 // The labels of the result window that show a reading's short values, each with the value `golden` shows in it.
 inline QList<std::pair<QString, QString>> shownLabels(const GoldenReading &golden)

@@ -266,15 +266,12 @@ void TestDisplay::readingOfEverySign()
 // Readings against literal values (as a screen reader hears them in tst_accessibility).
 void TestDisplay::literalReadings_data()
 {
-    QTest::addColumn<int>("golden");
-    for (int i = 0; i < GoldenReadings.size(); ++i)
-        QTest::newRow(GoldenReadings[i].sign) << i;
+    addGoldenRows();
 }
 
 void TestDisplay::literalReadings()
 {
-    QFETCH(int, golden);
-    const GoldenReading &g = GoldenReadings[golden];
+    const GoldenReading &g = goldenRow();
     const QList<std::pair<QString, QString>> shown = shownLabels(g);
 
     frmDisplay window;

@@ -32,15 +32,12 @@ static QStringList shownValues(const Reading &r)
 
 void TestReading::literalReadings_data()
 {
-    QTest::addColumn<int>("golden");
-    for (int i = 0; i < GoldenReadings.size(); ++i)
-        QTest::newRow(GoldenReadings[i].sign) << i;
+    addGoldenRows();
 }
 
 void TestReading::literalReadings()
 {
-    QFETCH(int, golden);
-    const GoldenReading &g = GoldenReadings[golden];
+    const GoldenReading &g = goldenRow();
 
     const Reading r = makeReading(g.value);
     QCOMPARE(shownValues(r),
