@@ -8,9 +8,9 @@
 #include "ui/twips.h"
 
 #include <QClipboard>
-#include <QCursor>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QProcess>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTextBlock>
@@ -351,19 +351,28 @@ void TestDisplay::clipboardGuard_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("event");
     QTest::addColumn<bool>("emptied");
+    QTest::addColumn<QString>("holder"); // who put the text there: this program (empty), another program, or this
+                                         // program into the X11 selection
 
     // Every guarded box, by a plain move (the hardest to catch); every event, on a box of either kind.
     for (const char *box :
          {"txtOneSphereDesc", "txtTwoSphereDesc", "txtOneAngelDesc", "txtTwoAngelDesc", "RTB_0", "RTB_1"})
-        QTest::addRow("%s, mouse move", box) << box << "mouse move" << true;
+        QTest::addRow("%s, mouse move", box) << box << "mouse move" << true << "";
     for (const char *box : {"txtOneSphereDesc", "RTB_0"}) {
         for (const char *event : {"change", "click", "double click", "mouse down", "drag", "mouse up"})
-            QTest::addRow("%s, %s", box, event) << box << event << true;
+            QTest::addRow("%s, %s", box, event) << box << event << true << "";
     }
     for (const char *event : {"change", "click", "mouse move"})
-        QTest::addRow("txtPathDecs, %s", event) << "txtPathDecs" << event << false;
+        QTest::addRow("txtPathDecs, %s", event) << "txtPathDecs" << event << false << "";
     QTest::newRow("a new reading") << "txtPathDecs"
-                                   << "reading" << true;
+                                   << "reading" << true << "";
+    // In a real X server (the x11 run): what other programs copied stays, this program's selection goes.
+    QTest::newRow("another program's text, a new reading") << "txtPathDecs"
+                                                           << "reading" << false << "another program";
+    QTest::newRow("another program's text, mouse move") << "txtOneSphereDesc"
+                                                        << "mouse move" << false << "another program";
+    QTest::newRow("this program's selection, mouse move") << "txtOneSphereDesc"
+                                                          << "mouse move" << true << "this program's selection";
 }
 
 // Fires an event at a text box while the clipboard holds a copied text.
@@ -372,6 +381,13 @@ void TestDisplay::clipboardGuard()
     QFETCH(QString, box);
     QFETCH(QString, event);
     QFETCH(bool, emptied);
+    QFETCH(QString, holder);
+    if (holder.isEmpty())
+        holder = QStringLiteral("this program");
+    else if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        QSKIP("needs other programs and the selection of a real X server: the x11 run");
+    const QClipboard::Mode mode =
+        holder.endsWith(QLatin1String("selection")) ? QClipboard::Selection : QClipboard::Clipboard;
 
     const auto window = openReading(SunSign::Virgo);
     QVERIFY(window);
@@ -379,12 +395,25 @@ void TestDisplay::clipboardGuard()
     auto *target = child<QAbstractScrollArea>(window.get(), box);
     QWidget *viewport = target->viewport();
     const QPoint inside = viewport->rect().center();
-    QTest::mouseMove(child(window.get(), "Frame1"), QPoint(2, 200)); // so that a move onto the box is a real move
+    // Moves as the window system delivers them, at once also in a real X server, where moving the pointer on the
+    // screen would arrive later.
+    const auto moveTo = [&window](QWidget *widget, QPoint point) {
+        QTest::mouseMove(window->windowHandle(), widget->mapTo(window.get(), point));
+    };
+    moveTo(child(window.get(), "Frame1"), QPoint(2, 200)); // so that a move onto the box is a real move
 
     if (event == QLatin1String("mouse up") || event == QLatin1String("drag"))
         QTest::mousePress(viewport, Qt::LeftButton, {}, inside);
     QClipboard *clipboard = QGuiApplication::clipboard();
-    clipboard->setText(QStringLiteral("copied"));
+    QProcess other; // tests/clipboardowner.cpp
+    if (holder == QLatin1String("another program")) {
+        other.start(QStringLiteral(TAVREL_CLIPBOARDOWNER), {QStringLiteral("copied")});
+        QVERIFY(other.waitForReadyRead(10000));
+        QTRY_COMPARE(clipboard->text(), QStringLiteral("copied")); // the X server has made it the owner
+        QVERIFY(!clipboard->ownsClipboard());
+    } else {
+        clipboard->setText(QStringLiteral("copied"), mode);
+    }
 
     if (event == QLatin1String("change")) {
         target->setProperty("plainText", QStringLiteral("other")); // either kind of text box
@@ -395,8 +424,7 @@ void TestDisplay::clipboardGuard()
     } else if (event == QLatin1String("mouse down")) {
         QTest::mousePress(viewport, Qt::LeftButton, {}, inside);
     } else if (event == QLatin1String("mouse move")) {
-        QTest::mouseMove(viewport, inside); // no button held
-        QCOMPARE(QCursor::pos(), viewport->mapToGlobal(inside));
+        moveTo(viewport, inside); // no button held
     } else if (event == QLatin1String("drag")) {
         QTest::mouseMove(viewport, inside + QPoint(5, 0)); // selecting, the button held
     } else if (event == QLatin1String("mouse up")) {
@@ -404,7 +432,11 @@ void TestDisplay::clipboardGuard()
     } else {
         window->showReading(makeReading(SunSign::Gemini));
     }
-    const bool survived = !clipboard->text().isEmpty();
+    const bool survived = clipboard->text(mode) == QLatin1String("copied");
+    if (other.state() != QProcess::NotRunning) {
+        other.kill();
+        other.waitForFinished();
+    }
     if (QStringList{"double click", "mouse down", "drag"}.contains(event))
         QTest::mouseRelease(viewport, Qt::LeftButton, {}, inside); // no button stays held for what follows
     QCOMPARE(survived, !emptied);

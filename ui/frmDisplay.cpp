@@ -515,11 +515,21 @@ void frmDisplay::guardClipboard(QAbstractScrollArea *box)
     m_guardedViewports.insert(viewport);
 }
 
+// Empties the clipboard and the X11 selection (what a middle click pastes) while they hold what this program put
+// there, and leaves alone what other programs put there. Platforms without a clipboard shared with other
+// programs (offscreen, minimal) keep it inside this program: there, all of it is this program's. A clipboard that
+// cannot be emptied is left as it is.
 void frmDisplay::emptyClipboard()
 {
-    // A clipboard that cannot be emptied is left as it is.
-    if (QClipboard *clipboard = QGuiApplication::clipboard())
-        clipboard->clear();
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return;
+    static const bool keptInside =
+        QStringList{QStringLiteral("offscreen"), QStringLiteral("minimal")}.contains(QGuiApplication::platformName());
+    if (keptInside || clipboard->ownsClipboard())
+        clipboard->clear(QClipboard::Clipboard);
+    if (clipboard->supportsSelection() && clipboard->ownsSelection())
+        clipboard->clear(QClipboard::Selection);
 }
 
 void frmDisplay::Form_Load()

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Runs a test program in a private X server, where the clipboard and the selection are shared with other programs.
+# Usage: tests/x11-run.sh PROGRAM [ARGS...]
+set -euo pipefail
+
+work="$(mktemp -d)"
+. "$(dirname "${BASH_SOURCE[0]}")/xtest-common.sh"
+"$@"
