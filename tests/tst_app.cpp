@@ -9,6 +9,7 @@
 #include "ui/frmDisplay.h"
 #include "ui/frmMain.h"
 #include "ui/frmMdi.h"
+#include "ui/style.h"
 #include "ui/twips.h"
 
 #include <QAction>
@@ -22,6 +23,8 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+
+#include <cmath>
 
 using namespace tavrel;
 
@@ -51,6 +54,8 @@ private slots:
     void links();
     void makeMoneyIsNeverOffered();
     void keyboardOnly();
+    void focusMark_data();
+    void focusMark();
     void reminderAtStart_data();
     void reminderAtStart();
 
@@ -153,6 +158,11 @@ void TestApp::firstStartShowsTheInputForm()
     QCOMPARE(child<QComboBox>(form, "cboYear")->itemText(150), QStringLiteral("2050"));
     QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(form, "txtName"));
     QVERIFY(!ui::mdiForm().isLoaded());
+    // The entry boxes and lists show their entries in the window's font, not in the bold one of their group.
+    for (const char *name : {"txtName", "cboDate", "cboMonth", "cboYear"}) {
+        const QFont font = child(form, name)->font();
+        QVERIFY2(font.pixelSize() == form->font().pixelSize() && font.bold() == form->font().bold(), name);
+    }
 
     // The tab order: name, day, month, year, reading, Exit.
     QStringList order;
@@ -558,6 +568,47 @@ void TestApp::keyboardOnly()
         }
         QCOMPARE(titles, menus);
     }
+}
+
+void TestApp::focusMark_data()
+{
+    QTest::addColumn<QString>("control");
+    for (const char *name : {"txtName", "cboDate", "cboMonth", "cboYear", "cmdProceed", "cmdExit"})
+        QTest::newRow(name) << name;
+}
+
+// A control of the input form is ringed while, and only while, it has the keyboard focus; the ring stands out
+// from the navy panel by at least 3:1, as the accessibility guidelines ask of a focus mark.
+void TestApp::focusMark()
+{
+    QFETCH(QString, control);
+    ui::frmMain *form = start();
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    QWidget *target = child(form, control);
+    // The middles of the four sides, three pixels out, where the navy panel shows around an unmarked control.
+    const auto around = [form, target] {
+        const QImage image = form->grab().toImage();
+        const QRect box(target->mapTo(form, QPoint()), target->size());
+        QList<QColor> colours;
+        for (const QPoint point : {QPoint(box.center().x(), box.top() - 3), QPoint(box.center().x(), box.bottom() + 3),
+                                   QPoint(box.left() - 3, box.center().y()), QPoint(box.right() + 3, box.center().y())})
+            colours << image.pixelColor((QPointF(point) * image.devicePixelRatio()).toPoint());
+        return colours;
+    };
+    const auto luminance = [](const QColor &colour) {
+        const auto linear = [](float v) { return v <= 0.04045f ? v / 12.92f : std::pow((v + 0.055f) / 1.055f, 2.4f); };
+        return 0.2126f * linear(colour.redF()) + 0.7152f * linear(colour.greenF()) + 0.0722f * linear(colour.blueF());
+    };
+
+    for (int i = 0; i < 6 && QApplication::focusWidget() != target; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), target);
+    for (const QColor &colour : around()) {
+        const float contrast = (luminance(colour) + 0.05f) / (luminance(ui::Navy) + 0.05f);
+        QVERIFY2(contrast >= 3, qPrintable(QStringLiteral("%1: %2").arg(colour.name()).arg(contrast)));
+    }
+    QTest::keyClick(target, Qt::Key_Tab);
+    QCOMPARE(around(), QList<QColor>(4, ui::Navy));
 }
 
 void TestApp::reminderAtStart_data()

@@ -17,12 +17,14 @@
 #include "ui/texts.h"
 #include "ui/twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 
@@ -45,9 +47,52 @@ QComboBox *addList(QWidget *parent, const char *name, const QRect &box)
     list->setObjectName(QString::fromLatin1(name));
     list->setEditable(false);
     list->setGeometry(box);
+    list->setFont(verdana(8.25)); // the window's font, not the bold caption font of the group around it
     styleEntryBox(list, Maroon);
     return list;
 }
+
+// The mark around the control that has the keyboard focus: a yellow ring on the navy panel, clear of the
+// control, as around the spheres of the diagram. It is there only while one of the controls has the focus, so
+// the form looks as designed otherwise.
+class FocusRing final : public QWidget
+{
+public:
+    FocusRing(const QList<QWidget *> &controls, QWidget *parent)
+        : QWidget(parent)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        hide();
+        connect(qApp, &QApplication::focusChanged, this,
+                [this, controls](QWidget *, QWidget *now) { follow(controls.contains(now) ? now : nullptr); });
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setPen(QPen(Yellow, Width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.drawRect(QRectF(rect()).adjusted(Width / 2, Width / 2, -Width / 2, -Width / 2));
+    }
+
+private:
+    static constexpr int Width = 2;
+    static constexpr int Gap = 2;
+
+    void follow(QWidget *control)
+    {
+        if (!control) {
+            hide();
+            return;
+        }
+        if (parentWidget() != control->parentWidget())
+            setParent(control->parentWidget());
+        constexpr int out = Gap + Width;
+        setGeometry(control->geometry().adjusted(-out, -out, out, out));
+        raise();
+        show();
+    }
+};
 
 } // namespace
 
@@ -143,6 +188,7 @@ frmMain::frmMain(QWidget *parent)
     setTabOrder(m_month, m_year);
     setTabOrder(m_year, m_proceed);
     setTabOrder(m_proceed, m_exit);
+    new FocusRing({m_name, m_day, m_month, m_year, m_proceed, m_exit}, client);
 
     menuBar()->setFont(QFont()); // the menu bar keeps the system font
     buildMenus(menuBar(),
