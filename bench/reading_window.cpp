@@ -109,7 +109,10 @@ public:
             return true;
         QEventLoop loop;
         m_loop = &loop;
-        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+        QTimer timeout;
+        timeout.setSingleShot(true);
+        connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
+        timeout.start(10000);
         loop.exec();
         m_loop = nullptr;
         return m_done;

@@ -4,18 +4,31 @@
 #include "ui/frmDisplay.h"
 #include "ui/frmMain.h"
 #include "ui/frmMdi.h"
+#include "ui/style.h"
 
 namespace tavrel::ui {
 
+namespace {
+
+// A new window whose controls share their palettes with those of the windows before it.
+template<typename Form> Form *shared()
+{
+    auto *form = new Form;
+    sharePalettes(form);
+    return form;
+}
+
+} // namespace
+
 shell::FormSlot<frmMain> &mainForm()
 {
-    static shell::FormSlot<frmMain> slot([] { return new frmMain; }, [](frmMain &form) { form.Form_Load(); });
+    static shell::FormSlot<frmMain> slot(shared<frmMain>, [](frmMain &form) { form.Form_Load(); });
     return slot;
 }
 
 shell::FormSlot<frmMdi> &mdiForm()
 {
-    static shell::FormSlot<frmMdi> slot([] { return new frmMdi; }, [](frmMdi &form) { form.MDIForm_Load(); });
+    static shell::FormSlot<frmMdi> slot(shared<frmMdi>, [](frmMdi &form) { form.MDIForm_Load(); });
     return slot;
 }
 
@@ -27,6 +40,7 @@ shell::FormSlot<frmDisplay> &displayForm()
         [] {
             auto *display = new frmDisplay(mdiForm().get().clientArea());
             display->setWindowFlags(Qt::Widget);
+            sharePalettes(display);
             return display;
         },
         [](frmDisplay &form) { form.Form_Load(); }, [] { mdiForm().get(); });
@@ -35,7 +49,7 @@ shell::FormSlot<frmDisplay> &displayForm()
 
 shell::FormSlot<frmAbout> &aboutForm()
 {
-    static shell::FormSlot<frmAbout> slot([] { return new frmAbout; }, {});
+    static shell::FormSlot<frmAbout> slot(shared<frmAbout>, {});
     return slot;
 }
 

@@ -2,12 +2,16 @@
 
 #include "ui/twips.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPalette>
+#include <QScrollBar>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tavrel::ui {
@@ -31,6 +35,38 @@ QString verdanaFamily()
 }
 
 } // namespace
+
+void sharePalettes(QWidget *window)
+{
+    // A handful of colour sets; they follow the application's palette when that changes.
+    static QList<QPalette> shared;
+    static qint64 applicationPalette = 0;
+    if (QGuiApplication::palette().cacheKey() != applicationPalette) {
+        shared.clear();
+        applicationPalette = QGuiApplication::palette().cacheKey();
+    }
+    const QList<QWidget *> controls = window->findChildren<QWidget *>();
+    for (QWidget *control : controls) {
+        if (!qobject_cast<QAbstractButton *>(control) && !qobject_cast<QScrollBar *>(control))
+            continue;
+        const QPalette palette = control->palette();
+        auto same = std::find(shared.cbegin(), shared.cend(), palette);
+        if (same == shared.cend()) {
+            // Every colour set explicitly: a palette given in full is taken as it is, not copied.
+            QPalette full = palette;
+            for (int group = 0; group < QPalette::NColorGroups; ++group) {
+                for (int role = 0; role < QPalette::NColorRoles; ++role) {
+                    const auto g = static_cast<QPalette::ColorGroup>(group);
+                    const auto r = static_cast<QPalette::ColorRole>(role);
+                    full.setBrush(g, r, palette.brush(g, r));
+                }
+            }
+            shared.append(full);
+            same = shared.cend() - 1;
+        }
+        control->setPalette(*same);
+    }
+}
 
 QFont verdana(double points, bool bold, bool underline)
 {

@@ -33,6 +33,14 @@ void styleWhiteButton(QWidget *button, const QFont &font);
 // An entry box (line edit, list or text box) with a white face and text of the given colour.
 void styleEntryBox(QWidget *box, const QColor &text);
 
+// The style keeps pictures of some controls (push buttons, the arrows of scroll bars) in Qt's pixmap cache, under
+// keys that name the control's palette object. A window built anew for every reading gives its controls new
+// palette objects, and so new keys: the cache would fill with pictures that are never used again, and Qt keeps
+// every key it was given. Call this once a window is built: its buttons and scroll bars then take, colour for
+// colour, the palette objects that earlier windows' controls of the same colours had, and their pictures are found
+// again.
+void sharePalettes(QWidget *window);
+
 // A plain-text label in the given font and colour. A box with a width and height (twips) fixes its geometry;
 // an empty one puts the label at the box's top left corner, sized to its text.
 QLabel *addLabel(QWidget *parent, const char *name, const QString &text, const QRect &twips, const QFont &font,
