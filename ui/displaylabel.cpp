@@ -3,7 +3,29 @@
 #include "ui/style.h"
 #include "ui/twips.h"
 
+#include <QHash>
+
 namespace tavrel::ui {
+
+namespace {
+
+// The size a label asks for its text. A result window is built afresh for every reading and shows the same
+// captions and catalogue values again and again; measuring a text means shaping it, the costliest step of
+// building the window, so each font, wrapping and text is measured once. The texts are those of the captions and
+// the catalogue, a bounded set.
+QSize textSize(const QLabel &label)
+{
+    static QHash<QString, QSize> sizes;
+    const QString key = label.font().key() + QLatin1Char('|') + QString::number(label.logicalDpiY()) + QLatin1Char('|')
+        + QString::number(label.devicePixelRatioF()) + QLatin1Char('|') + QString::number(label.wordWrap())
+        + QString::number(label.alignment()) + QLatin1Char('|') + label.text();
+    auto known = sizes.constFind(key);
+    if (known == sizes.cend())
+        known = sizes.insert(key, label.sizeHint());
+    return *known;
+}
+
+} // namespace
 
 DisplayLabel::DisplayLabel(const LabelDesign &design, QWidget *parent)
     : QLabel(parent)
@@ -50,9 +72,9 @@ void DisplayLabel::fit()
         setGeometry(m_design);
         return;
     }
-    const QSize textSize = sizeHint();
-    const int width = qMax(m_design.width(), textSize.width());
-    const int height = qMax(m_design.height(), textSize.height());
+    const QSize size = textSize(*this);
+    const int width = qMax(m_design.width(), size.width());
+    const int height = qMax(m_design.height(), size.height());
     int left = m_design.left();
     if (alignment() & Qt::AlignRight)
         left = m_design.left() + m_design.width() - width;
