@@ -21,6 +21,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -54,6 +55,8 @@ private slots:
     void links();
     void makeMoneyIsNeverOffered();
     void keyboardOnly();
+    void clientAreaScrolls_data();
+    void clientAreaScrolls();
     void focusMark_data();
     void focusMark();
     void reminderAtStart_data();
@@ -567,6 +570,47 @@ void TestApp::keyboardOnly()
                 titles << action->text();
         }
         QCOMPARE(titles, menus);
+    }
+}
+
+void TestApp::clientAreaScrolls_data()
+{
+    QTest::addColumn<QSize>("size"); // of the frame; invalid: maximized, on a screen narrower than the result window
+    QTest::newRow("maximized") << QSize();
+    QTest::newRow("restored to its design size") << QSize(0, 0);
+    QTest::newRow("small") << QSize(480, 360);
+}
+
+// Where the result window does not fit, the client area scrolls: clicking the far ends of its scroll bars brings
+// first the bottom right and then the top left corner of the result window into sight.
+void TestApp::clientAreaScrolls()
+{
+    QFETCH(QSize, size);
+    start();
+    ui::frmMdi *frame = read(QStringLiteral("anna"), 5, 3, 1980);
+    QVERIFY(frame);
+    if (size.isValid())
+        frame->showNormal();
+    if (!size.isEmpty())
+        frame->resize(size);
+    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    const ui::frmDisplay *display = ui::displayForm().loaded();
+
+    for (const bool forward : {true, false}) {
+        for (QScrollBar *bar : frame->findChildren<QScrollBar *>()) {
+            if (display->isAncestorOf(bar))
+                continue; // a text box's own
+            const bool horizontal = bar->orientation() == Qt::Horizontal;
+            const int end = (horizontal ? bar->width() : bar->height()) - 1;
+            const QPoint point =
+                horizontal ? QPoint(forward ? end : 0, bar->height() / 2) : QPoint(bar->width() / 2, forward ? end : 0);
+            for (int i = 0; i < 200 && bar->isVisible() && bar->value() != (forward ? bar->maximum() : bar->minimum());
+                 ++i)
+                QTest::mouseClick(bar, Qt::LeftButton, {}, point);
+        }
+        const QPoint corner = forward ? display->rect().bottomRight() : display->rect().topLeft();
+        const QWidget *seen = frame->childAt(display->mapTo(frame, corner));
+        QVERIFY2(seen && (seen == display || display->isAncestorOf(seen)), forward ? "bottom right" : "top left");
     }
 }
 

@@ -11,12 +11,17 @@
 #include "ui/texts.h"
 #include "ui/twips.h"
 
+#include <QAbstractScrollArea>
+#include <QChildEvent>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace tavrel::ui {
 
@@ -31,6 +36,76 @@ QWidget *addStrip(QLayout *layout, QWidget *parent, const char *name, int height
     layout->addWidget(strip);
     return strip;
 }
+
+// The frame's client area, which hosts the result window. As a multiple-document frame's client area does, it
+// scrolls when a window in it does not fit, over the visible area and every window in it, also to the left of or
+// above the visible area; scrolling moves the windows. Until the user scrolls they stay where they were put.
+class ScrollingClientArea final : public QAbstractScrollArea
+{
+public:
+    explicit ScrollingClientArea(QWidget *parent)
+        : QAbstractScrollArea(parent)
+    {
+        setFrameShape(QFrame::NoFrame);
+        setFocusPolicy(Qt::NoFocus);
+        // The windows inside take the background role of the client area, as they would in any other widget.
+        viewport()->setBackgroundRole(QPalette::Window);
+        setBackground(viewport(), Navy);
+    }
+
+protected:
+    bool viewportEvent(QEvent *event) override
+    {
+        if (event->type() == QEvent::ChildAdded) {
+            if (QObject *added = static_cast<QChildEvent *>(event)->child(); added->isWidgetType())
+                added->installEventFilter(this);
+        } else if (event->type() == QEvent::ChildRemoved || event->type() == QEvent::Resize) {
+            fit();
+        }
+        return QAbstractScrollArea::viewportEvent(event);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if (!m_scrolling && watched->parent() == viewport()
+            && (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show || type == QEvent::Hide))
+            fit();
+        return QAbstractScrollArea::eventFilter(watched, event);
+    }
+
+    void scrollContentsBy(int dx, int dy) override
+    {
+        const bool scrolling = std::exchange(m_scrolling, true);
+        for (QWidget *window : viewport()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            window->move(window->pos() + QPoint(dx, dy));
+        m_scrolling = scrolling;
+    }
+
+private:
+    // The scroll range: from the visible area's position, wherever the windows reach beyond it.
+    void fit()
+    {
+        QRect extent(QPoint(), viewport()->size());
+        for (const QWidget *window : viewport()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (!window->isHidden())
+                extent |= window->geometry();
+        }
+        const QSize view = viewport()->size();
+        m_scrolling = true;
+        for (QScrollBar *bar : {horizontalScrollBar(), verticalScrollBar()}) {
+            const bool horizontal = bar == horizontalScrollBar();
+            const int start = (horizontal ? extent.left() : extent.top()) + bar->value();
+            const int overhang = (horizontal ? extent.width() - view.width() : extent.height() - view.height());
+            bar->setRange(qMin(0, start), qMax(0, start + overhang));
+            bar->setPageStep(horizontal ? view.width() : view.height());
+            bar->setSingleStep(20);
+        }
+        m_scrolling = false;
+    }
+
+    bool m_scrolling = false;
+};
 
 } // namespace
 
@@ -50,10 +125,10 @@ frmMdi::frmMdi(QWidget *parent)
 
     QWidget *picture1 = addStrip(layout, central, "Picture1", 615, Navy);
     QWidget *picture3 = addStrip(layout, central, "Picture3", 360, QColor(128, 255, 128));
-    m_client = new QWidget(central);
+    auto *clientArea = new ScrollingClientArea(central);
+    m_client = clientArea->viewport();
     m_client->setObjectName(QStringLiteral("mdiClientArea"));
-    setBackground(m_client, Navy);
-    layout->addWidget(m_client, 1);
+    layout->addWidget(clientArea, 1);
     QWidget *picture2 = addStrip(layout, central, "Picture2", 855, Navy);
 
     m_banner =
