@@ -22,7 +22,7 @@ ClickLabel::ClickLabel(const QString &text, const char *name, double points, con
 {
     setObjectName(QString::fromLatin1(name));
     setFont(verdana(points, true, true));
-    setTextColor(this, Qt::white);
+    setTextColor(this, White);
     setAccessibleDescription(description);
     connect(this, &ClickLabel::clicked, this, [command] { command(); });
 }

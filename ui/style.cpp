@@ -99,7 +99,7 @@ void setBackground(QWidget *widget, const QColor &color)
 void styleWhiteButton(QWidget *button, const QFont &font)
 {
     QPalette palette = button->palette();
-    palette.setColor(QPalette::Button, Qt::white);
+    palette.setColor(QPalette::Button, White);
     palette.setColor(QPalette::ButtonText, Qt::black);
     button->setPalette(palette);
     button->setFont(font);
