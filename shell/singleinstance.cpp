@@ -63,8 +63,7 @@ namespace {
 // access for group or others.
 bool isPrivateFolder(const QByteArray &path)
 {
-    struct stat info
-    { };
+    struct stat info = {};
     return ::lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::getuid()
         && (info.st_mode & 077) == 0;
 }
@@ -80,8 +79,7 @@ QString privateFolder()
     const QByteArray folder = QFile::encodeName(QDir::tempPath()) + "/tavrel-" + QByteArray::number(::getuid());
     if (::mkdir(folder.constData(), 0700) != 0 && errno != EEXIST)
         return {};
-    struct stat info
-    { };
+    struct stat info = {};
     if (::lstat(folder.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::getuid())
         ::chmod(folder.constData(), 0700);
     return isPrivateFolder(folder) ? QFile::decodeName(folder) : QString();
@@ -100,8 +98,7 @@ SingleInstance::SingleInstance(const QString &lockPath)
         ::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CREAT | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0)
         return;
-    struct stat info
-    { };
+    struct stat info = {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::getuid()) {
         ::close(fd);
         return;

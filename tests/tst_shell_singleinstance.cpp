@@ -109,33 +109,17 @@ void TestShellSingleInstance::lockFolder_data()
     QTest::addColumn<QString>("planted"); // what stands at the user's folder in the temporary folder beforehand
     QTest::addColumn<QString>("folder"); // where the lock is: "runtime", "own" folder in the temporary folder, none
 
-    QTest::newRow("runtime folder") << "private"
-                                    << "alice"
-                                    << ""
-                                    << "runtime";
-    QTest::newRow("no runtime folder") << ""
-                                       << "alice"
-                                       << ""
-                                       << "own";
-    QTest::newRow("runtime folder open to all") << "open"
-                                                << "alice"
-                                                << ""
-                                                << "own";
-    QTest::newRow("300-character user name") << "" << QString(300, QLatin1Char('u')) << ""
-                                             << "own";
-    QTest::newRow("own folder left open to all") << ""
-                                                 << "alice"
-                                                 << "open"
-                                                 << "own";
-    QTest::newRow("own folder is a link") << ""
-                                          << "alice"
-                                          << "link"
-                                          << "";
+    const auto row = [](const char *name, const char *runtime, const QString &user, const char *planted,
+                        const char *folder) { QTest::newRow(name) << runtime << user << planted << folder; };
+    const QString alice = QStringLiteral("alice");
+    row("runtime folder", "private", alice, "", "runtime");
+    row("no runtime folder", "", alice, "", "own");
+    row("runtime folder open to all", "open", alice, "", "own");
+    row("300-character user name", "", QString(300, QLatin1Char('u')), "", "own");
+    row("own folder left open to all", "", alice, "open", "own");
+    row("own folder is a link", "", alice, "link", "");
     if (::getuid() == 0)
-        QTest::newRow("own folder planted by another user") << ""
-                                                            << "alice"
-                                                            << "foreign"
-                                                            << "";
+        row("own folder planted by another user", "", alice, "foreign", "");
 }
 
 // The lock is in a folder that no one else can write, named by the user id: no other user can plant anything
@@ -171,9 +155,10 @@ void TestShellSingleInstance::lockFolder()
     const QString path = SingleInstance::defaultLockPath();
     const SingleInstance first(path);
     const bool secondRuns = SingleInstance(SingleInstance::defaultLockPath()).isFirst();
-    qputenv("TMPDIR", saved[0]);
-    qputenv("XDG_RUNTIME_DIR", saved[1]);
-    qputenv("USER", saved[2]);
+    for (int i = 0; i < 3; ++i) {
+        const char *name = i == 0 ? "TMPDIR" : i == 1 ? "XDG_RUNTIME_DIR" : "USER";
+        saved[i].isNull() ? qunsetenv(name) : qputenv(name, saved[i]);
+    }
 
     const QString expected = folder == QLatin1String("runtime") ? runtimeDir
         : folder == QLatin1String("own")                        ? own
@@ -184,8 +169,7 @@ void TestShellSingleInstance::lockFolder()
     if (expected.isEmpty())
         return;
     QCOMPARE(QFileInfo(path).fileName(), QStringLiteral("tavrel-%1.lock").arg(::getuid()));
-    struct stat info
-    { };
+    struct stat info = {};
     QCOMPARE(::lstat(QFile::encodeName(expected).constData(), &info), 0);
     QVERIFY(S_ISDIR(info.st_mode));
     QCOMPARE(info.st_uid, ::getuid());
