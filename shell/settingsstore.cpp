@@ -19,9 +19,15 @@ QString applicationFileBaseName()
 
 // QSettings reads its files as soon as it is made, and writes under a lock file beside them; opening a named pipe
 // or a device there would wait for ever. Where the files lie is asked of a settings object for a name that no
-// one uses, which opens no file of the application's.
+// one uses, which opens no file of the application's. On Windows the settings live in the registry, where such
+// a probe would leave a key behind, and there are no files to look at.
 bool filesAreSafeToOpen(const QString &organisation, const QString &application)
 {
+#ifdef Q_OS_WIN
+    Q_UNUSED(organisation);
+    Q_UNUSED(application);
+    return true;
+#else
     const QString probeName = QStringLiteral("tavrel-settings-probe");
     const QFileInfo probe(QSettings(QSettings::NativeFormat, QSettings::UserScope, probeName, probeName).fileName());
     const QString folder = QFileInfo(probe.absolutePath()).absolutePath() + QLatin1Char('/');
@@ -33,6 +39,7 @@ bool filesAreSafeToOpen(const QString &organisation, const QString &application)
             return false;
     }
     return true;
+#endif
 }
 
 class UserSettingsStore final : public SettingsStore
