@@ -17,10 +17,17 @@ void CaptionFrame::setBorderColor(const QColor &color)
     update();
 }
 
+void CaptionFrame::setCaptionFont(const QFont &font)
+{
+    m_captionFont = font;
+    update();
+}
+
 void CaptionFrame::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QFontMetrics metrics(font());
+    painter.setFont(captionFont());
+    const QFontMetrics metrics(painter.font());
     const int captionLeft = 8;
     const int captionWidth = metrics.horizontalAdvance(m_caption) + 6;
     const int borderTop = metrics.height() / 2;

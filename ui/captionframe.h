@@ -2,10 +2,12 @@
 
 #include <QWidget>
 
+#include <optional>
+
 namespace tavrel::ui {
 
 // A group frame: a thin border with a caption set into its top edge. Painted directly, so that it needs no
-// style sheet.
+// style sheet. The caption has a font of its own; the frame's font is the one its controls inherit.
 class CaptionFrame : public QWidget
 {
     Q_OBJECT
@@ -15,6 +17,9 @@ public:
 
     QString caption() const { return m_caption; }
     void setBorderColor(const QColor &color);
+    // The frame's own font until one is set.
+    QFont captionFont() const { return m_captionFont.value_or(font()); }
+    void setCaptionFont(const QFont &font);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -22,6 +27,7 @@ protected:
 private:
     QString m_caption;
     QColor m_border{160, 160, 200};
+    std::optional<QFont> m_captionFont;
 };
 
 } // namespace tavrel::ui

@@ -47,7 +47,6 @@ QComboBox *addList(QWidget *parent, const char *name, const QRect &box)
     list->setObjectName(QString::fromLatin1(name));
     list->setEditable(false);
     list->setGeometry(box);
-    list->setFont(verdana(8.25)); // the window's font, not the bold caption font of the group around it
     styleEntryBox(list, Maroon);
     return list;
 }
@@ -138,7 +137,10 @@ frmMain::frmMain(QWidget *parent)
     details->setGeometry(twipRect(1200, 1320, 5295, 1455));
     setBackground(details, Navy);
     setTextColor(details, White);
-    details->setFont(verdana(9, true));
+    // The controls in the frame inherit the window's font: a list given a font of its own afterwards would build
+    // its drop-down list at once, long before anyone opens it.
+    details->setFont(verdana(8.25));
+    details->setCaptionFont(verdana(9, true));
 
     addLabel(details, "Label1", QStringLiteral("Name"), {240, 330, 0, 0}, captionFont, White);
     m_name = new QLineEdit(details);
@@ -210,14 +212,20 @@ frmMain::frmMain(QWidget *parent)
 void frmMain::Form_Load()
 {
     shell::RemindOfUpdate();
-    for (int day = 1; day <= 31; ++day)
-        m_day->addItem(QString::number(day));
+    // Each list filled in one go: one change of the list rather than one for every entry.
+    const auto numbers = [](int first, int last) {
+        QStringList list;
+        list.reserve(last - first + 1);
+        for (int n = first; n <= last; ++n)
+            list.append(QString::number(n));
+        return list;
+    };
+    m_day->addItems(numbers(1, 31));
     m_month->addItems({QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
                        QStringLiteral("April"), QStringLiteral("May"), QStringLiteral("June"), QStringLiteral("July"),
                        QStringLiteral("August"), QStringLiteral("September"), QStringLiteral("October"),
                        QStringLiteral("November"), QStringLiteral("December")});
-    for (int year = 1900; year <= 2050; ++year)
-        m_year->addItem(QString::number(year));
+    m_year->addItems(numbers(1900, 2050));
     m_day->setCurrentIndex(0);
     m_month->setCurrentIndex(0);
     m_year->setCurrentIndex(0);
