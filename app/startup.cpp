@@ -8,6 +8,7 @@
 #include "ui/frmMain.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QIcon>
 
 #include <memory>
@@ -25,6 +26,48 @@ QIcon applicationIcon()
     return icon;
 }
 
+// Reads the window icon when it is first needed: as soon as a window other than the input form is about to appear
+// (a message at start-up), or once the input form has been painted for the first time. Reading the pictures costs
+// as much as a good part of the form itself; the form's first look does not wait for it.
+class WindowIconLoader final : public QObject
+{
+public:
+    explicit WindowIconLoader(QObject *parent)
+        : QObject(parent)
+    {
+        qApp->installEventFilter(this);
+    }
+
+    void setForm(const QWidget *form) { m_form = form; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (m_loaded || !watched->isWidgetType())
+            return false;
+        const auto *widget = static_cast<const QWidget *>(watched);
+        if (event->type() == QEvent::Show && widget->isWindow() && widget != m_form)
+            load();
+        else if (event->type() == QEvent::Paint && m_form && widget->window() == m_form)
+            QMetaObject::invokeMethod(this, &WindowIconLoader::load, Qt::QueuedConnection); // once it is on screen
+        return false;
+    }
+
+private:
+    void load()
+    {
+        if (m_loaded)
+            return;
+        m_loaded = true;
+        qApp->removeEventFilter(this);
+        QApplication::setWindowIcon(applicationIcon());
+        deleteLater();
+    }
+
+    const QWidget *m_form = nullptr;
+    bool m_loaded = false;
+};
+
 // Held for the whole run: the mark that this copy is running.
 std::unique_ptr<shell::SingleInstance> &instanceLock()
 {
@@ -36,7 +79,7 @@ std::unique_ptr<shell::SingleInstance> &instanceLock()
 
 void StartApplication()
 {
-    QApplication::setWindowIcon(applicationIcon());
+    auto *icon = new WindowIconLoader(qApp);
 
     if (!instanceLock())
         instanceLock() = std::make_unique<shell::SingleInstance>();
@@ -48,7 +91,9 @@ void StartApplication()
 
     shell::beginReminderRun();
     shell::RemindOfUpdate();
-    ui::mainForm().get().show();
+    ui::frmMain &form = ui::mainForm().get();
+    icon->setForm(&form);
+    form.show();
 }
 
 } // namespace tavrel
