@@ -16,4 +16,5 @@ echo "== tests with AddressSanitizer and UndefinedBehaviorSanitizer =="
 cmake --build "$here/build-sanitize" --parallel "$(nproc)"
 (cd "$here/build-sanitize" &&
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    LSAN_OPTIONS="suppressions=$here/tests/lsan.supp" \
     QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600 -L 'unit|ui|x11')
