@@ -18,8 +18,11 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <QTextLayout>
 
 namespace tavrel::ui {
 
@@ -353,6 +356,7 @@ frmDisplay::Band frmDisplay::buildBand(QWidget *page, const BandDesign &design)
     styleEntryBox(band.chakraRecord, RecordValueColor);
     band.chakraRecord->setAccessibleName(chakraRecordName(design.index));
     guardClipboard(band.chakraRecord);
+    keepShapedText(band.chakraRecord->document());
 
     band.pictures = new DisplayImageList(ChakraPictures, this);
     band.pictures->setObjectName(QString::fromLatin1(design.pictureList));
@@ -498,7 +502,19 @@ QPlainTextEdit *frmDisplay::addTextBox(QWidget *page, const char *name, const QR
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     styleEntryBox(box, Maroon);
+    keepShapedText(box->document());
     return box;
+}
+
+// A paragraph is laid out when its text is set and again when its box gets its size. Without a cache, each layout
+// throws its shaped glyphs away at once, and placing the caret and every paint shape the whole paragraph again.
+void frmDisplay::keepShapedText(QTextDocument *document)
+{
+    connect(document, &QTextDocument::contentsChange, this, [document](int from, int, int added) {
+        for (QTextBlock block = document->findBlock(from); block.isValid() && block.position() <= from + added;
+             block = block.next())
+            block.layout()->setCacheEnabled(true);
+    });
 }
 
 // The description boxes empty the clipboard whenever their text changes and whenever the mouse moves,
