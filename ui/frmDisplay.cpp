@@ -12,12 +12,14 @@
 #include "ui/twips.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QResizeEvent>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -91,6 +93,33 @@ QString chakraRecordName(int band, const ChakraDetails *details = nullptr)
     if (details)
         name += QStringLiteral(": ") + details->name;
     return name;
+}
+
+// A paragraph is laid out when its text is set and again whenever its box changes width. Without a cache, each
+// layout throws its shaped glyphs away at once, and placing the caret and every paint shape the paragraph anew.
+void keepShapedText(QTextDocument *document)
+{
+    QObject::connect(document, &QTextDocument::contentsChange, document, [document](int from, int, int added) {
+        for (QTextBlock block = document->findBlock(from); block.isValid() && block.position() <= from + added;
+             block = block.next())
+            block.layout()->setCacheEnabled(true);
+    });
+}
+
+// A box that is not shown yet takes its size and lays its viewport out now, as showing it would: a paragraph set
+// afterwards is laid out once, at its real width, rather than once then and again when the window appears. Call
+// it once the box is styled.
+void takeSizeNow(QAbstractScrollArea *box)
+{
+    QList<QWidget *> widgets{box};
+    widgets += box->findChildren<QWidget *>(); // parents before their children, as when shown
+    for (QWidget *widget : std::as_const(widgets)) {
+        if (!widget->testAttribute(Qt::WA_PendingResizeEvent))
+            continue;
+        QResizeEvent resize(widget->size(), QSize());
+        QCoreApplication::sendEvent(widget, &resize);
+        widget->setAttribute(Qt::WA_PendingResizeEvent, false);
+    }
 }
 
 } // namespace
@@ -356,7 +385,7 @@ frmDisplay::Band frmDisplay::buildBand(QWidget *page, const BandDesign &design)
     styleEntryBox(band.chakraRecord, RecordValueColor);
     band.chakraRecord->setAccessibleName(chakraRecordName(design.index));
     guardClipboard(band.chakraRecord);
-    keepShapedText(band.chakraRecord->document());
+    keepShapedText(band.chakraRecord->document()); // written piece by piece: laid out when shown
 
     band.pictures = new DisplayImageList(ChakraPictures, this);
     band.pictures->setObjectName(QString::fromLatin1(design.pictureList));
@@ -503,18 +532,8 @@ QPlainTextEdit *frmDisplay::addTextBox(QWidget *page, const char *name, const QR
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     styleEntryBox(box, Maroon);
     keepShapedText(box->document());
+    takeSizeNow(box);
     return box;
-}
-
-// A paragraph is laid out when its text is set and again when its box gets its size. Without a cache, each layout
-// throws its shaped glyphs away at once, and placing the caret and every paint shape the whole paragraph again.
-void frmDisplay::keepShapedText(QTextDocument *document)
-{
-    connect(document, &QTextDocument::contentsChange, this, [document](int from, int, int added) {
-        for (QTextBlock block = document->findBlock(from); block.isValid() && block.position() <= from + added;
-             block = block.next())
-            block.layout()->setCacheEnabled(true);
-    });
 }
 
 // The description boxes empty the clipboard whenever their text changes and whenever the mouse moves,

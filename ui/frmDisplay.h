@@ -10,7 +10,6 @@
 class QAbstractScrollArea;
 class QGroupBox;
 class QPlainTextEdit;
-class QTextDocument;
 class QTextEdit;
 
 namespace tavrel {
@@ -98,7 +97,6 @@ private:
     Band buildBand(QWidget *page, const BandDesign &design);
     QPlainTextEdit *addTextBox(QWidget *page, const char *name, const QRect &twips);
     void guardClipboard(QAbstractScrollArea *box);
-    void keepShapedText(QTextDocument *document);
 
     void writeSephirah(Band &band, const tavrel::Reading &reading, bool one);
     static void writeChakraRecord(QTextEdit *box, tavrel::Chakra chakra);
