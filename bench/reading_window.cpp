@@ -83,6 +83,8 @@ public:
     bool done() const { return m_done; }
     qint64 doneAt() const { return m_doneAt; }
     QElapsedTimer clock;
+    qint64 paintStartedAt = 0; // of the expose or update request in which the watched content was painted
+    qint64 paintedAt = 0; // the picture handed to the window system
 
     bool notify(QObject *receiver, QEvent *event) override
     {
@@ -90,8 +92,11 @@ public:
             m_contentPainted = true;
         const bool windowPaint =
             receiver->isWindowType() && (event->type() == QEvent::Expose || event->type() == QEvent::UpdateRequest);
+        const qint64 startedAt = clock.nsecsElapsed();
         const bool result = QApplication::notify(receiver, event);
         if (windowPaint && m_content && m_contentPainted && !m_done) {
+            paintStartedAt = startedAt;
+            paintedAt = clock.nsecsElapsed();
             syncWithWindowSystem();
             m_doneAt = clock.nsecsElapsed();
             m_done = true;
@@ -161,20 +166,36 @@ struct InputForm
 
 QSize frameSize;
 
-// Clicks the reading button and returns the time in milliseconds until the result is painted.
-double reading(const InputForm &form, int round)
+// Where the time of a reading goes, in milliseconds: the click's handler builds the windows and writes the reading
+// into them; the window system shows the frame and asks for its picture; the picture is painted and handed over;
+// the window system takes it in.
+struct Phases
+{
+    double build = 0;
+    double wait = 0;
+    double paint = 0;
+    double takeIn = 0;
+    double total() const { return build + wait + paint + takeIn; }
+};
+
+// Clicks the reading button and returns the time until the result is painted.
+Phases reading(const InputForm &form, int round)
 {
     form.day->setCurrentIndex(round % 28);
     form.month->setCurrentIndex(round % 12);
     watcher()->watch([](const QObject *o) { return inside(o, "tavrel::ui::frmDisplay"); });
     const qint64 clicked = watcher()->clock.nsecsElapsed();
     QTest::mouseClick(form.proceed, Qt::LeftButton);
+    const qint64 built = watcher()->clock.nsecsElapsed();
     if (!ui::displayForm().isLoaded())
         fail("the reading button showed no reading");
     if (!watcher()->waitForPaint())
         fail("the reading was not painted within 10 s");
     frameSize = ui::mdiForm().loaded()->size();
-    return static_cast<double>(watcher()->doneAt() - clicked) / 1e6;
+    const PaintWatch &w = *watcher();
+    const auto ms = [](qint64 from, qint64 to) { return static_cast<double>(to - from) / 1e6; };
+    return {ms(clicked, built), ms(built, w.paintStartedAt), ms(w.paintStartedAt, w.paintedAt),
+            ms(w.paintedAt, w.doneAt())};
 }
 
 // Back to the input form, painted, with the windows of the reading destroyed.
@@ -190,7 +211,7 @@ void back()
 
 // The readings after the first, the ones a profiler looks at: valgrind --tool=callgrind
 // --toggle-collect='*laterReading*' bench_reading_window click 10
-[[gnu::noinline]] double laterReading(const InputForm &form, int round)
+[[gnu::noinline]] Phases laterReading(const InputForm &form, int round)
 {
     return reading(form, round);
 }
@@ -230,19 +251,33 @@ int main(int argc, char *argv[])
 
     if (mode == QLatin1String("click")) {
         const int readings = args.value(2, QStringLiteral("41")).toInt();
-        const double first = reading(form, 0);
+        const Phases first = reading(form, 0);
         back();
-        std::vector<double> times;
+        std::vector<Phases> later;
         for (int i = 1; i <= readings; ++i) {
-            times.push_back(laterReading(form, i));
+            later.push_back(laterReading(form, i));
             back();
         }
+        const auto medianOf = [&later](double (*part)(const Phases &)) {
+            std::vector<double> values;
+            for (const Phases &p : later)
+                values.push_back(part(p));
+            return median(values);
+        };
+        std::vector<double> totals;
+        for (const Phases &p : later)
+            totals.push_back(p.total());
         std::printf("frame size: %dx%d on %s\n", frameSize.width(), frameSize.height(),
                     qPrintable(QGuiApplication::platformName()));
-        std::printf("click to result painted, first reading:   %6.2f ms\n", first);
+        std::printf("click to result painted, first reading:   %6.2f ms\n", first.total());
         std::printf("click to result painted, median of %d:    %6.2f ms (min %.2f, max %.2f)\n", readings,
-                    median(times), *std::min_element(times.begin(), times.end()),
-                    *std::max_element(times.begin(), times.end()));
+                    median(totals), *std::min_element(totals.begin(), totals.end()),
+                    *std::max_element(totals.begin(), totals.end()));
+        std::printf("  medians of the parts: building %.2f, until the window system asks for the picture %.2f, "
+                    "painting %.2f, taken in %.2f ms\n",
+                    medianOf([](const Phases &p) { return p.build; }), medianOf([](const Phases &p) { return p.wait; }),
+                    medianOf([](const Phases &p) { return p.paint; }),
+                    medianOf([](const Phases &p) { return p.takeIn; }));
     } else {
         const int rounds = args.value(2, QStringLiteral("1000")).toInt();
         std::printf("resident memory at the input form:   %7ld kB\n", residentKilobytes());
