@@ -1,8 +1,33 @@
 #include "ui/displaypicture.h"
 
+#include <QCoreApplication>
 #include <QEvent>
+#include <QHash>
+
+#include <utility>
 
 namespace tavrel::ui {
+
+namespace {
+
+// The pictures scaled for their boxes. Every reading shows two of the seven pictures in boxes of one size, so the
+// few scalings are kept rather than made again for each new window.
+QPixmap scaledPicture(const QPixmap &picture, const QSize &boxSize, qreal ratio)
+{
+    static QHash<std::pair<std::pair<qint64, QSize>, qreal>, QPixmap> scaled;
+    // Pictures go before the application object does.
+    [[maybe_unused]] static const auto cleared = QObject::connect(qApp, &QObject::destroyed, [] { scaled.clear(); });
+    const std::pair key{std::pair{picture.cacheKey(), boxSize}, ratio};
+    if (const auto known = scaled.constFind(key); known != scaled.cend())
+        return *known;
+    if (scaled.size() >= 32) // pictures that are gone, or sizes no longer used
+        scaled.clear();
+    QPixmap result = picture.scaled(boxSize * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    result.setDevicePixelRatio(ratio);
+    return *scaled.insert(key, result);
+}
+
+} // namespace
 
 DisplayPicture::DisplayPicture(QWidget *parent)
     : QLabel(parent)
@@ -13,7 +38,6 @@ DisplayPicture::DisplayPicture(QWidget *parent)
 void DisplayPicture::setPicture(const QPixmap &picture)
 {
     m_picture = picture;
-    m_renderedRatio = 0;
     render();
 }
 
@@ -21,8 +45,8 @@ bool DisplayPicture::event(QEvent *event)
 {
     switch (event->type()) {
     case QEvent::Resize:
-        m_renderedRatio = 0;
-        render();
+        if (size() != m_renderedSize)
+            render();
         break;
     case QEvent::Show:
     case QEvent::ScreenChangeInternal:
@@ -37,16 +61,15 @@ bool DisplayPicture::event(QEvent *event)
 
 void DisplayPicture::render()
 {
+    m_renderedSize = size();
     if (m_picture.isNull()) {
         clear();
         return;
     }
     // Scaled once to the device pixels of the box, so that the picture stays sharp at any scale factor.
     const qreal ratio = devicePixelRatioF();
-    QPixmap scaled = m_picture.scaled(size() * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    scaled.setDevicePixelRatio(ratio);
     m_renderedRatio = ratio;
-    setPixmap(scaled);
+    setPixmap(scaledPicture(m_picture, size(), ratio));
 }
 
 } // namespace tavrel::ui

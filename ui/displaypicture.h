@@ -24,6 +24,7 @@ private:
 
     QPixmap m_picture;
     qreal m_renderedRatio = 0;
+    QSize m_renderedSize; // of the box when the picture was last scaled
 };
 
 } // namespace tavrel::ui
