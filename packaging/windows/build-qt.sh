@@ -12,6 +12,7 @@ jobs="$(nproc)"
 qt_version="$(dpkg-query -W -f='${Version}' qt6-base-dev | sed 's/[+~-].*//')"
 
 # Everything below decides what the build holds; its hash names the install folder.
+# Keep the XPM reader: Qt's drag and drop depends on it, and QApplication does not compile without drag and drop.
 qt_options=(
     -DCMAKE_BUILD_TYPE=Release
     -DBUILD_SHARED_LIBS=OFF
@@ -35,7 +36,6 @@ qt_options=(
     -DFEATURE_ico=OFF
     -DFEATURE_imageformat_ppm=OFF
     -DFEATURE_imageformat_xbm=OFF
-    -DFEATURE_imageformat_xpm=OFF
     -DFEATURE_textmarkdownreader=OFF
     -DFEATURE_textmarkdownwriter=OFF
     -DFEATURE_textodfwriter=OFF
@@ -51,10 +51,12 @@ if [ -f "$prefix/lib/cmake/Qt6/qt.toolchain.cmake" ]; then
 fi
 
 work="$cache/qt-build-$key"
+src="$cache/qt6-base-src-$(dpkg-query -W -f='${Version}' qt6-base-dev)"
 mkdir -p "$work"
 
 # The source comes from Debian itself, through a private apt configuration that leaves the machine's own alone.
-if [ ! -d "$work/src" ]; then
+# It is kept beside the builds, so that another set of options does not fetch it again.
+if [ ! -d "$src" ]; then
     apt_dir="$work/apt"
     mkdir -p "$apt_dir/lists/partial" "$apt_dir/archives/partial"
     uri="$(sed -n 's/^URIs: *//p' /etc/apt/sources.list.d/debian.sources 2>/dev/null | head -n1)"
@@ -67,12 +69,14 @@ if [ ! -d "$work/src" ]; then
     apt-get "${apt_opts[@]}" update -qq
     rm -rf "$work/fetch" && mkdir -p "$work/fetch"
     (cd "$work/fetch" && apt-get "${apt_opts[@]}" source -qq "qt6-base=$(dpkg-query -W -f='${Version}' qt6-base-dev)")
-    src="$(find "$work/fetch" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)"
-    mv "$src" "$work/src"
+    mv "$(find "$work/fetch" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)" "$src"
+    rm -rf "$work/fetch" "$apt_dir"
 fi
 
+launcher=()
+if command -v ccache >/dev/null; then launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
 rm -rf "$work/build"
-cmake -S "$work/src" -B "$work/build" -G Ninja \
+cmake -S "$src" -B "$work/build" -G Ninja "${launcher[@]}" \
     -DCMAKE_TOOLCHAIN_FILE="$here/mingw-toolchain.cmake" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DCMAKE_INSTALL_PREFIX="$prefix" \
