@@ -77,7 +77,9 @@ QStringList DiagramSphereLabel::wrapCaption(const QString &caption, const QFontM
         if (word.isEmpty())
             break; // trailing blanks
         const QString candidate = line + gap + word;
-        if (line.isEmpty() || metrics.horizontalAdvance(candidate) <= width) {
+        // A line must fit with room to spare: " 7 Netzach" is as wide as its label to a fraction of a pixel, and
+        // platforms round glyph advances differently.
+        if (line.isEmpty() || metrics.horizontalAdvance(candidate) < width) {
             line = candidate;
         } else {
             lines.append(line);
