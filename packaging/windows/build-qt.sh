@@ -13,6 +13,8 @@ qt_version="$(dpkg-query -W -f='${Version}' qt6-base-dev | sed 's/[+~-].*//')"
 
 # Everything below decides what the build holds; its hash names the install folder.
 # Keep the XPM reader: Qt's drag and drop depends on it, and QApplication does not compile without drag and drop.
+# Keep Direct2D: without it Qt 6.4 leaves out the DirectWrite font database that the windows platform plugin links
+# against (its own Direct2D plugin is built but not linked into the program).
 qt_options=(
     -DCMAKE_BUILD_TYPE=Release
     -DBUILD_SHARED_LIBS=OFF
@@ -23,7 +25,6 @@ qt_options=(
     -DFEATURE_optimize_size=ON
     -DFEATURE_static_runtime=ON
     -DFEATURE_tabletevent=OFF
-    -DFEATURE_direct2d=OFF
     -DFEATURE_sql=OFF
     -DFEATURE_network=OFF
     -DFEATURE_dbus=OFF
@@ -45,6 +46,10 @@ qt_options=(
 key="$(printf '%s\n' "$qt_version" "${qt_options[@]}" "$(cat "$here/mingw-toolchain.cmake")" | sha256sum | cut -c1-12)"
 prefix="$cache/qt-$qt_version-mingw-$key"
 
+# One build at a time for each key: a second run waits for the first and then reuses its result.
+mkdir -p "$cache"
+exec 9>"$prefix.lock"
+flock 9
 if [ -f "$prefix/lib/cmake/Qt6/qt.toolchain.cmake" ]; then
     echo "$prefix"
     exit 0
@@ -66,22 +71,25 @@ if [ ! -d "$src" ]; then
     apt_opts=(-o Dir::Etc::SourceList="$apt_dir/sources.list" -o Dir::Etc::SourceParts=/dev/null
               -o Dir::State::Lists="$apt_dir/lists" -o Dir::Cache::Archives="$apt_dir/archives"
               -o APT::Sandbox::User=root -o Debug::NoLocking=1)
-    apt-get "${apt_opts[@]}" update -qq
+    apt-get "${apt_opts[@]}" update -qq >&2
     rm -rf "$work/fetch" && mkdir -p "$work/fetch"
-    (cd "$work/fetch" && apt-get "${apt_opts[@]}" source -qq "qt6-base=$(dpkg-query -W -f='${Version}' qt6-base-dev)")
+    (cd "$work/fetch" && apt-get "${apt_opts[@]}" source -qq "qt6-base=$(dpkg-query -W -f='${Version}' qt6-base-dev)") >&2
     mv "$(find "$work/fetch" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)" "$src"
     rm -rf "$work/fetch" "$apt_dir"
 fi
 
-launcher=()
-if command -v ccache >/dev/null; then launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
-rm -rf "$work/build"
-cmake -S "$src" -B "$work/build" -G Ninja "${launcher[@]}" \
-    -DCMAKE_TOOLCHAIN_FILE="$here/mingw-toolchain.cmake" \
-    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-    -DCMAKE_INSTALL_PREFIX="$prefix" \
-    "${qt_options[@]}"
-cmake --build "$work/build" --parallel "$jobs"
-cmake --install "$work/build"
+# Its output goes to standard error: standard output names the install folder only.
+{
+    launcher=()
+    if command -v ccache >/dev/null; then launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+    rm -rf "$work/build"
+    cmake -S "$src" -B "$work/build" -G Ninja "${launcher[@]}" \
+        -DCMAKE_TOOLCHAIN_FILE="$here/mingw-toolchain.cmake" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        -DCMAKE_INSTALL_PREFIX="$prefix" \
+        "${qt_options[@]}"
+    cmake --build "$work/build" --parallel "$jobs"
+    cmake --install "$work/build"
+} >&2
 rm -rf "$work"
 echo "$prefix"

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Makes the Windows program in build-windows/: tavrel.exe (one static executable), the installer
+# Tavrel-<version>-setup.exe and Tavrel-<version>-portable.zip, and prints their sizes. The first run on a machine
+# also builds Qt for Windows (about 30 minutes on 2 cores); later runs reuse it.
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+TAVREL_QT_MINGW="$("$here/scripts/setup.sh" --windows | tail -n 1)"
+export TAVREL_QT_MINGW
+cd "$here"
+cmake --preset windows >/dev/null
+cmake --build --preset windows --parallel "$(nproc)"
+
+build="$here/build-windows"
+version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")"
+size() {
+    local bytes
+    bytes=$(stat -c %s "$1")
+    awk -v b="$bytes" -v n="$2" -v g="$3" 'BEGIN { printf "%-32s %6.2f MB (goal: %s MB at most)\n", n, b / 1e6, g }'
+}
+size "$build/tavrel.exe" tavrel.exe 16
+size "$build/Tavrel-$version-setup.exe" "Tavrel-$version-setup.exe" 8
+size "$build/Tavrel-$version-portable.zip" "Tavrel-$version-portable.zip" 8
