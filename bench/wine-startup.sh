@@ -49,11 +49,14 @@ t=$("$probe" "$runs" 1000 "Tavrel v$version" "${tavrel[@]}" | tee /dev/stderr | 
 echo "== bare Qt window under Wine =="
 b=$("$probe" "$runs" 1000 "Bare Window" "${bare[@]}" | tee /dev/stderr | tail -n 1)
 
-t1=$(awk '{print $4}' <<<"$t"); m1=$(awk '{print $8}' <<<"$t")
-t0=$(awk '{print $4}' <<<"$b"); m0=$(awk '{print $8}' <<<"$b")
-awk -v t1="$t1" -v t0="$t0" -v m1="$m1" -v m0="$m0" 'BEGIN {
-    printf "start-up under Wine: %.1f ms against %.1f ms for the bare window, ratio %.2f (goal 1.25 at most)\n", t1, t0, t1 / t0;
-    printf "peak memory under Wine: %.0f kB against %.0f kB for the bare window, ratio %.2f (goal 1.25 at most)\n", m1, m0, m1 / m0 }'
+# "median: window after M ms, content after C ms, peak memory P kB"
+field() { awk -v n="$2" '{print $n}' <<<"$1"; }
+awk -v tm="$(field "$t" 4)" -v tc="$(field "$t" 8)" -v tp="$(field "$t" 12)" \
+    -v bm="$(field "$b" 4)" -v bc="$(field "$b" 8)" -v bp="$(field "$b" 12)" -v runs="$runs" 'BEGIN {
+    printf "\nunder Wine, medians of %d runs   tavrel.exe   bare window   ratio\n", runs;
+    printf "window mapped:                  %7.1f      %7.1f     %5.2f ms\n", tm, bm, tm / bm;
+    printf "input form on screen:           %7.1f      %7.1f     %5.2f ms   (goal: ratio 1.25 at most)\n", tc, bc, tc / bc;
+    printf "peak memory:                    %7.0f      %7.0f     %5.2f kB   (goal: ratio 1.25 at most)\n", tp, bp, tp / bp }'
 for f in "$wbuild/tavrel.exe" "$wbuild/bench_bare_window.exe" "$wbuild/Tavrel-$version-setup.exe"; do
     awk -v b="$(stat -c %s "$f")" -v n="$(basename "$f")" 'BEGIN { printf "%-28s %6.2f MB\n", n, b / 1e6 }'
 done

@@ -5,8 +5,8 @@
 #     tavrel.exe, which needs no DLL beside it, starts from its folder;
 #  2. the input form appears, a name is typed and a date picked, the reading button pressed; the frame with the
 #     reading appears, and a screenshot of it is not blank;
-#  3. a second copy is refused with its message and leaves the first running; after the first is killed, the next
-#     start shows the input form;
+#  3. a second copy is refused with its message and leaves the first running; after the first is killed
+#     (taskkill /F), the next start shows the input form;
 #  4. the reminder's setting is in the registry under the current user, scrambled;
 #  5. Exit ends the program with exit code 0; the uninstaller removes the files and the registration, and keeps
 #     the setting.
@@ -130,6 +130,13 @@ box=$(wait_windows '^Tavrel$' 60 | head -n 1) || fail "no 'already running' mess
 xdotool mousemove --window "$box" 40 40 sleep 0.3 key Return
 wait_exit "$second" 20 || fail "the second copy did not end after OK"
 kill -0 "$first" 2>/dev/null || fail "the first copy ended"
+"$wine" taskkill /F /IM tavrel.exe >"$work/taskkill.log" 2>&1 || fail "taskkill ended with $?"
+wait_exit "$first" 20 || true
+kill -0 "$first" 2>/dev/null && fail "taskkill left the first copy running"
+start_tavrel third
+first=$!; pids+=("$first")
+form=$(input_form 60) || { cat "$work/third.log"; fail "the start after a killed copy showed no input form"; }
+xdotool search --onlyvisible --name '^Tavrel$' >/dev/null 2>&1 && fail "the start after a killed copy said it was running"
 
 step "4. the reminder's setting in the registry, scrambled"
 settings_key='HKCU\Software\Tavrel\tavrel\Settings'
