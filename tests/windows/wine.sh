@@ -30,6 +30,7 @@ export WINESERVER="$(command -v wineserver || echo /usr/lib/wine/wineserver)"
 work="$(mktemp -d)"
 . "$(dirname "${BASH_SOURCE[0]}")/../xtest-common.sh"
 export WINEPREFIX="$work/wine" WINEARCH=win64 WINEDEBUG=-all
+unset QT_QPA_PLATFORM # the program is a Windows one: Qt's windows platform
 # No desktop menu entries, no offers to install .NET or a web engine; the user's folders of the prefix are linked
 # to a home of the test's own.
 export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
