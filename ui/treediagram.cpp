@@ -17,7 +17,7 @@ namespace tavrel::ui {
 
 namespace {
 
-constexpr QColor SphereColor{64, 64, 64};
+constexpr QColor SphereColor = DiagramSphere::DefaultColor;
 constexpr QColor PathColor{64, 64, 64};
 constexpr QColor ConnectorColor{139, 193, 119};
 constexpr int PathWidth = 6;
@@ -173,41 +173,6 @@ void setAccessibleTexts(QWidget *widget, const QString &name, const QString &des
 }
 
 } // namespace
-
-DiagramSphere::DiagramSphere(int index, const QRect &geometry, bool dottedOutline, QObject *parent)
-    : QObject(parent)
-    , m_index(index)
-    , m_geometry(geometry)
-    , m_dottedOutline(dottedOutline)
-    , m_color(SphereColor)
-{
-    setObjectName(QStringLiteral("ShpCircle_%1").arg(index));
-}
-
-void DiagramSphere::setColor(const QColor &color)
-{
-    if (color == m_color)
-        return;
-    m_color = color;
-    emit colorChanged(color);
-}
-
-DiagramLine::DiagramLine(const QString &name, const QLine &line, int width, const QColor &color, QObject *parent)
-    : QObject(parent)
-    , m_line(line)
-    , m_width(width)
-    , m_color(color)
-{
-    setObjectName(name);
-}
-
-void DiagramLine::setColor(const QColor &color)
-{
-    if (color == m_color)
-        return;
-    m_color = color;
-    emit colorChanged(color);
-}
 
 TreeDiagram::TreeDiagram(QWidget *parent)
     : QWidget(parent)

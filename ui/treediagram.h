@@ -1,5 +1,8 @@
 #pragma once
 
+#include "ui/diagramline.h"
+#include "ui/diagramsphere.h"
+
 #include <QColor>
 #include <QHash>
 #include <QLine>
@@ -15,60 +18,6 @@ class QLabel;
 namespace tavrel::ui {
 
 class DisplayLabel;
-
-// A sphere of the Tree: an ellipse filling its box, filled with its back colour. Painted by the canvas.
-class DiagramSphere : public QObject
-{
-    Q_OBJECT
-    Q_PROPERTY(int index READ index CONSTANT)
-    Q_PROPERTY(QColor color READ color WRITE setColor NOTIFY colorChanged)
-    Q_PROPERTY(QRect geometry READ geometry CONSTANT)
-    Q_PROPERTY(bool dottedOutline READ hasDottedOutline CONSTANT)
-
-public:
-    DiagramSphere(int index, const QRect &geometry, bool dottedOutline, QObject *parent);
-
-    int index() const { return m_index; }
-    QColor color() const { return m_color; }
-    void setColor(const QColor &color);
-    QRect geometry() const { return m_geometry; }
-    bool hasDottedOutline() const { return m_dottedOutline; }
-
-signals:
-    void colorChanged(const QColor &color);
-
-private:
-    int m_index;
-    QRect m_geometry;
-    bool m_dottedOutline;
-    QColor m_color;
-};
-
-// A path of the Tree or a connector from a path to its name: a straight line in its border colour.
-// Painted by the canvas; it takes no mouse input.
-class DiagramLine : public QObject
-{
-    Q_OBJECT
-    Q_PROPERTY(QColor color READ color WRITE setColor NOTIFY colorChanged)
-    Q_PROPERTY(QLine line READ line CONSTANT)
-    Q_PROPERTY(int width READ width CONSTANT)
-
-public:
-    DiagramLine(const QString &name, const QLine &line, int width, const QColor &color, QObject *parent);
-
-    QColor color() const { return m_color; }
-    void setColor(const QColor &color);
-    QLine line() const { return m_line; }
-    int width() const { return m_width; }
-
-signals:
-    void colorChanged(const QColor &color);
-
-private:
-    QLine m_line;
-    int m_width;
-    QColor m_color;
-};
 
 // The diagram canvas "Frame2": the eleven spheres, the 22 paths, the names of the twelve paths of the signs
 // with their connectors, the twelve tarot-card labels (hidden until a reading shows one) and, on top, the

@@ -1,0 +1,22 @@
+#include "ui/diagramline.h"
+
+namespace tavrel::ui {
+
+DiagramLine::DiagramLine(const QString &name, const QLine &line, int width, const QColor &color, QObject *parent)
+    : QObject(parent)
+    , m_line(line)
+    , m_width(width)
+    , m_color(color)
+{
+    setObjectName(name);
+}
+
+void DiagramLine::setColor(const QColor &color)
+{
+    if (color == m_color)
+        return;
+    m_color = color;
+    emit colorChanged(color);
+}
+
+} // namespace tavrel::ui
