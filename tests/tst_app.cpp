@@ -57,6 +57,7 @@ private slots:
     void keyboardOnly();
     void clientAreaScrolls_data();
     void clientAreaScrolls();
+    void scrollBarsGoAtOnce();
     void focusMark_data();
     void focusMark();
     void reminderAtStart_data();
@@ -612,6 +613,32 @@ void TestApp::clientAreaScrolls()
         const QWidget *seen = frame->childAt(display->mapTo(frame, corner));
         QVERIFY2(seen && (seen == display || display->isAncestorOf(seen)), forward ? "bottom right" : "top left");
     }
+}
+
+// A frame that grows until the result window fits loses its scroll bars at once, not only after the events
+// queued meanwhile: a frame laid out small and then maximized is never painted with bars that are about to go.
+// (The offscreen screen is narrower than the result window, so the horizontal bar may stay.)
+void TestApp::scrollBarsGoAtOnce()
+{
+    start();
+    ui::frmMdi *frame = read(QStringLiteral("anna"), 5, 3, 1980);
+    QVERIFY(frame);
+    frame->showNormal();
+    frame->resize(480, 360);
+    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    const ui::frmDisplay *display = ui::displayForm().loaded();
+    const auto barsShown = [&] {
+        int shown = 0;
+        for (const QScrollBar *bar : frame->findChildren<QScrollBar *>())
+            shown += !display->isAncestorOf(bar) && bar->isVisible();
+        return shown;
+    };
+    QCOMPARE(barsShown(), 2);
+    frame->resize(display->width() + 400, display->height() + 600);
+    const int atOnce = barsShown();
+    QCoreApplication::processEvents();
+    QCOMPARE(atOnce, barsShown());
+    QVERIFY(atOnce < 2);
 }
 
 void TestApp::focusMark_data()

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -86,25 +87,48 @@ private:
     // The scroll range: from the visible area's position, wherever the windows reach beyond it.
     void fit()
     {
-        QRect extent(QPoint(), viewport()->size());
+        if (std::exchange(m_fitting, true))
+            return;
+        QRect windows;
         for (const QWidget *window : viewport()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
             if (!window->isHidden())
-                extent |= window->geometry();
+                windows |= window->geometry();
         }
+        // Which scroll bars are needed is settled here and now rather than later, as Qt would, so that a frame
+        // laid out at its design size and then maximized is never painted with bars that are about to go.
+        const QSize whole = maximumViewportSize();
+        const int thickness = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+        const auto beyond = [&windows](int width, int height) {
+            return std::pair{windows.left() < 0 || windows.left() + windows.width() > width,
+                             windows.top() < 0 || windows.top() + windows.height() > height};
+        };
+        auto [horizontal, vertical] = beyond(whole.width(), whole.height());
+        if (horizontal != vertical) {
+            const auto [h, v] =
+                beyond(whole.width() - (vertical ? thickness : 0), whole.height() - (horizontal ? thickness : 0));
+            horizontal = horizontal || h;
+            vertical = vertical || v;
+        }
+        setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+        setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+
         const QSize view = viewport()->size();
+        const QRect extent = windows | QRect(QPoint(), view);
         m_scrolling = true;
         for (QScrollBar *bar : {horizontalScrollBar(), verticalScrollBar()}) {
-            const bool horizontal = bar == horizontalScrollBar();
-            const int start = (horizontal ? extent.left() : extent.top()) + bar->value();
-            const int overhang = (horizontal ? extent.width() - view.width() : extent.height() - view.height());
+            const bool isHorizontal = bar == horizontalScrollBar();
+            const int start = (isHorizontal ? extent.left() : extent.top()) + bar->value();
+            const int overhang = (isHorizontal ? extent.width() - view.width() : extent.height() - view.height());
             bar->setRange(qMin(0, start), qMax(0, start + overhang));
-            bar->setPageStep(horizontal ? view.width() : view.height());
+            bar->setPageStep(isHorizontal ? view.width() : view.height());
             bar->setSingleStep(20);
         }
         m_scrolling = false;
+        m_fitting = false;
     }
 
     bool m_scrolling = false;
+    bool m_fitting = false;
 };
 
 } // namespace
