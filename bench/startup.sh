@@ -14,21 +14,7 @@ version=$(sed -n 's/^#define TAVREL_VERSION "\(.*\)"$/\1/p' "$build/include/shel
 title="Tavrel v$version"
 
 work="$(mktemp -d)"
-trap 'kill ${xvfb:-} 2>/dev/null || true; rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run"
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-export QT_QPA_PLATFORM=xcb
-
-if [ -z "${DISPLAY:-}" ]; then
-    exec 3>"$work/display"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-    xvfb=$!
-    exec 3>&-
-    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-    [ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 2; }
-    export DISPLAY=":$(head -n 1 "$work/display")"
-fi
+. "$here/tests/xtest-common.sh" # a private Xvfb of 1280x1024 on a free display, settings in $work
 
 probe="$build/bench/bench_startup_probe"
 bare="$build/bench/bench_bare_window"

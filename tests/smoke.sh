@@ -14,22 +14,6 @@ shots="${2:-}"
 work="$(mktemp -d)"
 . "$(dirname "${BASH_SOURCE[0]}")/xtest-common.sh"
 
-# Window that is an input form: 496 pixels wide.
-# Waits up to $2 seconds for a visible window with the program's title whose width compares ($1) with 600 pixels.
-window_of_width() {
-    for _ in $(seq $(($2 * 10))); do
-        for w in $(xdotool search --onlyvisible --name "^$TAVREL_TITLE$" 2>/dev/null || true); do
-            eval "$(geometry "$w")"
-            [ "$WIDTH" "$1" 600 ] && { echo "$w"; return 0; }
-        done
-        sleep 0.1
-    done
-    return 1
-}
-# The input form: 496 pixels wide.
-input_form() { window_of_width -lt "$1"; }
-# The frame: the window of that title that is wider than the input form.
-frame_window() { window_of_width -gt "$1"; }
 click() { xdotool mousemove "$1" "$2" sleep 0.1 click 1; }
 
 step "start"

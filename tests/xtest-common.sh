@@ -39,6 +39,21 @@ wait_windows() {
     return 1
 }
 geometry() { xdotool getwindowgeometry --shell "$1"; } # sets X, Y, WIDTH, HEIGHT when eval'ed
+# Waits up to $2 seconds for a visible window titled $TAVREL_TITLE whose width compares ($1) with 600 pixels.
+window_of_width() {
+    for _ in $(seq $(($2 * 10))); do
+        for w in $(xdotool search --onlyvisible --name "^$TAVREL_TITLE$" 2>/dev/null || true); do
+            eval "$(geometry "$w")"
+            [ "$WIDTH" "$1" 600 ] && { echo "$w"; return 0; }
+        done
+        sleep 0.1
+    done
+    return 1
+}
+# The input form: 496 pixels wide.
+input_form() { window_of_width -lt "$1"; }
+# The frame: the window of that title that is wider than the input form.
+frame_window() { window_of_width -gt "$1"; }
 wait_exit() {
     local pid="$1" seconds="$2"
     for _ in $(seq $((seconds * 10))); do

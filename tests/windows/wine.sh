@@ -51,20 +51,6 @@ reg_value() {
 }
 reg_values() { "$wine" reg query "$1" 2>/dev/null | tr -d '\r' | grep -c '^    ' || true; }
 
-# Window geometry under Wine: the X window holds the frame Wine draws around the client area.
-# Waits up to $2 seconds for a visible window with the program's title whose width compares ($1) with 600 pixels.
-window_of_width() {
-    for _ in $(seq $(($2 * 10))); do
-        for w in $(xdotool search --onlyvisible --name "^$TAVREL_TITLE$" 2>/dev/null || true); do
-            eval "$(geometry "$w")"
-            [ "$WIDTH" "$1" 600 ] && { echo "$w"; return 0; }
-        done
-        sleep 0.1
-    done
-    return 1
-}
-input_form() { window_of_width -lt "$1"; }
-frame_window() { window_of_width -gt "$1"; }
 click() { xdotool mousemove "$1" "$2" sleep 0.2 click 1; }
 # Sets CX and CY to the top left corner of the input form's client area below its menu (7440 x 5295 twips).
 form_origin() {
