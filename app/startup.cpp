@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/warmup.h"
 #include "shell/forms.h"
 #include "shell/messages.h"
 #include "shell/singleinstance.h"
@@ -79,6 +80,8 @@ std::unique_ptr<shell::SingleInstance> &instanceLock()
 
 void StartApplication()
 {
+    finishFontWarmUp();
+    const ImageFormatWarmUp images; // meanwhile, until the input form is shown
     auto *icon = new WindowIconLoader(qApp);
 
     if (!instanceLock())

@@ -12,7 +12,7 @@ shift
 
 packages=(
     build-essential cmake ninja-build pkg-config ccache
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libxkbcommon-dev qt6-qpa-plugins
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libxkbcommon-dev libfontconfig-dev qt6-qpa-plugins
     fonts-dejavu-core
     xvfb xauth xdotool x11-utils imagemagick libxdamage-dev
     desktop-file-utils appstream dpkg-dev file
