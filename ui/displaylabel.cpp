@@ -13,15 +13,30 @@ namespace {
 // captions and catalogue values again and again; measuring a text means shaping it, the costliest step of
 // building the window, so each font, wrapping and text is measured once. The texts are those of the captions and
 // the catalogue, a bounded set.
+struct TextKey
+{
+    QFont font;
+    int dpi;
+    qreal ratio;
+    bool wordWrap;
+    int alignment;
+    QString text;
+
+    friend bool operator==(const TextKey &, const TextKey &) = default;
+    friend size_t qHash(const TextKey &key, size_t seed = 0)
+    {
+        return qHashMulti(seed, key.font, key.dpi, key.ratio, key.wordWrap, key.alignment, key.text);
+    }
+};
+
 QSize textSize(const QLabel &label)
 {
-    static QHash<QString, QSize> sizes;
-    const QString key = label.font().key() + QLatin1Char('|') + QString::number(label.logicalDpiY()) + QLatin1Char('|')
-        + QString::number(label.devicePixelRatioF()) + QLatin1Char('|') + QString::number(label.wordWrap())
-        + QString::number(label.alignment()) + QLatin1Char('|') + label.text();
+    static QHash<TextKey, QSize> sizes;
+    TextKey key{label.font(),     label.logicalDpiY(),    label.devicePixelRatioF(),
+                label.wordWrap(), int(label.alignment()), label.text()};
     auto known = sizes.constFind(key);
     if (known == sizes.cend())
-        known = sizes.insert(key, label.sizeHint());
+        known = sizes.insert(std::move(key), label.sizeHint());
     return *known;
 }
 
