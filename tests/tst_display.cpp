@@ -4,7 +4,9 @@
 #include "reading/chakras.h"
 #include "tests/displaytesthelpers.h"
 #include "tests/goldenreadings.h"
+#include "ui/displaylabel.h"
 #include "ui/displaypicture.h"
+#include "ui/style.h"
 #include "ui/twips.h"
 
 #include <QClipboard>
@@ -96,6 +98,8 @@ private slots:
     void chakraRecords();
     void recordsAreReadFromTheTop();
     void chakraPicturesAreSharp();
+    void labelsDrawAsPlainLabels_data();
+    void labelsDrawAsPlainLabels();
 
     void clipboardGuard_data();
     void clipboardGuard();
@@ -344,6 +348,75 @@ void TestDisplay::chakraPicturesAreSharp()
         QCOMPARE(shown.devicePixelRatio(), ratio);
         QCOMPARE(shown.size(), (QSizeF(ui::twipSize(630, 630)) * ratio).toSize());
     }
+}
+
+// A label of the result window keeps its laid-out text for the next paint; what it draws, twice over, is what a
+// plain label draws.
+void TestDisplay::labelsDrawAsPlainLabels_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("alignment");
+    QTest::addColumn<bool>("wordWrap");
+    QTest::addColumn<bool>("underline");
+    QTest::addColumn<QSize>("box");
+
+    const QString paragraph =
+        QStringLiteral("Tiphereth occupies the 6th position in the Tree and sits at its heart, in "
+                       "the middle of the central pillar, where more paths meet than at any other "
+                       "sphere. Its name means Beauty.");
+    QTest::newRow("caption, underlined") << "Archangel" << int(Qt::AlignLeft) << false << true << QSize(120, 16);
+    QTest::newRow("centred value") << "Beauty, Equilibirum" << int(Qt::AlignHCenter) << false << false
+                                   << QSize(180, 16);
+    QTest::newRow("right-aligned value") << "Gold or Yellow" << int(Qt::AlignRight) << false << false << QSize(150, 16);
+    QTest::newRow("too wide, cut off") << paragraph << int(Qt::AlignLeft) << false << false << QSize(90, 16);
+    QTest::newRow("paragraph, all of it") << paragraph << int(Qt::AlignHCenter) << true << false << QSize(300, 120);
+    QTest::newRow("paragraph, cut off below") << paragraph << int(Qt::AlignHCenter) << true << false << QSize(250, 37);
+    QTest::newRow("word longer than the box")
+        << "Splendour,Truthfulness,Communication" << int(Qt::AlignRight) << true << true << QSize(60, 60);
+    QTest::newRow("line break") << "Mercury/\nQuicksilver" << int(Qt::AlignHCenter) << false << false << QSize(100, 40);
+    QTest::newRow("empty") << "" << int(Qt::AlignLeft) << false << false << QSize(50, 16);
+}
+
+void TestDisplay::labelsDrawAsPlainLabels()
+{
+    QFETCH(QString, text);
+    QFETCH(int, alignment);
+    QFETCH(bool, wordWrap);
+    QFETCH(bool, underline);
+    QFETCH(QSize, box);
+
+    QWidget window;
+    const auto panel = [&window, &box](int x) {
+        auto *p = new QWidget(&window);
+        p->setGeometry(x, 0, box.width() + 10, box.height() + 10);
+        ui::setBackground(p, QColor(0, 0, 64));
+        return p;
+    };
+    QWidget *ours = panel(0);
+    QWidget *plain = panel(box.width() + 20);
+    auto *label = new ui::DisplayLabel({.name = "lblTest",
+                                        .text = text,
+                                        .underline = underline,
+                                        .color = QColor(255, 128, 0),
+                                        .alignment = Qt::Alignment(alignment),
+                                        .sizedToText = false,
+                                        .wordWrap = wordWrap},
+                                       ours);
+    label->setGeometry(QRect(QPoint(5, 5), box));
+    auto *reference = new QLabel(text, plain);
+    reference->setTextFormat(Qt::PlainText);
+    reference->setFont(label->font());
+    reference->setPalette(label->palette());
+    reference->setAlignment(label->alignment());
+    reference->setWordWrap(wordWrap);
+    reference->setGeometry(label->geometry());
+    window.resize(2 * box.width() + 40, box.height() + 10);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    const QImage expected = plain->grab().toImage();
+    QCOMPARE(ours->grab().toImage(), expected);
+    QCOMPARE(ours->grab().toImage(), expected); // from the kept layout
 }
 
 void TestDisplay::clipboardGuard_data()

@@ -43,6 +43,9 @@ public:
     // The box the label was designed with, in pixels.
     QRect designGeometry() const { return m_design; }
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     void fit();
     void updateAccessibleName();
