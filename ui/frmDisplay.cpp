@@ -95,6 +95,15 @@ QString chakraRecordName(int band, const ChakraDetails *details = nullptr)
     return name;
 }
 
+// The window's icon, read once rather than for every new window.
+const QIcon &windowIconPicture()
+{
+    static QIcon icon(QStringLiteral(":/icons/hicolor/32x32/apps/tavrel.png"));
+    // Pictures go before the application object does.
+    [[maybe_unused]] static const auto cleared = QObject::connect(qApp, &QObject::destroyed, [] { icon = QIcon(); });
+    return icon;
+}
+
 // A paragraph is laid out when its text is set and again whenever its box changes width. Without a cache, each
 // layout throws its shaped glyphs away at once, and placing the caret and every paint shape the paragraph anew.
 void keepShapedText(QTextDocument *document)
@@ -162,7 +171,7 @@ frmDisplay::frmDisplay(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmDisplay"));
     setWindowTitle(QStringLiteral("Tavrel v1.05"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/hicolor/32x32/apps/tavrel.png")));
+    setWindowIcon(windowIconPicture());
     setFixedSize(twipSize(13995, 8415));
     setBackground(this, Navy);
     setFont(verdana(8.25));
