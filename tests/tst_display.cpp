@@ -4,19 +4,21 @@
 #include "reading/chakras.h"
 #include "tests/displaytesthelpers.h"
 #include "tests/goldenreadings.h"
-#include "ui/displaylabel.h"
 #include "ui/displaypicture.h"
 #include "ui/style.h"
+#include "ui/textlabel.h"
 #include "ui/twips.h"
 
 #include <QClipboard>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QProcess>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTextBlock>
 
+#include <functional>
 #include <tuple>
 
 using namespace tavrel;
@@ -98,6 +100,8 @@ private slots:
     void chakraRecords();
     void recordsAreReadFromTheTop();
     void chakraPicturesAreSharp();
+    void keptTextDrawsAsPainterText_data();
+    void keptTextDrawsAsPainterText();
     void labelsDrawAsPlainLabels_data();
     void labelsDrawAsPlainLabels();
 
@@ -350,13 +354,12 @@ void TestDisplay::chakraPicturesAreSharp()
     }
 }
 
-// A label of the result window keeps its laid-out text for the next paint; what it draws, twice over, is what a
-// plain label draws.
-void TestDisplay::labelsDrawAsPlainLabels_data()
+// Texts drawn by the windows' labels and tabs are laid out once and kept; what is drawn from a kept layout,
+// the first time and again, is what QPainter draws.
+void TestDisplay::keptTextDrawsAsPainterText_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("alignment");
-    QTest::addColumn<bool>("wordWrap");
+    QTest::addColumn<int>("flags");
     QTest::addColumn<bool>("underline");
     QTest::addColumn<QSize>("box");
 
@@ -364,59 +367,82 @@ void TestDisplay::labelsDrawAsPlainLabels_data()
         QStringLiteral("Tiphereth occupies the 6th position in the Tree and sits at its heart, in "
                        "the middle of the central pillar, where more paths meet than at any other "
                        "sphere. Its name means Beauty.");
-    QTest::newRow("caption, underlined") << "Archangel" << int(Qt::AlignLeft) << false << true << QSize(120, 16);
-    QTest::newRow("centred value") << "Beauty, Equilibirum" << int(Qt::AlignHCenter) << false << false
-                                   << QSize(180, 16);
-    QTest::newRow("right-aligned value") << "Gold or Yellow" << int(Qt::AlignRight) << false << false << QSize(150, 16);
-    QTest::newRow("too wide, cut off") << paragraph << int(Qt::AlignLeft) << false << false << QSize(90, 16);
-    QTest::newRow("paragraph, all of it") << paragraph << int(Qt::AlignHCenter) << true << false << QSize(300, 120);
-    QTest::newRow("paragraph, cut off below") << paragraph << int(Qt::AlignHCenter) << true << false << QSize(250, 37);
+    const int ltr = Qt::TextForceLeftToRight;
+    QTest::newRow("caption, underlined") << "Archangel" << int(Qt::AlignLeft | ltr) << true << QSize(120, 16);
+    QTest::newRow("centred value") << "Beauty, Equilibirum" << int(Qt::AlignHCenter | ltr) << false << QSize(180, 16);
+    QTest::newRow("right-aligned value") << "Gold or Yellow" << int(Qt::AlignRight | ltr) << false << QSize(150, 16);
+    QTest::newRow("too wide, cut off") << paragraph << int(Qt::AlignLeft) << false << QSize(90, 16);
+    QTest::newRow("paragraph") << paragraph << int(Qt::AlignHCenter | Qt::TextWordWrap | ltr) << false
+                               << QSize(300, 120);
+    QTest::newRow("paragraph, cut off below")
+        << paragraph << int(Qt::AlignHCenter | Qt::TextWordWrap | ltr) << true << QSize(250, 37);
     QTest::newRow("word longer than the box")
-        << "Splendour,Truthfulness,Communication" << int(Qt::AlignRight) << true << true << QSize(60, 60);
-    QTest::newRow("line break") << "Mercury/\nQuicksilver" << int(Qt::AlignHCenter) << false << false << QSize(100, 40);
-    QTest::newRow("empty") << "" << int(Qt::AlignLeft) << false << false << QSize(50, 16);
+        << "Splendour,Truthfulness,Communication" << int(Qt::AlignRight | Qt::TextWordWrap) << true << QSize(60, 60);
+    QTest::newRow("tab caption") << "Attributes Of Sephiroths Associated With Your Sun Sign"
+                                 << int(Qt::AlignCenter | Qt::TextWordWrap) << false << QSize(160, 30);
+    QTest::newRow("bottom right") << paragraph << int(Qt::AlignRight | Qt::AlignBottom | Qt::TextWordWrap) << false
+                                  << QSize(200, 100);
+    // Left to QPainter.
+    QTest::newRow("line break") << "Mercury/\nQuicksilver" << int(Qt::AlignHCenter) << false << QSize(100, 40);
+    QTest::newRow("mnemonic") << "&Back" << int(Qt::AlignLeft | Qt::TextShowMnemonic) << false << QSize(60, 16);
+    QTest::newRow("empty") << "" << int(Qt::AlignLeft) << false << QSize(50, 16);
+}
+
+void TestDisplay::keptTextDrawsAsPainterText()
+{
+    QFETCH(QString, text);
+    QFETCH(int, flags);
+    QFETCH(bool, underline);
+    QFETCH(QSize, box);
+
+    const auto draw = [&](const std::function<void(QPainter &, const QRect &)> &how) {
+        QImage image(box + QSize(10, 10), QImage::Format_RGB32);
+        image.fill(QColor(0, 0, 64));
+        QPainter painter(&image);
+        painter.setFont(ui::verdana(8.25, true, underline));
+        painter.setPen(QColor(255, 128, 0));
+        how(painter, QRect(QPoint(5, 5), box));
+        return image;
+    };
+    const QImage expected = draw([&](QPainter &p, const QRect &r) { p.drawText(r, flags, text); });
+    for (int time = 0; time < 2; ++time)
+        QCOMPARE(draw([&](QPainter &p, const QRect &r) { ui::drawKeptText(p, r, flags, text); }), expected);
+}
+
+// A window's label draws its kept text as a plain label draws its text: same colour, box and alignment.
+void TestDisplay::labelsDrawAsPlainLabels_data()
+{
+    QTest::addColumn<int>("alignment");
+    QTest::addColumn<bool>("wordWrap");
+    QTest::addColumn<QSize>("box");
+
+    QTest::newRow("left") << int(Qt::AlignLeft) << false << QSize(120, 16);
+    QTest::newRow("right, wrapped") << int(Qt::AlignRight) << true << QSize(90, 40);
+    QTest::newRow("centred, wrapped, cut off") << int(Qt::AlignHCenter) << true << QSize(100, 20);
 }
 
 void TestDisplay::labelsDrawAsPlainLabels()
 {
-    QFETCH(QString, text);
     QFETCH(int, alignment);
     QFETCH(bool, wordWrap);
-    QFETCH(bool, underline);
     QFETCH(QSize, box);
 
     QWidget window;
-    const auto panel = [&window, &box](int x) {
-        auto *p = new QWidget(&window);
-        p->setGeometry(x, 0, box.width() + 10, box.height() + 10);
-        ui::setBackground(p, QColor(0, 0, 64));
-        return p;
-    };
-    QWidget *ours = panel(0);
-    QWidget *plain = panel(box.width() + 20);
-    auto *label = new ui::DisplayLabel({.name = "lblTest",
-                                        .text = text,
-                                        .underline = underline,
-                                        .color = QColor(255, 128, 0),
-                                        .alignment = Qt::Alignment(alignment),
-                                        .sizedToText = false,
-                                        .wordWrap = wordWrap},
-                                       ours);
-    label->setGeometry(QRect(QPoint(5, 5), box));
-    auto *reference = new QLabel(text, plain);
-    reference->setTextFormat(Qt::PlainText);
-    reference->setFont(label->font());
-    reference->setPalette(label->palette());
-    reference->setAlignment(label->alignment());
-    reference->setWordWrap(wordWrap);
-    reference->setGeometry(label->geometry());
     window.resize(2 * box.width() + 40, box.height() + 10);
+    ui::setBackground(&window, QColor(0, 0, 64));
+    const QString text = QStringLiteral("Splendour, Truthfulness, Communication");
+    QLabel *labels[] = {new ui::TextLabel(text, &window), new QLabel(text, &window)};
+    for (QLabel *label : labels) {
+        label->setFont(ui::verdana(8.25, true, true));
+        ui::setTextColor(label, QColor(255, 128, 0));
+        label->setAlignment(Qt::Alignment(alignment));
+        label->setWordWrap(wordWrap);
+        label->resize(box);
+    }
+    labels[1]->move(box.width() + 20, 0);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-
-    const QImage expected = plain->grab().toImage();
-    QCOMPARE(ours->grab().toImage(), expected);
-    QCOMPARE(ours->grab().toImage(), expected); // from the kept layout
+    QCOMPARE(labels[0]->grab().toImage(), labels[1]->grab().toImage());
 }
 
 void TestDisplay::clipboardGuard_data()

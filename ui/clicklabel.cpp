@@ -10,7 +10,7 @@
 namespace tavrel::ui {
 
 ClickLabel::ClickLabel(const QString &text, QWidget *parent)
-    : QLabel(text, parent)
+    : TextLabel(text, parent)
 {
     setCursor(Qt::PointingHandCursor);
     setTextFormat(Qt::PlainText);

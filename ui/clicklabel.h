@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QLabel>
+#include "ui/textlabel.h"
 
 namespace tavrel::ui {
 
 // A label that opens a web page when clicked: bold, underlined, with a pointing-hand cursor.
-class ClickLabel : public QLabel
+class ClickLabel : public TextLabel
 {
     Q_OBJECT
 

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "ui/textlabel.h"
+
 #include <QColor>
-#include <QLabel>
 #include <QRect>
 
 namespace tavrel::ui {
@@ -27,7 +28,7 @@ struct LabelDesign
 //
 // A value label can carry the caption it belongs to: assistive tools then read it as "caption: value", and
 // as "caption: none" while the value is blank.
-class DisplayLabel : public QLabel
+class DisplayLabel : public TextLabel
 {
     Q_OBJECT
 
@@ -42,9 +43,6 @@ public:
 
     // The box the label was designed with, in pixels.
     QRect designGeometry() const { return m_design; }
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
 
 private:
     void fit();

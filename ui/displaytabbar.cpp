@@ -1,5 +1,7 @@
 #include "ui/displaytabbar.h"
 
+#include "ui/textlabel.h"
+
 #include <QStyleOptionTab>
 #include <QStylePainter>
 
@@ -37,7 +39,7 @@ void DisplayTabBar::paintEvent(QPaintEvent * /*event*/)
         option.text.clear();
         painter.drawControl(QStyle::CE_TabBarTabShape, option);
         painter.setPen(option.palette.color(QPalette::ButtonText));
-        painter.drawText(option.rect.adjusted(4, 2, -4, -2), Qt::AlignCenter | Qt::TextWordWrap, caption);
+        drawKeptText(painter, option.rect.adjusted(4, 2, -4, -2), Qt::AlignCenter | Qt::TextWordWrap, caption);
     };
     // The selected tab last, so that its shape overlaps its neighbours.
     for (int i = 0; i < count(); ++i) {

@@ -8,6 +8,7 @@
 #include "ui/frmMain.h"
 #include "ui/menus.h"
 #include "ui/style.h"
+#include "ui/textlabel.h"
 #include "ui/texts.h"
 #include "ui/twips.h"
 
@@ -161,7 +162,7 @@ frmMdi::frmMdi(QWidget *parent)
     m_banner->setGeometry(twipRect(0, 0, 9480, 465));
     m_banner->setAlignment(Qt::AlignCenter);
 
-    m_softwareName = new QLabel(QStringLiteral("Tavrel"), picture3);
+    m_softwareName = new TextLabel(QStringLiteral("Tavrel"), picture3);
     m_softwareName->setObjectName(QStringLiteral("lblSoftwareName"));
     m_softwareName->setFont(verdana(14.25, true));
     setTextColor(m_softwareName, Maroon);

@@ -1,5 +1,6 @@
 #include "ui/style.h"
 
+#include "ui/textlabel.h"
 #include "ui/twips.h"
 
 #include <QAbstractButton>
@@ -121,7 +122,7 @@ void styleEntryBox(QWidget *box, const QColor &text)
 QLabel *addLabel(QWidget *parent, const char *name, const QString &text, const QRect &twips, const QFont &font,
                  const QColor &color, Qt::Alignment alignment)
 {
-    auto *label = new QLabel(text, parent);
+    auto *label = new TextLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
     label->setFont(font);

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QLabel>
+
+class QPainter;
+
+namespace tavrel::ui {
+
+// Draws `text` in `box` with the painter's font and pen exactly as QPainter::drawText(box, flags, text) draws it,
+// and keeps the laid-out text for the next call with the same text, font, box and flags: drawing it again then
+// only places glyphs that are already shaped. The windows are built afresh for every reading and show the same
+// captions and catalogue texts again and again.
+void drawKeptText(QPainter &painter, const QRect &box, int flags, const QString &text);
+
+// A label whose plain text is drawn with drawKeptText: as a plain label draws it, without shaping it anew at
+// every paint. Rich text, selectable text, frames, margins, indents, shortcuts and disabled labels take the
+// usual way.
+class TextLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit TextLabel(QWidget *parent = nullptr);
+    explicit TextLabel(const QString &text, QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+} // namespace tavrel::ui
