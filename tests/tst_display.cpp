@@ -102,6 +102,8 @@ private slots:
     void chakraPicturesAreSharp();
     void keptTextDrawsAsPainterText_data();
     void keptTextDrawsAsPainterText();
+    void keptLineDrawsAsPainterText_data();
+    void keptLineDrawsAsPainterText();
     void labelsDrawAsPlainLabels_data();
     void labelsDrawAsPlainLabels();
 
@@ -407,6 +409,39 @@ void TestDisplay::keptTextDrawsAsPainterText()
     const QImage expected = draw([&](QPainter &p, const QRect &r) { p.drawText(r, flags, text); });
     for (int time = 0; time < 2; ++time)
         QCOMPARE(draw([&](QPainter &p, const QRect &r) { ui::drawKeptText(p, r, flags, text); }), expected);
+}
+
+void TestDisplay::keptLineDrawsAsPainterText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QPointF>("baseline");
+    QTest::addColumn<double>("points");
+
+    QTest::newRow("number") << "6" << QPointF(27.5, 11.0) << 8.25;
+    QTest::newRow("name, between pixels") << "Tiphereth" << QPointF(3.203125, 24.578125) << 8.25;
+    QTest::newRow("leading blank") << " 7 Netzach" << QPointF(0.0, 11.0) << 8.25;
+    QTest::newRow("larger") << "Malkhuth" << QPointF(1.75, 14.0) << 9.75;
+    QTest::newRow("line break, left to QPainter") << "10\nMalkhuth" << QPointF(2.0, 11.0) << 8.25;
+}
+
+void TestDisplay::keptLineDrawsAsPainterText()
+{
+    QFETCH(QString, text);
+    QFETCH(QPointF, baseline);
+    QFETCH(double, points);
+
+    const auto draw = [&](const std::function<void(QPainter &)> &how) {
+        QImage image(80, 40, QImage::Format_RGB32);
+        image.fill(QColor(64, 64, 64));
+        QPainter painter(&image);
+        painter.setFont(ui::verdana(points, true));
+        painter.setPen(QColor(0, 255, 255));
+        how(painter);
+        return image;
+    };
+    const QImage expected = draw([&](QPainter &p) { p.drawText(baseline, text); });
+    for (int time = 0; time < 2; ++time)
+        QCOMPARE(draw([&](QPainter &p) { ui::drawKeptLine(p, baseline, text); }), expected);
 }
 
 // A window's label draws its kept text as a plain label draws its text: same colour, box and alignment.

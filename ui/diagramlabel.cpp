@@ -1,7 +1,11 @@
 #include "ui/diagramlabel.h"
 
+#include "ui/textlabel.h"
+
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -96,18 +100,58 @@ void DiagramSphereLabel::press()
     emit pressed();
 }
 
+namespace {
+
+struct CaptionLine
+{
+    QString text;
+    QPointF baseline;
+};
+
+struct CaptionKey
+{
+    QString caption;
+    QFont font;
+    int width;
+
+    friend bool operator==(const CaptionKey &, const CaptionKey &) = default;
+    friend size_t qHash(const CaptionKey &key, size_t seed = 0)
+    {
+        return qHashMulti(seed, key.caption, key.font, key.width);
+    }
+};
+
+// The lines of a caption, each centred, one below the other. Worked out once for each caption, font and width:
+// every new diagram shows the same eleven captions.
+const QList<CaptionLine> &captionLines(CaptionKey &&key)
+{
+    static QHash<CaptionKey, QList<CaptionLine>> known;
+    // The keys hold fonts, which go before the application object does.
+    [[maybe_unused]] static const auto cleared = QObject::connect(qApp, &QObject::destroyed, [] { known.clear(); });
+    if (const auto found = known.constFind(key); found != known.cend())
+        return *found;
+    if (known.size() >= 256)
+        known.clear();
+    const QFontMetricsF metrics(key.font);
+    QList<CaptionLine> lines;
+    qreal top = 0;
+    for (const QString &line : DiagramSphereLabel::wrapCaption(key.caption, metrics, key.width)) {
+        const qreal left = (key.width - metrics.horizontalAdvance(line)) / 2;
+        lines.append({line, QPointF(left, top + metrics.ascent())});
+        top += metrics.lineSpacing();
+    }
+    return *known.insert(std::move(key), std::move(lines));
+}
+
+} // namespace
+
 void DiagramSphereLabel::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));
-    const QFontMetricsF metrics(font());
-    qreal top = 0;
-    for (const QString &line : wrapCaption(text(), metrics, width())) {
-        const qreal left = (width() - metrics.horizontalAdvance(line)) / 2;
-        painter.drawText(QPointF(left, top + metrics.ascent()), line);
-        top += metrics.lineSpacing();
-    }
+    for (const CaptionLine &line : captionLines({text(), font(), width()}))
+        drawKeptLine(painter, line.baseline, line.text);
 }
 
 void DiagramSphereLabel::keyPressEvent(QKeyEvent *event)

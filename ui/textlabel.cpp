@@ -79,6 +79,15 @@ public:
             painter.restore();
     }
 
+    // Draws the first line with the start of its base line at `baseline`.
+    void drawLine(QPainter &painter, const QPointF &baseline) const
+    {
+        if (m_layout.lineCount() == 0)
+            return;
+        const QTextLine line = m_layout.lineAt(0);
+        line.draw(&painter, QPointF(baseline.x(), baseline.y() - line.ascent()));
+    }
+
 private:
     QTextLayout m_layout;
     qreal m_width = 0;
@@ -118,8 +127,9 @@ const LaidOutText &laidOut(LayoutKey &&key)
 bool isPlainLine(const QString &text)
 {
     for (const QChar c : text) {
-        if (c == u'\t' || c == u'\n' || c == u'\r' || c == u'\x9c' || c.isHighSurrogate()
-            || c.direction() == QChar::DirR || c.direction() == QChar::DirAL)
+        if (c == u'\t' || c == u'\n' || c == u'\r' || c == u'\x9c' || c == QChar::LineSeparator
+            || c == QChar::ParagraphSeparator || c.isHighSurrogate() || c.direction() == QChar::DirR
+            || c.direction() == QChar::DirAL)
             return false;
     }
     return true;
@@ -142,6 +152,17 @@ void drawKeptText(QPainter &painter, const QRect &box, int flags, const QString 
     }
     const int kept = int(QStyle::visualAlignment(Qt::LeftToRight, Qt::Alignment(flags))) | (flags & Qt::TextWordWrap);
     laidOut({text, painter.font(), painter.device()->logicalDpiY(), box.size(), kept}).draw(painter, box, kept);
+}
+
+void drawKeptLine(QPainter &painter, const QPointF &baseline, const QString &text)
+{
+    if (text.isEmpty() || painter.layoutDirection() != Qt::LeftToRight || !isPlainLine(text) || !painter.device()) {
+        painter.drawText(baseline, text);
+        return;
+    }
+    // One line, never wrapped nor cut off.
+    laidOut({text, painter.font(), painter.device()->logicalDpiY(), QSize(0, QWIDGETSIZE_MAX), Qt::AlignLeft})
+        .drawLine(painter, baseline);
 }
 
 TextLabel::TextLabel(QWidget *parent)

@@ -12,6 +12,10 @@ namespace tavrel::ui {
 // captions and catalogue texts again and again.
 void drawKeptText(QPainter &painter, const QRect &box, int flags, const QString &text);
 
+// Draws `text` as one line, its base line starting at `baseline`, exactly as QPainter::drawText(baseline, text)
+// draws it, and keeps the laid-out line as drawKeptText does.
+void drawKeptLine(QPainter &painter, const QPointF &baseline, const QString &text);
+
 // A label whose plain text is drawn with drawKeptText: as a plain label draws it, without shaping it anew at
 // every paint. Rich text, selectable text, frames, margins, indents, shortcuts and disabled labels take the
 // usual way.
