@@ -394,7 +394,8 @@ frmDisplay::Band frmDisplay::buildBand(QWidget *page, const BandDesign &design)
     styleEntryBox(band.chakraRecord, RecordValueColor);
     band.chakraRecord->setAccessibleName(chakraRecordName(design.index));
     guardClipboard(band.chakraRecord);
-    keepShapedText(band.chakraRecord->document()); // written piece by piece: laid out when shown
+    keepShapedText(band.chakraRecord->document());
+    takeSizeNow(band.chakraRecord);
 
     band.pictures = new DisplayImageList(ChakraPictures, this);
     band.pictures->setObjectName(QString::fromLatin1(design.pictureList));
@@ -667,6 +668,8 @@ void frmDisplay::writeChakraRecord(QTextEdit *box, Chakra chakra)
 
     QTextCursor cursor(box->document());
     cursor.movePosition(QTextCursor::End);
+    // Written piece by piece, laid out once, at the box's width.
+    cursor.beginEditBlock();
     const ChakraRecord record = chakraRecord(chakra);
     for (qsizetype i = 0; i < record.size(); ++i) {
         cursor.insertText(record[i].heading, heading);
@@ -677,6 +680,7 @@ void frmDisplay::writeChakraRecord(QTextEdit *box, Chakra chakra)
             cursor.insertBlock(QTextBlockFormat(), plain);
         }
     }
+    cursor.endEditBlock();
 }
 
 void frmDisplay::ShowSphereExplanation(int index)
