@@ -450,10 +450,13 @@ void TestDisplay::labelsDrawAsPlainLabels_data()
     QTest::addColumn<int>("alignment");
     QTest::addColumn<bool>("wordWrap");
     QTest::addColumn<QSize>("box");
+    QTest::addColumn<QString>("styleSheet");
 
-    QTest::newRow("left") << int(Qt::AlignLeft) << false << QSize(120, 16);
-    QTest::newRow("right, wrapped") << int(Qt::AlignRight) << true << QSize(90, 40);
-    QTest::newRow("centred, wrapped, cut off") << int(Qt::AlignHCenter) << true << QSize(100, 20);
+    QTest::newRow("left") << int(Qt::AlignLeft) << false << QSize(120, 16) << QString();
+    QTest::newRow("right, wrapped") << int(Qt::AlignRight) << true << QSize(90, 40) << QString();
+    QTest::newRow("centred, wrapped, cut off") << int(Qt::AlignHCenter) << true << QSize(100, 20) << QString();
+    QTest::newRow("style sheet") << int(Qt::AlignLeft) << false << QSize(120, 30)
+                                 << QStringLiteral("color: red; padding-left: 7px");
 }
 
 void TestDisplay::labelsDrawAsPlainLabels()
@@ -461,6 +464,7 @@ void TestDisplay::labelsDrawAsPlainLabels()
     QFETCH(int, alignment);
     QFETCH(bool, wordWrap);
     QFETCH(QSize, box);
+    QFETCH(QString, styleSheet);
 
     QWidget window;
     window.resize(2 * box.width() + 40, box.height() + 10);
@@ -472,6 +476,7 @@ void TestDisplay::labelsDrawAsPlainLabels()
         ui::setTextColor(label, QColor(255, 128, 0));
         label->setAlignment(Qt::Alignment(alignment));
         label->setWordWrap(wordWrap);
+        label->setStyleSheet(styleSheet);
         label->resize(box);
     }
     labels[1]->move(box.width() + 20, 0);

@@ -180,7 +180,7 @@ void TextLabel::paintEvent(QPaintEvent *event)
     const bool plain = textFormat() == Qt::PlainText || (textFormat() == Qt::AutoText && !Qt::mightBeRichText(caption));
     const bool selectable = textInteractionFlags() & (Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     if (caption.isEmpty() || !plain || selectable || !isEnabled() || frameWidth() != 0 || margin() != 0 || indent() > 0
-        || buddy()) {
+        || buddy() || testAttribute(Qt::WA_StyleSheet)) {
         QLabel::paintEvent(event);
         return;
     }

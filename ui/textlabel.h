@@ -17,8 +17,8 @@ void drawKeptText(QPainter &painter, const QRect &box, int flags, const QString 
 void drawKeptLine(QPainter &painter, const QPointF &baseline, const QString &text);
 
 // A label whose plain text is drawn with drawKeptText: as a plain label draws it, without shaping it anew at
-// every paint. Rich text, selectable text, frames, margins, indents, shortcuts and disabled labels take the
-// usual way.
+// every paint. Rich text, selectable text, frames, margins, indents, shortcuts, style sheets and disabled labels
+// take the usual way.
 class TextLabel : public QLabel
 {
     Q_OBJECT
