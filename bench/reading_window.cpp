@@ -11,6 +11,7 @@
 #include "app/startup.h"
 #include "shell/forms.h"
 #include "shell/messages.h"
+#include "tests/residentmemory.h"
 #include "ui/formregistry.h"
 #include "ui/frmDisplay.h"
 #include "ui/frmMain.h"
@@ -20,7 +21,6 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -43,17 +43,6 @@ using namespace tavrel;
 
 namespace {
 
-long residentKilobytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return -1;
-}
 
 // Waits until the window system has taken in everything painted so far.
 void syncWithWindowSystem()

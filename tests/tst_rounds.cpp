@@ -3,35 +3,18 @@
 #include "shell/scramble.h"
 #include "shell/settingsstore.h"
 #include "tests/apptesthelpers.h"
+#include "tests/residentmemory.h"
 #include "ui/formregistry.h"
 #include "ui/frmMain.h"
 #include "ui/frmMdi.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
 using namespace tavrel;
-
-namespace {
-
-// Resident memory of this process in kB.
-long residentKilobytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return -1;
-}
-
-} // namespace
 
 class TestRounds : public QObject
 {
