@@ -1,9 +1,9 @@
 #include "ui/diagramlabel.h"
 
+#include "ui/keptcache.h"
 #include "ui/textlabel.h"
 
 #include <QAccessibleWidget>
-#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QKeyEvent>
@@ -123,24 +123,20 @@ struct CaptionKey
 
 // The lines of a caption, each centred, one below the other. Worked out once for each caption, font and width:
 // every new diagram shows the same eleven captions.
-const QList<CaptionLine> &captionLines(CaptionKey &&key)
+const QList<CaptionLine> &captionLines(const CaptionKey &key)
 {
-    static QHash<CaptionKey, QList<CaptionLine>> known;
-    // The keys hold fonts, which go before the application object does.
-    [[maybe_unused]] static const auto cleared = QObject::connect(qApp, &QObject::destroyed, [] { known.clear(); });
-    if (const auto found = known.constFind(key); found != known.cend())
-        return *found;
-    if (known.size() >= 256)
-        known.clear();
-    const QFontMetricsF metrics(key.font);
-    QList<CaptionLine> lines;
-    qreal top = 0;
-    for (const QString &line : DiagramSphereLabel::wrapCaption(key.caption, metrics, key.width)) {
-        const qreal left = (key.width - metrics.horizontalAdvance(line)) / 2;
-        lines.append({line, QPointF(left, top + metrics.ascent())});
-        top += metrics.lineSpacing();
-    }
-    return *known.insert(std::move(key), std::move(lines));
+    static KeptCache<CaptionKey, QList<CaptionLine>> known(256);
+    return known.get(key, [&key] {
+        const QFontMetricsF metrics(key.font);
+        QList<CaptionLine> lines;
+        qreal top = 0;
+        for (const QString &line : DiagramSphereLabel::wrapCaption(key.caption, metrics, key.width)) {
+            const qreal left = (key.width - metrics.horizontalAdvance(line)) / 2;
+            lines.append({line, QPointF(left, top + metrics.ascent())});
+            top += metrics.lineSpacing();
+        }
+        return lines;
+    });
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "ui/displaylabel.h"
 
+#include "ui/keptcache.h"
 #include "ui/style.h"
 #include "ui/twips.h"
 
@@ -31,13 +32,10 @@ struct TextKey
 
 QSize textSize(const QLabel &label)
 {
-    static QHash<TextKey, QSize> sizes;
-    TextKey key{label.font(),     label.logicalDpiY(),    label.devicePixelRatioF(),
-                label.wordWrap(), int(label.alignment()), label.text()};
-    auto known = sizes.constFind(key);
-    if (known == sizes.cend())
-        known = sizes.insert(std::move(key), label.sizeHint());
-    return *known;
+    static KeptCache<TextKey, QSize> sizes(1024);
+    return sizes.get({label.font(), label.logicalDpiY(), label.devicePixelRatioF(), label.wordWrap(),
+                      int(label.alignment()), label.text()},
+                     [&label] { return label.sizeHint(); });
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 #include "ui/displaypicture.h"
 
-#include <QCoreApplication>
+#include "ui/keptcache.h"
+
 #include <QEvent>
-#include <QHash>
 
 #include <utility>
 
@@ -14,17 +14,13 @@ namespace {
 // few scalings are kept rather than made again for each new window.
 QPixmap scaledPicture(const QPixmap &picture, const QSize &boxSize, qreal ratio)
 {
-    static QHash<std::pair<std::pair<qint64, QSize>, qreal>, QPixmap> scaled;
-    // Pictures go before the application object does.
-    [[maybe_unused]] static const auto cleared = QObject::connect(qApp, &QObject::destroyed, [] { scaled.clear(); });
-    const std::pair key{std::pair{picture.cacheKey(), boxSize}, ratio};
-    if (const auto known = scaled.constFind(key); known != scaled.cend())
-        return *known;
-    if (scaled.size() >= 32) // pictures that are gone, or sizes no longer used
-        scaled.clear();
-    QPixmap result = picture.scaled(boxSize * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    result.setDevicePixelRatio(ratio);
-    return *scaled.insert(key, result);
+    // Beyond a few: pictures that are gone, or sizes no longer used.
+    static KeptCache<std::pair<std::pair<qint64, QSize>, qreal>, QPixmap> scaled(32);
+    return scaled.get({{picture.cacheKey(), boxSize}, ratio}, [&] {
+        QPixmap result = picture.scaled(boxSize * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        result.setDevicePixelRatio(ratio);
+        return result;
+    });
 }
 
 } // namespace

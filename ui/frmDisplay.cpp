@@ -7,6 +7,7 @@
 #include "ui/displaylabel.h"
 #include "ui/displaypicture.h"
 #include "ui/displaytabs.h"
+#include "ui/keptcache.h"
 #include "ui/style.h"
 #include "ui/treediagram.h"
 #include "ui/twips.h"
@@ -96,12 +97,11 @@ QString chakraRecordName(int band, const ChakraDetails *details = nullptr)
 }
 
 // The window's icon, read once rather than for every new window.
-const QIcon &windowIconPicture()
+QIcon windowIconPicture()
 {
-    static QIcon icon(QStringLiteral(":/icons/hicolor/32x32/apps/tavrel.png"));
-    // Pictures go before the application object does.
-    [[maybe_unused]] static const auto cleared = QObject::connect(qApp, &QObject::destroyed, [] { icon = QIcon(); });
-    return icon;
+    static KeptCache<QString, QIcon> icons(1);
+    const QString file = QStringLiteral(":/icons/hicolor/32x32/apps/tavrel.png");
+    return icons.get(file, [&file] { return QIcon(file); });
 }
 
 // A paragraph is laid out when its text is set and again whenever its box changes width. Without a cache, each

@@ -1,6 +1,7 @@
 #include "ui/textlabel.h"
 
-#include <QCoreApplication>
+#include "ui/keptcache.h"
+
 #include <QFontMetricsF>
 #include <QHash>
 #include <QPaintDevice>
@@ -109,17 +110,12 @@ struct LayoutKey
     }
 };
 
-const LaidOutText &laidOut(LayoutKey &&key)
+const LaidOutText &laidOut(const LayoutKey &key)
 {
-    static QHash<LayoutKey, std::shared_ptr<const LaidOutText>> texts;
-    // Laid-out texts hold fonts, which go before the application object does.
-    [[maybe_unused]] static const auto cleared = QObject::connect(qApp, &QObject::destroyed, [] { texts.clear(); });
-    if (const auto known = texts.constFind(key); known != texts.cend())
-        return **known;
-    if (texts.size() >= 1024) // the captions and the catalogue's texts are far fewer
-        texts.clear();
-    auto text = std::make_shared<const LaidOutText>(key.text, key.font, QSizeF(key.box), key.flags);
-    return **texts.insert(std::move(key), std::move(text));
+    // The captions and the catalogue's texts are far fewer.
+    static KeptCache<LayoutKey, std::shared_ptr<const LaidOutText>> texts(1024);
+    return *texts.get(
+        key, [&key] { return std::make_shared<const LaidOutText>(key.text, key.font, QSizeF(key.box), key.flags); });
 }
 
 // Texts that QPainter::drawText treats specially (tabs, line breaks, several length variants, right-to-left

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QHash>
+
+namespace tavrel::ui {
+
+// What the windows keep from one window to the next: values that are costly to make again (measured or laid-out
+// texts, scaled pictures), looked up by what they were made from. It holds at most `limit` values and starts
+// afresh beyond that. It is emptied when the application object goes, since the fonts and pictures it holds must
+// go before it; make it (as a function's static) once the application object exists.
+template<typename Key, typename Value> class KeptCache
+{
+public:
+    explicit KeptCache(qsizetype limit)
+        : m_limit(limit)
+    {
+        QObject::connect(qApp, &QObject::destroyed, [this] { m_values.clear(); });
+    }
+
+    KeptCache(const KeptCache &) = delete;
+    KeptCache &operator=(const KeptCache &) = delete;
+
+    // The value kept for `key`, made by `make()` if there is none. Valid until the next call.
+    template<typename Make> const Value &get(const Key &key, Make &&make)
+    {
+        if (const auto known = m_values.constFind(key); known != m_values.cend())
+            return *known;
+        if (m_values.size() >= m_limit)
+            m_values.clear();
+        return *m_values.insert(key, make());
+    }
+
+private:
+    QHash<Key, Value> m_values;
+    qsizetype m_limit;
+};
+
+} // namespace tavrel::ui
