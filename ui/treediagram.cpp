@@ -12,6 +12,13 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QThreadPool>
+
+#include <chrono>
+#include <cmath>
+#include <future>
+#include <memory>
+#include <utility>
 
 namespace tavrel::ui {
 
@@ -416,36 +423,152 @@ void TreeDiagram::describeMarks()
                        marked.isEmpty() ? QString() : QStringLiteral("Highlighted: ") + spokenList(marked));
 }
 
+// What the canvas paints, as values: a second thread can draw it while the window is still being built.
+struct TreeDiagram::Scene
+{
+    struct Line
+    {
+        QLineF line;
+        QColor color;
+        int width;
+        friend bool operator==(const Line &, const Line &) = default;
+    };
+    struct Sphere
+    {
+        QRectF box;
+        QColor color;
+        bool dotted;
+        friend bool operator==(const Sphere &, const Sphere &) = default;
+    };
+
+    QSize size;
+    qreal ratio = 1;
+    QColor background;
+    QList<Line> lines; // connectors, then paths: in the order they stack
+    QList<Sphere> spheres;
+    QRectF focusMark; // empty when no sphere has the focus
+
+    friend bool operator==(const Scene &, const Scene &) = default;
+
+    void paint(QPainter &painter) const
+    {
+        painter.setRenderHint(QPainter::Antialiasing);
+        for (const Line &l : lines) {
+            painter.setPen(QPen(l.color, l.width, Qt::SolidLine, Qt::RoundCap));
+            painter.drawLine(l.line);
+        }
+        for (const Sphere &s : spheres) {
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(s.color);
+            painter.drawEllipse(s.box);
+            if (s.dotted) {
+                painter.setPen(QPen(Cyan, 1, Qt::DotLine));
+                painter.setBrush(Qt::NoBrush);
+                painter.drawEllipse(s.box.adjusted(0.5, 0.5, -0.5, -0.5));
+            }
+        }
+        if (!focusMark.isEmpty()) {
+            painter.setPen(QPen(Yellow, FocusMarkWidth));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawEllipse(focusMark);
+        }
+    }
+
+    // Draws the canvas as the screen shows it, its background and then the drawing, on `image`: a picture of
+    // the canvas's size in device pixels.
+    void paintPicture(QImage &image) const
+    {
+        image.setDevicePixelRatio(ratio);
+        image.fill(background);
+        QPainter painter(&image);
+        paint(painter);
+    }
+};
+
+// The picture of a scene, drawn on a thread of the pool; the first paint that needs it waits for the rest.
+struct TreeDiagram::Prepared
+{
+    Scene scene;
+    std::shared_future<QImage> picture;
+};
+
+namespace {
+
+// The picture of the last canvas that went, kept for the next so that its memory is taken once, not for every
+// result window.
+QImage &sparePicture()
+{
+    static QImage spare = [] {
+        QObject::connect(qApp, &QObject::destroyed, [] { sparePicture() = QImage(); });
+        return QImage();
+    }();
+    return spare;
+}
+
+} // namespace
+
+TreeDiagram::~TreeDiagram()
+{
+    using namespace std::chrono_literals;
+    if (m_prepared && m_prepared->picture.wait_for(0s) == std::future_status::ready)
+        sparePicture() = m_prepared->picture.get();
+}
+
+TreeDiagram::Scene TreeDiagram::scene() const
+{
+    Scene scene;
+    scene.size = size();
+    scene.ratio = devicePixelRatioF();
+    scene.background = palette().color(backgroundRole());
+    for (const QList<DiagramLine *> *lines : {&m_connectors, &m_paths}) {
+        for (const DiagramLine *l : *lines)
+            scene.lines.append({QLineF(l->line()), l->color(), l->width()});
+    }
+    for (const DiagramSphere *s : m_spheres)
+        scene.spheres.append({QRectF(s->geometry()), s->color(), s->hasDottedOutline()});
+    if (const int focused = focusedSphere(); focused >= 0)
+        scene.focusMark = focusMarkBox(focused);
+    return scene;
+}
+
+bool TreeDiagram::hasPreparedPicture() const
+{
+    return m_prepared != nullptr;
+}
+
+void TreeDiagram::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // The window is about to be shown: draw the canvas on another thread while the rest is built and mapped.
+    Scene now = scene();
+    // A copy lands on whole device pixels only at a whole scale and on a solid background.
+    if (now.ratio != std::floor(now.ratio) || now.size.isEmpty()
+        || palette().brush(backgroundRole()).style() != Qt::SolidPattern)
+        return;
+    if (m_prepared && m_prepared->scene == now)
+        return;
+    QImage image = std::exchange(sparePicture(), QImage());
+    if (image.size() != now.size * int(now.ratio))
+        image = QImage(now.size * int(now.ratio), QImage::Format_RGB32);
+    auto draw = std::make_shared<std::packaged_task<QImage()>>([now, image = std::move(image)]() mutable {
+        now.paintPicture(image);
+        return image;
+    });
+    auto prepared = std::make_shared<Prepared>(Prepared{std::move(now), draw->get_future().share()});
+    if (QThreadPool::globalInstance()->tryStart([draw] { (*draw)(); }))
+        m_prepared = std::move(prepared);
+}
+
 void TreeDiagram::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-
-    // Connectors under the paths they start on, paths under the spheres they join.
-    for (const QList<DiagramLine *> *lines : {&m_connectors, &m_paths}) {
-        for (const DiagramLine *l : *lines) {
-            painter.setPen(QPen(l->color(), l->width(), Qt::SolidLine, Qt::RoundCap));
-            painter.drawLine(QLineF(l->line()));
-        }
+    const Scene now = scene();
+    if (m_prepared && m_prepared->scene == now) {
+        painter.drawImage(QPointF(0, 0), m_prepared->picture.get());
+        return;
     }
-
-    for (const DiagramSphere *s : m_spheres) {
-        const QRectF box(s->geometry());
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(s->color());
-        painter.drawEllipse(box);
-        if (s->hasDottedOutline()) {
-            painter.setPen(QPen(Cyan, 1, Qt::DotLine));
-            painter.setBrush(Qt::NoBrush);
-            painter.drawEllipse(box.adjusted(0.5, 0.5, -0.5, -0.5));
-        }
-    }
-
-    if (const int focused = focusedSphere(); focused >= 0) {
-        painter.setPen(QPen(Yellow, FocusMarkWidth));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawEllipse(focusMarkBox(focused));
-    }
+    m_prepared.reset();
+    now.paint(painter);
 }
 
 void TreeDiagram::mouseMoveEvent(QMouseEvent *event)

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class QLabel;
 
@@ -41,6 +42,7 @@ public:
     static constexpr std::array<int, SphereCount> TabOrder{0, 1, 2, 10, 3, 4, 5, 6, 7, 8, 9};
 
     explicit TreeDiagram(QWidget *parent = nullptr);
+    ~TreeDiagram() override;
 
     DiagramSphere *sphere(int index) const;
     // A path ("ln12" ... "ln910") or a connector ("Line1" ... "Line12"); nullptr for any other name.
@@ -61,6 +63,9 @@ public:
     static QString sphereName(int index);
     // The sphere whose label has the keyboard focus, -1 for none.
     int focusedSphere() const;
+    // Whether the canvas was drawn ahead, on another thread, when it was shown; its paints copy that picture
+    // for as long as nothing on it changes.
+    bool hasPreparedPicture() const;
 
 signals:
     // The mouse moved over the label of sphere `index`.
@@ -71,11 +76,15 @@ signals:
     void sphereSelected(int index);
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    struct Scene;
+    struct Prepared;
+    Scene scene() const;
     // The box of the ring drawn around a sphere with the focus, in canvas pixels; the pen runs along it.
     QRectF focusMarkBox(int index) const;
     // The sphere that an arrow key leads to from sphere `from`; `from` itself when none lies that way.
@@ -91,6 +100,7 @@ private:
     QHash<QString, DiagramLine *> m_lines;
     QHash<QString, QLabel *> m_cards;
     QHash<QString, QLabel *> m_pathNames; // by the path they name
+    std::shared_ptr<const Prepared> m_prepared;
     Qt::FocusReason m_focusReason = Qt::OtherFocusReason; // of the last sphere that took the focus
 };
 
