@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBackingStore>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
@@ -292,6 +293,16 @@ void TestApp::readingFillsTheScreen()
     QVERIFY(frame->isVisible());
     QVERIFY(frame->windowState() & Qt::WindowMaximized);
     QCOMPARE(frame->windowTitle(), QStringLiteral("Tavrel v" TAVREL_VERSION));
+
+    // Its first paint covers the whole of its picture, whose memory was made ready (and written over) while the
+    // frame was built.
+    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    QCoreApplication::processEvents();
+    const auto *picture = dynamic_cast<const QImage *>(frame->backingStore()->paintDevice());
+    QVERIFY(picture);
+    const QImage shown = picture->copy(QRect(QPoint(), frame->size() * picture->devicePixelRatio()));
+    QCOMPARE(shown.convertToFormat(QImage::Format_RGB32),
+             frame->grab().toImage().convertToFormat(QImage::Format_RGB32));
 
     ui::frmDisplay *display = ui::displayForm().loaded();
     QVERIFY(display);

@@ -195,6 +195,12 @@ frmMdi::frmMdi(QWidget *parent)
     resize(twipSize(11175, 8025) + QSize(0, menuBar()->sizeHint().height()));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+
+    // It is shown maximized: its picture is made ready for the screen's free area while the result window is built.
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        create();
+        m_pictureMemory.prepare(this, screen->availableGeometry().size());
+    }
 }
 
 int frmMdi::screenWidthTwips() const
@@ -227,6 +233,12 @@ void frmMdi::cmdBack_Click()
 void frmMdi::cmdMdiExit_Click()
 {
     shell::UnloadAllAndEnd();
+}
+
+void frmMdi::showEvent(QShowEvent *event)
+{
+    m_pictureMemory.wait(); // nothing is painted before the window is shown
+    QMainWindow::showEvent(event);
 }
 
 void frmMdi::closeEvent(QCloseEvent *event)

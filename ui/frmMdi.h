@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/picturememory.h"
+
 #include <QMainWindow>
 
 class QLabel;
@@ -29,6 +31,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     int screenWidthTwips() const;
@@ -38,6 +41,7 @@ private:
     QLabel *m_softwareName = nullptr;
     QPushButton *m_back = nullptr;
     QPushButton *m_exit = nullptr;
+    PictureMemory m_pictureMemory; // made ready while the result window is built
 };
 
 } // namespace tavrel::ui
