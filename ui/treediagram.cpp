@@ -541,8 +541,8 @@ void TreeDiagram::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     // The window is about to be shown: draw the canvas on another thread while the rest is built and mapped.
     Scene now = scene();
-    // A copy lands on whole device pixels only at a whole scale and on a solid background.
-    if (now.ratio != std::floor(now.ratio) || now.size.isEmpty()
+    // A copy lands on whole device pixels only at a whole scale, and on the canvas's own solid background.
+    if (now.ratio != std::floor(now.ratio) || now.size.isEmpty() || !autoFillBackground()
         || palette().brush(backgroundRole()).style() != Qt::SolidPattern)
         return;
     if (m_prepared && m_prepared->scene == now)
