@@ -43,7 +43,6 @@ using namespace tavrel;
 
 namespace {
 
-
 // Waits until the window system has taken in everything painted so far.
 void syncWithWindowSystem()
 {
@@ -258,7 +257,9 @@ int main(int argc, char *argv[])
             totals.push_back(p.total());
         std::printf("frame size: %dx%d on %s\n", frameSize.width(), frameSize.height(),
                     qPrintable(QGuiApplication::platformName()));
-        std::printf("click to result painted, first reading:   %6.2f ms\n", first.total());
+        std::printf("click to result painted, first reading:   %6.2f ms (building %.2f, waiting %.2f, painting %.2f, "
+                    "taken in %.2f)\n",
+                    first.total(), first.build, first.wait, first.paint, first.takeIn);
         std::printf("click to result painted, median of %d:    %6.2f ms (min %.2f, max %.2f)\n", readings,
                     median(totals), *std::min_element(totals.begin(), totals.end()),
                     *std::max_element(totals.begin(), totals.end()));
