@@ -233,6 +233,7 @@ int main(int argc, char *argv[])
     if (!watcher()->waitForPaint())
         fail("the input form was not painted");
     QTest::keyClicks(main->findChild<QLineEdit *>(QStringLiteral("txtName")), QStringLiteral("ANNA"));
+    QTest::qWait(200); // a person takes a moment between typing the name and clicking
     const InputForm form{main->findChild<QComboBox *>(QStringLiteral("cboDate")),
                          main->findChild<QComboBox *>(QStringLiteral("cboMonth")),
                          main->findChild<QPushButton *>(QStringLiteral("cmdProceed"))};

@@ -43,6 +43,7 @@ private slots:
     void nameFilter_data();
     void nameFilter();
     void pastingIsNotFiltered();
+    void typingPreparesTheFirstReading();
     void validationMessages_data();
     void validationMessages();
     void readingFillsTheScreen();
@@ -239,6 +240,36 @@ void TestApp::pastingIsNotFiltered()
     QGuiApplication::clipboard()->setText(QStringLiteral("o'neil 2"));
     txtName->paste(); // what the context menu's Paste does
     QCOMPARE(txtName->text(), QStringLiteral("o'neil 2"));
+    QVERIFY(h->messages.isEmpty());
+}
+
+// The first letter typed has a result window built off screen and dropped, so that the first reading finds what
+// it needs ready. It leaves no window behind and the clipboard as it was.
+void TestApp::typingPreparesTheFirstReading()
+{
+    ui::frmMain *form = start();
+    QGuiApplication::clipboard()->setText(QStringLiteral("copied before"));
+    const qsizetype widgets = QApplication::allWidgets().size();
+    struct Watch : QObject
+    {
+        int built = 0;
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            if (event->type() == QEvent::Polish && watched->objectName() == QLatin1String("frmDisplay"))
+                ++built;
+            return false;
+        }
+    } watch;
+    qApp->installEventFilter(&watch);
+    QTest::keyClicks(child<QLineEdit>(form, "txtName"), QStringLiteral("an"));
+    QTRY_COMPARE(watch.built, 1);
+    QTest::keyClicks(child<QLineEdit>(form, "txtName"), QStringLiteral("na"));
+    QCoreApplication::processEvents();
+    qApp->removeEventFilter(&watch);
+    QCOMPARE(watch.built, 1); // once
+    QCOMPARE(QApplication::allWidgets().size(), widgets);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("copied before"));
+    QVERIFY(!ui::displayForm().isLoaded());
     QVERIFY(h->messages.isEmpty());
 }
 

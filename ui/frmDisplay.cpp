@@ -21,6 +21,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QResizeEvent>
+#include <QScopedValueRollback>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -30,6 +31,9 @@
 namespace tavrel::ui {
 
 namespace {
+
+// A window built by rehearse() leaves the clipboard alone.
+bool rehearsing = false;
 
 constexpr QColor CaptionColor{128, 128, 255};
 constexpr QColor ValueColor{255, 128, 0};
@@ -566,7 +570,7 @@ void frmDisplay::guardClipboard(QAbstractScrollArea *box)
 // cannot be emptied is left as it is.
 void frmDisplay::emptyClipboard()
 {
-    QClipboard *clipboard = QGuiApplication::clipboard();
+    QClipboard *clipboard = rehearsing ? nullptr : QGuiApplication::clipboard();
     if (!clipboard)
         return;
     static const bool keptInside =
@@ -575,6 +579,15 @@ void frmDisplay::emptyClipboard()
         clipboard->clear(QClipboard::Clipboard);
     if (clipboard->supportsSelection() && clipboard->ownsSelection())
         clipboard->clear(QClipboard::Selection);
+}
+
+void frmDisplay::rehearse(const Reading &reading)
+{
+    const QScopedValueRollback<bool> rehearsal(rehearsing, true);
+    frmDisplay window;
+    window.Form_Load();
+    window.showReading(reading);
+    (void)window.grab();
 }
 
 void frmDisplay::Form_Load()

@@ -27,6 +27,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 namespace tavrel::ui {
 
@@ -151,6 +152,10 @@ frmMain::frmMain(QWidget *parent)
     m_name->installEventFilter(this);
     m_name->setAccessibleName(QStringLiteral("Name"));
     m_name->setAccessibleDescription(QStringLiteral("Letters and blanks only"));
+    // The first letters of a name announce a reading: what it needs is made ready once they are shown.
+    connect(
+        m_name, &QLineEdit::textEdited, this, [this] { QTimer::singleShot(0, this, &frmMain::rehearseReading); },
+        Qt::SingleShotConnection);
 
     addLabel(details, "Label5", QStringLiteral("Date"), {1785, 720, 0, 0}, captionFont, White);
     addLabel(details, "Label7", QStringLiteral("Month"), {3000, 720, 0, 0}, captionFont, White);
@@ -249,6 +254,15 @@ void frmMain::FindSunSign()
 {
     if (const auto sign = tavrel::FindSunSign(m_month->currentIndex(), m_day->currentIndex()))
         SunSignName() = sunSignName(*sign);
+}
+
+void frmMain::rehearseReading()
+{
+    if (!isVisible() || displayForm().isLoaded())
+        return; // a reading came first
+    LoadDescriptions();
+    const auto sign = tavrel::FindSunSign(m_month->currentIndex(), m_day->currentIndex());
+    frmDisplay::rehearse(makeReading(sign.value_or(SunSign::Aries)));
 }
 
 void frmMain::cmdProceed_Click()

@@ -37,6 +37,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Builds a result window off screen for the date chosen so far and drops it, so that the first reading
+    // finds its fonts, texts and pictures ready (see frmDisplay::rehearse).
+    void rehearseReading();
     bool txtName_KeyPress(const QString &typed);
 
     QLineEdit *m_name = nullptr;
