@@ -326,11 +326,15 @@ void TestApp::readingFillsTheScreen()
     QCOMPARE(frame->windowTitle(), QStringLiteral("Tavrel v" TAVREL_VERSION));
 
     // Its first paint covers the whole of its picture, whose memory was made ready (and written over) while the
-    // frame was built.
+    // frame was built, for the size the frame has once maximized.
+    const auto *prepared = dynamic_cast<const QImage *>(frame->backingStore()->paintDevice());
+    QVERIFY(prepared);
+    const uchar *preparedBits = prepared->constBits();
     QVERIFY(QTest::qWaitForWindowExposed(frame));
     QCoreApplication::processEvents();
     const auto *picture = dynamic_cast<const QImage *>(frame->backingStore()->paintDevice());
     QVERIFY(picture);
+    QCOMPARE(picture->constBits(), preparedBits);
     const QImage shown = picture->copy(QRect(QPoint(), frame->size() * picture->devicePixelRatio()));
     QCOMPARE(shown.convertToFormat(QImage::Format_RGB32),
              frame->grab().toImage().convertToFormat(QImage::Format_RGB32));
