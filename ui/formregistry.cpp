@@ -6,6 +6,9 @@
 #include "ui/frmMdi.h"
 #include "ui/style.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 namespace tavrel::ui {
 
 namespace {
@@ -45,6 +48,14 @@ shell::FormSlot<frmDisplay> &displayForm()
         },
         [](frmDisplay &form) { form.Form_Load(); }, [] { mdiForm().get(); });
     return slot;
+}
+
+void rehearseReading(const Reading &reading)
+{
+    frmMdi frame;
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        frame.resize(screen->availableGeometry().size());
+    frmDisplay::rehearse(reading, frame.clientArea());
 }
 
 shell::FormSlot<frmAbout> &aboutForm()

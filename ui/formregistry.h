@@ -2,6 +2,10 @@
 
 #include "shell/forms.h" // FormSlot, from the shell
 
+namespace tavrel {
+struct Reading;
+}
+
 namespace tavrel::ui {
 
 class frmMain;
@@ -15,5 +19,10 @@ shell::FormSlot<frmMain> &mainForm();
 shell::FormSlot<frmMdi> &mdiForm();
 shell::FormSlot<frmDisplay> &displayForm();
 shell::FormSlot<frmAbout> &aboutForm();
+
+// Builds the frame with a result window for `reading` off screen, at the frame's maximized size, paints it into a
+// picture and drops it, without loading either window: the first reading then finds what it needs ready (see
+// frmDisplay::rehearse).
+void rehearseReading(const Reading &reading);
 
 } // namespace tavrel::ui

@@ -28,6 +28,8 @@
 #include <QTextEdit>
 #include <QTextLayout>
 
+#include <memory>
+
 namespace tavrel::ui {
 
 namespace {
@@ -581,13 +583,17 @@ void frmDisplay::emptyClipboard()
         clipboard->clear(QClipboard::Selection);
 }
 
-void frmDisplay::rehearse(const Reading &reading)
+void frmDisplay::rehearse(const Reading &reading, QWidget *host)
 {
     const QScopedValueRollback<bool> rehearsal(rehearsing, true);
-    frmDisplay window;
-    window.Form_Load();
-    window.showReading(reading);
-    (void)window.grab();
+    const std::unique_ptr<frmDisplay> window(new frmDisplay(host));
+    if (host) {
+        window->setWindowFlags(Qt::Widget);
+        window->show(); // along with its host, which is not shown
+    }
+    window->Form_Load();
+    window->showReading(reading);
+    (void)window->window()->grab();
 }
 
 void frmDisplay::Form_Load()

@@ -262,7 +262,7 @@ void frmMain::rehearseReading()
         return; // a reading came first
     LoadDescriptions();
     const auto sign = tavrel::FindSunSign(m_month->currentIndex(), m_day->currentIndex());
-    frmDisplay::rehearse(makeReading(sign.value_or(SunSign::Aries)));
+    ui::rehearseReading(makeReading(sign.value_or(SunSign::Aries)));
 }
 
 void frmMain::cmdProceed_Click()

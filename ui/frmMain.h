@@ -37,8 +37,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    // Builds a result window off screen for the date chosen so far and drops it, so that the first reading
-    // finds its fonts, texts and pictures ready (see frmDisplay::rehearse).
+    // Builds the frame and result window off screen for the date chosen so far and drops them, so that the
+    // first reading finds its fonts, texts and pictures ready (see rehearseReading).
     void rehearseReading();
     bool txtName_KeyPress(const QString &typed);
 

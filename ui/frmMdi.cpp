@@ -193,13 +193,8 @@ frmMdi::frmMdi(QWidget *parent)
 
     // The restored size: a client area of 11175 x 8025 twips, centred on the screen.
     resize(twipSize(11175, 8025) + QSize(0, menuBar()->sizeHint().height()));
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-        // It is shown maximized: its picture is made ready for the screen's free area, less the frame that the
-        // window system draws around it, while the result window is built.
-        create();
-        m_pictureMemory.prepare(this, screen->availableGeometry().size() - (frameGeometry().size() - size()));
-    }
 }
 
 int frmMdi::screenWidthTwips() const
@@ -210,6 +205,12 @@ int frmMdi::screenWidthTwips() const
 
 void frmMdi::MDIForm_Load()
 {
+    // It is shown maximized: its picture is made ready for the screen's free area, less the frame that the window
+    // system draws around it, while the result window is built.
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        create();
+        m_pictureMemory.prepare(this, screen->availableGeometry().size() - (frameGeometry().size() - size()));
+    }
     frmDisplay &display = displayForm().get();
     const double w = screenWidthTwips();
     m_banner->move(px(static_cast<int>((w - toTwips(m_banner->width())) / 2)), m_banner->y());
