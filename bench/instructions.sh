@@ -52,10 +52,17 @@ pids+=("$wm")
 disown "$wm"
 for _ in $(seq 100); do [ -s "$work/wm" ] && break; sleep 0.1; done
 reading() {
-    valgrind --tool=callgrind --callgrind-out-file="$work/reading-$1" "$build/bench/bench_reading_window" click "$1" \
-        >/dev/null 2>&1
-    sed -n 's/^totals: //p' "$work/reading-$1"
+    valgrind --tool=callgrind --separate-threads=yes --callgrind-out-file="$work/reading-$1" \
+        "$build/bench/bench_reading_window" click "$1" >/dev/null 2>&1
+    local main all
+    main=$(sed -n 's/^totals: //p' "$work/reading-$1"-01)
+    all=$(cat "$work/reading-$1"-* | sed -n 's/^totals: //p' | awk '{s += $1} END {print s}')
+    echo "$main $all"
 }
 few=$(reading 1)
 many=$(reading 11)
-awk -v a="$few" -v b="$many" 'BEGIN { printf "one round of reading and Back: %.1f million\n", (b - a) / 10 / 1e6 }'
+awk -v a="$few" -v b="$many" 'BEGIN {
+    split(a, x, " "); split(b, y, " ")
+    printf "one round of reading and Back, in millions: %.1f on the main thread, %.1f on all threads\n",
+        (y[1] - x[1]) / 10 / 1e6, (y[2] - x[2]) / 10 / 1e6
+}'
