@@ -6,9 +6,6 @@
 #include "ui/frmMdi.h"
 #include "ui/style.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
 namespace tavrel::ui {
 
 namespace {
@@ -52,9 +49,7 @@ shell::FormSlot<frmDisplay> &displayForm()
 
 void rehearseReading(const Reading &reading)
 {
-    frmMdi frame;
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        frame.resize(screen->availableGeometry().size());
+    frmMdi frame; // at its restored size: the picture of a maximized one would take far more memory, to no end
     frmDisplay::rehearse(reading, frame.clientArea());
 }
 

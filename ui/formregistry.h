@@ -20,9 +20,8 @@ shell::FormSlot<frmMdi> &mdiForm();
 shell::FormSlot<frmDisplay> &displayForm();
 shell::FormSlot<frmAbout> &aboutForm();
 
-// Builds the frame with a result window for `reading` off screen, at the frame's maximized size, paints it into a
-// picture and drops it, without loading either window: the first reading then finds what it needs ready (see
-// frmDisplay::rehearse).
+// Builds the frame with a result window for `reading` off screen, paints them into pictures and drops them,
+// without loading either window: the first reading then finds what it needs ready (see frmDisplay::rehearse).
 void rehearseReading(const Reading &reading);
 
 } // namespace tavrel::ui

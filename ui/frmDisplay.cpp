@@ -593,7 +593,11 @@ void frmDisplay::rehearse(const Reading &reading, QWidget *host)
     }
     window->Form_Load();
     window->showReading(reading);
-    (void)window->window()->grab();
+    (void)window->grab();
+    if (host) {
+        window->hide(); // painted already
+        (void)host->window()->grab();
+    }
 }
 
 void frmDisplay::Form_Load()
