@@ -10,6 +10,7 @@
 #include "ui/frmMain.h"
 #include "ui/frmMdi.h"
 #include "ui/style.h"
+#include "ui/treediagram.h"
 #include "ui/twips.h"
 
 #include <QAction>
@@ -343,6 +344,7 @@ void TestApp::readingFillsTheScreen()
     QVERIFY(display);
     QVERIFY(display->isVisible());
     QCOMPARE(display->parentWidget(), frame->clientArea());
+    QVERIFY(display->diagram()->hasPreparedPicture()); // the first paint copied the diagram drawn ahead
     QCOMPARE(child<QLabel>(display, "lblSunSignName")->text(), QStringLiteral("Pisces"));
     QVERIFY(child<QLabel>(display, "lblPisces")->isVisible());
     QCOMPARE(ui::SunSignName(), QStringLiteral("Pisces"));
