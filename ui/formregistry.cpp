@@ -50,7 +50,7 @@ shell::FormSlot<frmDisplay> &displayForm()
 void rehearseReading(const Reading &reading)
 {
     frmMdi frame; // at its restored size: the picture of a maximized one would take far more memory, to no end
-    frmDisplay::rehearse(reading, frame.clientArea());
+    frmDisplay::rehearse(reading, *frame.clientArea());
 }
 
 shell::FormSlot<frmAbout> &aboutForm()

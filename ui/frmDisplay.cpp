@@ -583,21 +583,17 @@ void frmDisplay::emptyClipboard()
         clipboard->clear(QClipboard::Selection);
 }
 
-void frmDisplay::rehearse(const Reading &reading, QWidget *host)
+void frmDisplay::rehearse(const Reading &reading, QWidget &host)
 {
     const QScopedValueRollback<bool> rehearsal(rehearsing, true);
-    const std::unique_ptr<frmDisplay> window(new frmDisplay(host));
-    if (host) {
-        window->setWindowFlags(Qt::Widget);
-        window->show(); // along with its host, which is not shown
-    }
+    const std::unique_ptr<frmDisplay> window(new frmDisplay(&host));
+    window->setWindowFlags(Qt::Widget);
+    window->show(); // along with its host, which is not shown
     window->Form_Load();
     window->showReading(reading);
     (void)window->grab();
-    if (host) {
-        window->hide(); // painted already
-        (void)host->window()->grab();
-    }
+    window->hide(); // painted already
+    (void)host.window()->grab();
 }
 
 void frmDisplay::Form_Load()

@@ -40,11 +40,11 @@ class frmDisplay : public QWidget
 public:
     explicit frmDisplay(QWidget *parent = nullptr);
 
-    // Builds a result window for `reading` off screen, on its own or inside `host` (in a frame that is not
-    // shown), paints it and the window it is in into pictures and drops it, leaving the clipboard alone. What result
-    // windows keep between them (fonts and their glyphs, measured and laid-out texts, scaled pictures, the
-    // style's drawings) is then ready, and the first reading is as quick as the next.
-    static void rehearse(const tavrel::Reading &reading, QWidget *host = nullptr);
+    // Builds a result window for `reading` off screen inside `host` (in a frame that is not shown), paints it and
+    // the window it is in into pictures and drops it, leaving the clipboard alone. What result windows keep
+    // between them (fonts and their glyphs, measured and laid-out texts, scaled pictures, the style's drawings)
+    // is then ready, and the first reading is as quick as the next.
+    static void rehearse(const tavrel::Reading &reading, QWidget &host);
 
     // Selects the first tab; nothing else.
     void Form_Load();

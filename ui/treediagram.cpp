@@ -554,7 +554,7 @@ void TreeDiagram::showEvent(QShowEvent *event)
         now.paintPicture(image);
         return image;
     });
-    auto prepared = std::make_shared<Prepared>(Prepared{std::move(now), draw->get_future().share()});
+    auto prepared = std::make_unique<Prepared>(Prepared{std::move(now), draw->get_future().share()});
     if (QThreadPool::globalInstance()->tryStart([draw] { (*draw)(); }))
         m_prepared = std::move(prepared);
 }

@@ -100,7 +100,7 @@ private:
     QHash<QString, DiagramLine *> m_lines;
     QHash<QString, QLabel *> m_cards;
     QHash<QString, QLabel *> m_pathNames; // by the path they name
-    std::shared_ptr<const Prepared> m_prepared;
+    std::unique_ptr<const Prepared> m_prepared;
     Qt::FocusReason m_focusReason = Qt::OtherFocusReason; // of the last sphere that took the focus
 };
 
