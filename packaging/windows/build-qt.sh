@@ -43,7 +43,10 @@ qt_options=(
     -DFEATURE_style_fusion=ON
     -DFEATURE_sqlmodel=OFF
 )
-key="$(printf '%s\n' "$qt_version" "${qt_options[@]}" "$(cat "$here/mingw-toolchain.cmake")" | sha256sum | cut -c1-12)"
+# The cross compiler's version is part of the key: a new MinGW-w64 builds a new Qt.
+compiler_version="$(x86_64-w64-mingw32-g++-posix --version | head -n1)"
+key="$(printf '%s\n' "$qt_version" "${qt_options[@]}" "$(cat "$here/mingw-toolchain.cmake")" "$compiler_version" |
+    sha256sum | cut -c1-12)"
 prefix="$cache/qt-$qt_version-mingw-$key"
 
 # One build at a time for each key: a second run waits for the first and then reuses its result.
@@ -66,7 +69,8 @@ if [ ! -d "$src" ]; then
     mkdir -p "$apt_dir/lists/partial" "$apt_dir/archives/partial"
     uri="$(sed -n 's/^URIs: *//p' /etc/apt/sources.list.d/debian.sources 2>/dev/null | head -n1)"
     uri="${uri:-http://deb.debian.org/debian}"
-    echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $uri bookworm main" \
+    suite="$(. /etc/os-release && echo "${VERSION_CODENAME:?the Debian suite is not named in /etc/os-release}")"
+    echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $uri $suite main" \
         > "$apt_dir/sources.list"
     apt_opts=(-o Dir::Etc::SourceList="$apt_dir/sources.list" -o Dir::Etc::SourceParts=/dev/null
               -o Dir::State::Lists="$apt_dir/lists" -o Dir::Cache::Archives="$apt_dir/archives"
@@ -78,6 +82,9 @@ if [ ! -d "$src" ]; then
     rm -rf "$work/fetch" "$apt_dir"
 fi
 
+# The host's Qt, whose tools the cross build runs, wherever the machine's architecture puts it.
+qt6_config="$(dpkg -L qt6-base-dev | grep -m1 '/cmake/Qt6/Qt6Config.cmake$')"
+
 # Its output goes to standard error: standard output names the install folder only.
 {
     launcher=()
@@ -85,7 +92,7 @@ fi
     rm -rf "$work/build"
     cmake -S "$src" -B "$work/build" -G Ninja "${launcher[@]}" \
         -DCMAKE_TOOLCHAIN_FILE="$here/mingw-toolchain.cmake" \
-        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$(dirname "$(dirname "$qt6_config")")" \
         -DCMAKE_INSTALL_PREFIX="$prefix" \
         "${qt_options[@]}"
     cmake --build "$work/build" --parallel "$jobs"
