@@ -4,17 +4,17 @@
 
 namespace tavrel::ui {
 
+namespace {
+
+constexpr QColor BorderColor{160, 160, 200};
+
+} // namespace
+
 CaptionFrame::CaptionFrame(const QString &caption, QWidget *parent)
     : QWidget(parent)
     , m_caption(caption)
 {
     setAccessibleName(caption);
-}
-
-void CaptionFrame::setBorderColor(const QColor &color)
-{
-    m_border = color;
-    update();
 }
 
 void CaptionFrame::setCaptionFont(const QFont &font)
@@ -32,7 +32,7 @@ void CaptionFrame::paintEvent(QPaintEvent *)
     const int captionWidth = metrics.horizontalAdvance(m_caption) + 6;
     const int borderTop = metrics.height() / 2;
 
-    painter.setPen(QPen(m_border, 1));
+    painter.setPen(QPen(BorderColor, 1));
     const QRectF box = QRectF(rect()).adjusted(0.5, borderTop + 0.5, -0.5, -0.5);
     // The border, open where the caption sits.
     painter.drawLine(box.topLeft(), QPointF(captionLeft, box.top()));

@@ -15,8 +15,6 @@ class CaptionFrame : public QWidget
 public:
     explicit CaptionFrame(const QString &caption, QWidget *parent = nullptr);
 
-    QString caption() const { return m_caption; }
-    void setBorderColor(const QColor &color);
     // The frame's own font until one is set.
     QFont captionFont() const { return m_captionFont.value_or(font()); }
     void setCaptionFont(const QFont &font);
@@ -26,7 +24,6 @@ protected:
 
 private:
     QString m_caption;
-    QColor m_border{160, 160, 200};
     std::optional<QFont> m_captionFont;
 };
 

@@ -5,10 +5,8 @@ namespace tavrel::ui {
 DisplayImageList::DisplayImageList(const QStringList &resources, QObject *parent)
     : QObject(parent)
 {
-    for (const QString &resource : resources) {
+    for (const QString &resource : resources)
         m_pictures.append(QPixmap(resource));
-        m_keys.append(resource.section(QLatin1Char('/'), -1));
-    }
 }
 
 QPixmap DisplayImageList::picture(int position) const
@@ -16,13 +14,6 @@ QPixmap DisplayImageList::picture(int position) const
     if (position < 1 || position > count())
         return {};
     return m_pictures.at(position - 1);
-}
-
-QString DisplayImageList::key(int position) const
-{
-    if (position < 1 || position > count())
-        return {};
-    return m_keys.at(position - 1);
 }
 
 } // namespace tavrel::ui

@@ -18,11 +18,9 @@ public:
     int count() const { return static_cast<int>(m_pictures.size()); }
     // The picture at a position 1 ... count(); a null picture for any other position.
     QPixmap picture(int position) const;
-    QString key(int position) const;
 
 private:
     QList<QPixmap> m_pictures;
-    QStringList m_keys;
 };
 
 } // namespace tavrel::ui

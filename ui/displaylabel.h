@@ -41,9 +41,6 @@ public:
     // The caption read before the value; empty: the label is read as its text.
     void setAccessibleCaption(const QString &caption);
 
-    // The box the label was designed with, in pixels.
-    QRect designGeometry() const { return m_design; }
-
 private:
     void fit();
     void updateAccessibleName();

@@ -299,16 +299,6 @@ void TreeDiagram::setCardVisible(const QString &labelName, bool visible)
         card->setVisible(visible);
 }
 
-QColor TreeDiagram::defaultSphereColor()
-{
-    return SphereColor;
-}
-
-QColor TreeDiagram::defaultPathColor()
-{
-    return PathColor;
-}
-
 QString TreeDiagram::sphereName(int index)
 {
     return index >= 0 && index < SphereCount ? SphereNames[static_cast<std::size_t>(index)] : QString();

@@ -56,9 +56,6 @@ public:
     void setLineColor(const QString &lineName, const QColor &color);
     void setCardVisible(const QString &labelName, bool visible);
 
-    static QColor defaultSphereColor();
-    static QColor defaultPathColor();
-
     // The name of sphere `index` as the explanation shows it ("Keter" ... "Malkhuth", "Daat").
     static QString sphereName(int index);
     // The sphere whose label has the keyboard focus, -1 for none.
