@@ -19,6 +19,11 @@ inline constexpr QColor Cyan{0, 255, 255};
 inline constexpr QColor Green{0, 255, 0};
 inline constexpr QColor White{255, 255, 255};
 
+// The title bar of a window of fixed size: its title, the system menu and the close box, and no minimize or
+// maximize box.
+inline constexpr Qt::WindowFlags FixedWindowHints = Qt::CustomizeWindowHint | Qt::WindowTitleHint
+    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+
 // Fonts are Verdana where installed; elsewhere a close substitute. Sizes are in points as the layouts give
 // them (8.25, 9, 9.75, 14.25) and are set in pixels (points at 96 dots per inch), so that text keeps its size
 // relative to the layouts on every screen.
