@@ -108,30 +108,17 @@ struct CaptionLine
     QPointF baseline;
 };
 
-struct CaptionKey
-{
-    QString caption;
-    QFont font;
-    int width;
-
-    friend bool operator==(const CaptionKey &, const CaptionKey &) = default;
-    friend size_t qHash(const CaptionKey &key, size_t seed = 0)
-    {
-        return qHashMulti(seed, key.caption, key.font, key.width);
-    }
-};
-
 // The lines of a caption, each centred, one below the other. Worked out once for each caption, font and width:
 // every new diagram shows the same eleven captions.
-const QList<CaptionLine> &captionLines(const CaptionKey &key)
+const QList<CaptionLine> &captionLines(const QString &caption, const QFont &font, int width)
 {
-    static KeptCache<CaptionKey, QList<CaptionLine>> known(256);
-    return known.get(key, [&key] {
-        const QFontMetricsF metrics(key.font);
+    static KeptCache<TextKey, QList<CaptionLine>> known(256);
+    return known.get({.text = caption, .font = font, .box = QSize(width, 0)}, [&] {
+        const QFontMetricsF metrics(font);
         QList<CaptionLine> lines;
         qreal top = 0;
-        for (const QString &line : DiagramSphereLabel::wrapCaption(key.caption, metrics, key.width)) {
-            const qreal left = (key.width - metrics.horizontalAdvance(line)) / 2;
+        for (const QString &line : DiagramSphereLabel::wrapCaption(caption, metrics, width)) {
+            const qreal left = (width - metrics.horizontalAdvance(line)) / 2;
             lines.append({line, QPointF(left, top + metrics.ascent())});
             top += metrics.lineSpacing();
         }
@@ -146,7 +133,7 @@ void DiagramSphereLabel::paintEvent(QPaintEvent * /*event*/)
     QPainter painter(this);
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));
-    for (const CaptionLine &line : captionLines({text(), font(), width()}))
+    for (const CaptionLine &line : captionLines(text(), font(), width()))
         drawKeptLine(painter, line.baseline, line.text);
 }
 

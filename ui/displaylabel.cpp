@@ -14,27 +14,14 @@ namespace {
 // captions and catalogue values again and again; measuring a text means shaping it, the costliest step of
 // building the window, so each font, wrapping and text is measured once. The texts are those of the captions and
 // the catalogue, a bounded set.
-struct TextKey
-{
-    QFont font;
-    int dpi;
-    qreal ratio;
-    bool wordWrap;
-    int alignment;
-    QString text;
-
-    friend bool operator==(const TextKey &, const TextKey &) = default;
-    friend size_t qHash(const TextKey &key, size_t seed = 0)
-    {
-        return qHashMulti(seed, key.font, key.dpi, key.ratio, key.wordWrap, key.alignment, key.text);
-    }
-};
-
 QSize textSize(const QLabel &label)
 {
     static KeptCache<TextKey, QSize> sizes(1024);
-    return sizes.get({label.font(), label.logicalDpiY(), label.devicePixelRatioF(), label.wordWrap(),
-                      int(label.alignment()), label.text()},
+    return sizes.get({.text = label.text(),
+                      .font = label.font(),
+                      .dpi = label.logicalDpiY(),
+                      .ratio = label.devicePixelRatioF(),
+                      .flags = int(label.alignment()) | (label.wordWrap() ? Qt::TextWordWrap : 0)},
                      [&label] { return label.sizeHint(); });
 }
 

@@ -1,9 +1,31 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QFont>
 #include <QHash>
+#include <QSize>
+#include <QString>
 
 namespace tavrel::ui {
+
+// What a kept text was made from, the key of the caches of measured and laid-out texts: the text, its font, the
+// resolution it is drawn at, the box it is laid out in and its alignment and wrapping flags. What a cache does not
+// depend on stays at its default.
+struct TextKey
+{
+    QString text;
+    QFont font;
+    int dpi = 0;
+    qreal ratio = 1;
+    QSize box{};
+    int flags = 0;
+
+    friend bool operator==(const TextKey &, const TextKey &) = default;
+    friend size_t qHash(const TextKey &key, size_t seed = 0)
+    {
+        return qHashMulti(seed, key.text, key.font, key.dpi, key.ratio, key.box, key.flags);
+    }
+};
 
 // What the windows keep from one window to the next: values that are costly to make again (measured or laid-out
 // texts, scaled pictures), looked up by what they were made from. It holds at most `limit` values and starts

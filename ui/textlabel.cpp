@@ -95,25 +95,10 @@ private:
     qreal m_height = 0;
 };
 
-struct LayoutKey
-{
-    QString text;
-    QFont font;
-    int dpi;
-    QSize box;
-    int flags;
-
-    friend bool operator==(const LayoutKey &, const LayoutKey &) = default;
-    friend size_t qHash(const LayoutKey &key, size_t seed = 0)
-    {
-        return qHashMulti(seed, key.text, key.font, key.dpi, key.box, key.flags);
-    }
-};
-
-const LaidOutText &laidOut(const LayoutKey &key)
+const LaidOutText &laidOut(const TextKey &key)
 {
     // The captions and the catalogue's texts are far fewer.
-    static KeptCache<LayoutKey, std::shared_ptr<const LaidOutText>> texts(1024);
+    static KeptCache<TextKey, std::shared_ptr<const LaidOutText>> texts(1024);
     return *texts.get(
         key, [&key] { return std::make_shared<const LaidOutText>(key.text, key.font, QSizeF(key.box), key.flags); });
 }
@@ -147,7 +132,12 @@ void drawKeptText(QPainter &painter, const QRect &box, int flags, const QString 
         return;
     }
     const int kept = int(QStyle::visualAlignment(Qt::LeftToRight, Qt::Alignment(flags))) | (flags & Qt::TextWordWrap);
-    laidOut({text, painter.font(), painter.device()->logicalDpiY(), box.size(), kept}).draw(painter, box, kept);
+    laidOut({.text = text,
+             .font = painter.font(),
+             .dpi = painter.device()->logicalDpiY(),
+             .box = box.size(),
+             .flags = kept})
+        .draw(painter, box, kept);
 }
 
 void drawKeptLine(QPainter &painter, const QPointF &baseline, const QString &text)
@@ -157,7 +147,11 @@ void drawKeptLine(QPainter &painter, const QPointF &baseline, const QString &tex
         return;
     }
     // One line, never wrapped nor cut off.
-    laidOut({text, painter.font(), painter.device()->logicalDpiY(), QSize(0, QWIDGETSIZE_MAX), Qt::AlignLeft})
+    laidOut({.text = text,
+             .font = painter.font(),
+             .dpi = painter.device()->logicalDpiY(),
+             .box = QSize(0, QWIDGETSIZE_MAX),
+             .flags = Qt::AlignLeft})
         .drawLine(painter, baseline);
 }
 
