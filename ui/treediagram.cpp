@@ -4,6 +4,7 @@
 #include "reading/descriptions.h"
 #include "ui/diagramlabel.h"
 #include "ui/displaylabel.h"
+#include "ui/keptcache.h"
 #include "ui/style.h"
 #include "ui/twips.h"
 
@@ -489,7 +490,7 @@ namespace {
 QImage &sparePicture()
 {
     static QImage spare = [] {
-        QObject::connect(qApp, &QObject::destroyed, [] { sparePicture() = QImage(); });
+        releaseWithApplication([] { sparePicture() = QImage(); });
         return QImage();
     }();
     return spare;
