@@ -38,7 +38,7 @@ int main()
             if (!ValidateInput(u"NAME", d.day, d.month, d.year).accepted())
                 continue;
             const Reading r = makeReading(*FindSunSign(d.month, d.day));
-            checksum += static_cast<std::size_t>(r.highlightSphereOne + r.pathParagraph.size());
+            checksum += static_cast<std::size_t>(static_cast<int>(r.one->sephirah) + r.pathParagraph.size());
             ++readings;
         }
     }

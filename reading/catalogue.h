@@ -6,12 +6,11 @@
 
 namespace tavrel {
 
-// What a sign brings to a reading: its tarot card label on the diagram, its two spheres and its path.
+// What a sign brings to a reading: its tarot card, its two spheres and its path.
 struct SunSignInfo
 {
     SunSign sign;
-    QString cardLabel; // object name of the diagram's card label, "lblAries" ... "lblPisces"
-    QString cardCaption; // the tarot card of the sign's path, "The Emperor" ...
+    QString tarotCard; // the tarot card of the sign's path, "The Emperor" ...
     Sephirah one; // the higher sphere on the Tree
     Sephirah two; // the lower sphere
     TreePath path; // joins exactly these two spheres
@@ -44,7 +43,8 @@ struct TreePathInfo
     QString yetsiraticAttribution;
     QString colour;
     QString element;
-    QString line; // the diagram's line, "ln26" ...
+    Sephirah upper; // the two spheres it joins, the higher on the Tree first
+    Sephirah lower;
     int paragraph; // 1 ... 12, the number of the path's paragraph
 };
 

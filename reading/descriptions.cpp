@@ -76,7 +76,7 @@ DescriptionCatalogue DescriptionCatalogue::load(const QString &folder)
     std::array<QString, SephirahCount> spheres;
     readGroup(file("spheres.txt"), namesOf(sphereOrder, &sephirahName), spheres, catalogue.m_problems);
     for (std::size_t i = 0; i < sphereOrder.size(); ++i)
-        catalogue.m_spheres[static_cast<std::size_t>(diagramIndex(sphereOrder[i]))] = spheres[i];
+        catalogue.m_spheres[sephirahIndex(sphereOrder[i])] = spheres[i];
 
     std::array<Archangel, ArchangelCount> angels{};
     for (int i = 0; i < ArchangelCount; ++i)
@@ -103,7 +103,7 @@ const DescriptionCatalogue &DescriptionCatalogue::instance()
 
 QString DescriptionCatalogue::SphereText(Sephirah sephirah) const
 {
-    return m_spheres[static_cast<std::size_t>(diagramIndex(sephirah))];
+    return m_spheres[sephirahIndex(sephirah)];
 }
 
 QString DescriptionCatalogue::AngelText(Archangel angel) const

@@ -27,9 +27,6 @@ Reading makeReading(SunSign sign, const DescriptionCatalogue &catalogue)
     r.angelTwoParagraph = catalogue.AngelText(r.two->archangel);
     r.pathParagraph = catalogue.PathText(r.path->paragraph);
 
-    r.highlightSphereOne = diagramIndex(r.one->sephirah);
-    r.highlightSphereTwo = diagramIndex(r.two->sephirah);
-    r.highlightLine = r.path->line;
     r.highlightColor = HighlightColor;
     return r;
 }

@@ -27,14 +27,10 @@ struct Reading
     QString angelTwoParagraph;
     QString pathParagraph;
 
-    // The diagram's marks: two elements of the sphere array, one line, one colour.
-    int highlightSphereOne = -1;
-    int highlightSphereTwo = -1;
-    QString highlightLine;
+    // The one colour in which a reading marks its two spheres and its path.
     Rgb highlightColor = HighlightColor;
 
     QString signName() const { return sunSignName(sign); }
-    QString cardLabel() const { return signInfo->cardLabel; }
 };
 
 // The reading of a sign, with the paragraphs of the given catalogue (the shared one by default).

@@ -37,7 +37,7 @@ QString sephirahName(Sephirah sephirah)
         QStringLiteral("Keter"),   QStringLiteral("Chokmah"),   QStringLiteral("Binah"),   QStringLiteral("Chesed"),
         QStringLiteral("Gevurah"), QStringLiteral("Tiphereth"), QStringLiteral("Netzach"), QStringLiteral("Hod"),
         QStringLiteral("Yesod"),   QStringLiteral("Malkhuth"),  QStringLiteral("Da'at")};
-    return names[static_cast<std::size_t>(diagramIndex(sephirah))];
+    return names[sephirahIndex(sephirah)];
 }
 
 QString archangelName(Archangel angel)
@@ -56,18 +56,6 @@ QString treePathLetter(TreePath path)
         QStringLiteral("Teth"),   QStringLiteral("Yod"),  QStringLiteral("Lamed"),  QStringLiteral("Nun"),
         QStringLiteral("Samekh"), QStringLiteral("Ayin"), QStringLiteral("Tzaddi"), QStringLiteral("Qoph")};
     return names[static_cast<std::size_t>(path)];
-}
-
-const std::array<QString, 22> &pathLineNames()
-{
-    static const std::array<QString, 22> names{
-        QStringLiteral("ln12"),  QStringLiteral("ln13"), QStringLiteral("ln16"), QStringLiteral("ln23"),
-        QStringLiteral("ln24"),  QStringLiteral("ln26"), QStringLiteral("ln35"), QStringLiteral("ln36"),
-        QStringLiteral("ln45"),  QStringLiteral("ln46"), QStringLiteral("ln47"), QStringLiteral("ln56"),
-        QStringLiteral("ln58"),  QStringLiteral("ln67"), QStringLiteral("ln68"), QStringLiteral("ln69"),
-        QStringLiteral("ln78"),  QStringLiteral("ln79"), QStringLiteral("ln89"), QStringLiteral("ln710"),
-        QStringLiteral("ln810"), QStringLiteral("ln910")};
-    return names;
 }
 
 } // namespace tavrel

@@ -31,15 +31,15 @@ inline constexpr std::array<SunSign, SunSignCount> AllSunSigns{
 // The spheres of the Tree of Life, numbered by their position (Keter 1 ... Malkhuth 10), and the hidden Da'at.
 enum class Sephirah { Keter = 1, Chokmah, Binah, Chesed, Gevurah, Tiphereth, Netzach, Hod, Yesod, Malkhuth, Daat };
 inline constexpr int SephirahCount = 11;
+// The spheres in the order of the Tree, Keter to Malkhuth, then Da'at.
+inline constexpr std::array<Sephirah, SephirahCount> AllSephiroth{
+    Sephirah::Keter,   Sephirah::Chokmah, Sephirah::Binah, Sephirah::Chesed,   Sephirah::Gevurah, Sephirah::Tiphereth,
+    Sephirah::Netzach, Sephirah::Hod,     Sephirah::Yesod, Sephirah::Malkhuth, Sephirah::Daat};
 
-// The element of the diagram's sphere array that draws a sphere: position - 1, Da'at last (10).
-constexpr int diagramIndex(Sephirah s)
+// The place of a sphere in that order, 0 (Keter) to 10 (Da'at): position - 1.
+constexpr std::size_t sephirahIndex(Sephirah s)
 {
-    return static_cast<int>(s) - 1;
-}
-constexpr Sephirah sephirahAtDiagramIndex(int index)
-{
-    return static_cast<Sephirah>(index + 1);
+    return static_cast<std::size_t>(s) - 1;
 }
 
 // The twelve paths of the Tree that belong to signs, named by their Hebrew letter, in the order of the signs.
@@ -73,8 +73,5 @@ std::optional<SunSign> sunSignFromName(QStringView name);
 QString sephirahName(Sephirah sephirah);
 QString archangelName(Archangel angel);
 QString treePathLetter(TreePath path);
-
-// The 22 line names of the diagram ("ln12" ... "ln910"), in the diagram's order.
-const std::array<QString, 22> &pathLineNames();
 
 } // namespace tavrel

@@ -4,6 +4,7 @@
 #include "reading/chakras.h"
 #include "tests/displaytesthelpers.h"
 #include "tests/goldenreadings.h"
+#include "ui/diagramnames.h"
 #include "ui/displaypicture.h"
 #include "ui/style.h"
 #include "ui/textlabel.h"
@@ -28,6 +29,8 @@ namespace {
 
 const QStringList CardLabels{"lblAries", "lblTaurus",  "lblGemini",      "lblCancer",    "lblLeo",      "lblVirgo",
                              "lblLibra", "lblScorpio", "lblSagittarius", "lblCapricorn", "lblAquarius", "lblPisces"};
+const QStringList PathLines{"ln12", "ln13", "ln16", "ln23", "ln24", "ln26", "ln35", "ln36", "ln45",  "ln46",  "ln47",
+                            "ln56", "ln58", "ln67", "ln68", "ln69", "ln78", "ln79", "ln89", "ln710", "ln810", "ln910"};
 
 QStringList visibleCards(const frmDisplay &window)
 {
@@ -160,7 +163,7 @@ void TestDisplay::freshWindowAfterAReading()
     QVERIFY(visibleCards(window).isEmpty());
     for (int i = 0; i < 11; ++i)
         QCOMPARE(colorOf(&window, QStringLiteral("ShpCircle_%1").arg(i)), Grey);
-    for (const QString &line : pathLineNames())
+    for (const QString &line : PathLines)
         QCOMPARE(colorOf(&window, line), Grey);
     for (const char *empty : {"lblSphereName", "lblSphereDesc", "RTB_0", "RTB_1"})
         QCOMPARE(textOf(&window, empty), QString());
@@ -260,13 +263,19 @@ void TestDisplay::readingOfEverySign()
     for (const auto &[name, value] : std::as_const(written))
         QVERIFY2(textOf(&window, name) == value, qPrintable(name + QLatin1String(": ") + textOf(&window, name)));
 
-    QCOMPARE(visibleCards(window), QStringList{r.cardLabel()});
+    QCOMPARE(visibleCards(window), QStringList{ui::cardLabelName(sign)});
     for (int i = 0; i < 11; ++i) {
-        const bool marked = i == r.highlightSphereOne || i == r.highlightSphereTwo;
+        const bool marked = i == ui::sphereIndex(r.one->sephirah) || i == ui::sphereIndex(r.two->sephirah);
         QCOMPARE(colorOf(&window, QStringLiteral("ShpCircle_%1").arg(i)), marked ? Highlight : Grey);
     }
-    for (const QString &line : pathLineNames())
-        QCOMPARE(colorOf(&window, line), line == r.highlightLine ? Highlight : Grey);
+    QStringList markedLines;
+    for (const QString &line : PathLines) {
+        if (colorOf(&window, line) == Highlight)
+            markedLines << line;
+        else
+            QCOMPARE(colorOf(&window, line), Grey);
+    }
+    QCOMPARE(markedLines, QStringList{ui::pathLineName(r.path->path)});
     QCOMPARE(pictureShown(window, "PicOneSephirothsCard"), chakraPicture(r.chakraOne->picture));
     QCOMPARE(pictureShown(window, "PicTwoSephirothsCard"), chakraPicture(r.chakraTwo->picture));
     verifyRecord(window, "RTB_0", r.chakraOne->chakra);
@@ -293,7 +302,9 @@ void TestDisplay::literalReadings()
     for (const auto &[name, text] : shown)
         QVERIFY2(textOf(&window, name) == text, qPrintable(name + QLatin1String(": ") + textOf(&window, name)));
     QCOMPARE(visibleCards(window), QStringList{QLatin1String(g.card)});
+    QCOMPARE(colorOf(&window, QLatin1String(g.line)), Highlight);
     for (int i = 0; i < 2; ++i) {
+        QCOMPARE(colorOf(&window, QStringLiteral("ShpCircle_%1").arg(g.spheres[i])), Highlight);
         const char *picture = i == 0 ? "PicOneSephirothsCard" : "PicTwoSephirothsCard";
         QCOMPARE(pictureShown(window, picture), chakraPicture(static_cast<int>(g.chakras[i]) + 1));
         const QString record = textOf(&window, QStringLiteral("RTB_%1").arg(i));

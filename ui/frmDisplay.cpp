@@ -3,6 +3,7 @@
 #include "reading/chakras.h"
 #include "reading/descriptions.h"
 #include "reading/reading.h"
+#include "ui/diagramnames.h"
 #include "ui/displayimagelist.h"
 #include "ui/displaylabel.h"
 #include "ui/displaypicture.h"
@@ -605,11 +606,11 @@ void frmDisplay::showReading(const Reading &reading)
 {
     const QColor highlight(reading.highlightColor.red, reading.highlightColor.green, reading.highlightColor.blue);
 
-    m_diagram->setCardVisible(reading.cardLabel(), true);
-    m_diagram->setSphereColor(reading.highlightSphereOne, highlight);
-    m_diagram->setLineColor(reading.highlightLine, highlight);
+    m_diagram->setCardVisible(cardLabelName(reading.sign), true);
+    m_diagram->setSphereColor(sphereIndex(reading.one->sephirah), highlight);
+    m_diagram->setLineColor(pathLineName(reading.path->path), highlight);
     writeSephirah(m_one, reading, true);
-    m_diagram->setSphereColor(reading.highlightSphereTwo, highlight);
+    m_diagram->setSphereColor(sphereIndex(reading.two->sephirah), highlight);
     writeSephirah(m_two, reading, false);
 
     const TreePathInfo &path = *reading.path;
@@ -706,7 +707,7 @@ void frmDisplay::ShowSphereExplanation(int index)
 {
     if (index < 0 || index >= TreeDiagram::SphereCount)
         return;
-    m_sphereDesc->setCaption(DescriptionCatalogue::instance().SphereText(sephirahAtDiagramIndex(index)));
+    m_sphereDesc->setCaption(DescriptionCatalogue::instance().SphereText(sephirahAt(index)));
     m_sphereName->setCaption(TreeDiagram::sphereName(index));
 }
 

@@ -3,6 +3,7 @@
 #include "reading/catalogue.h"
 #include "reading/descriptions.h"
 #include "ui/diagramlabel.h"
+#include "ui/diagramnames.h"
 #include "ui/displaylabel.h"
 #include "ui/keptcache.h"
 #include "ui/style.h"
@@ -227,14 +228,14 @@ TreeDiagram::TreeDiagram(QWidget *parent)
     }
 
     for (std::size_t i = 0; i < AllSunSigns.size(); ++i) {
-        const SunSignInfo &sign = sunSignInfo(AllSunSigns[i]);
-        const QByteArray name = sign.cardLabel.toLatin1();
+        const QString &tarotCard = sunSignInfo(AllSunSigns[i]).tarotCard;
+        const QByteArray name = cardLabelName(AllSunSigns[i]).toLatin1();
         auto *card = new DisplayLabel({.name = name.constData(),
-                                       .text = sign.cardCaption,
+                                       .text = tarotCard,
                                        .twips = {Cards[i].left, Cards[i].top, Cards[i].width, LabelHeight},
                                        .color = White},
                                       this);
-        card->setAccessibleName(QStringLiteral("Tarot card: ") + sign.cardCaption);
+        card->setAccessibleName(QStringLiteral("Tarot card: ") + tarotCard);
         card->hide();
         m_cards.insert(card->objectName(), card);
     }
@@ -392,7 +393,7 @@ void TreeDiagram::describeMarks()
             marked << SphereNames[index];
         setAccessibleTexts(m_sphereLabels[index],
                            mine ? SphereNames[index] + QStringLiteral(", your sphere") : SphereNames[index],
-                           DescriptionCatalogue::instance().SphereText(sephirahAtDiagramIndex(i)));
+                           DescriptionCatalogue::instance().SphereText(sephirahAt(i)));
     }
     for (const DiagramLine *path : std::as_const(m_paths)) {
         const bool mine = path->color() != PathColor;

@@ -1,0 +1,18 @@
+#include "ui/diagramnames.h"
+
+#include "reading/catalogue.h"
+
+namespace tavrel::ui {
+
+QString pathLineName(TreePath path)
+{
+    const TreePathInfo &info = treePathInfo(path);
+    return QStringLiteral("ln%1%2").arg(static_cast<int>(info.upper)).arg(static_cast<int>(info.lower));
+}
+
+QString cardLabelName(SunSign sign)
+{
+    return QStringLiteral("lbl") + sunSignName(sign);
+}
+
+} // namespace tavrel::ui
