@@ -29,6 +29,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace tavrel::ui {
 
 namespace {
@@ -210,8 +212,25 @@ frmMain::frmMain(QWidget *parent)
     setFixedSize(sizeHint());
 
     // Centred on the screen when first shown.
+    centreOnScreen();
+}
+
+void frmMain::centreOnScreen()
+{
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+}
+
+void frmMain::showEvent(QShowEvent *event)
+{
+    // Shown again where it was, unless no screen shows it whole any more (a screen that shrank or went away while
+    // a reading was shown): then centred as at first.
+    const QRect where = frameGeometry();
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    if (std::none_of(screens.begin(), screens.end(),
+                     [&where](const QScreen *screen) { return screen->availableGeometry().contains(where); }))
+        centreOnScreen();
+    QMainWindow::showEvent(event);
 }
 
 void frmMain::Form_Load()
