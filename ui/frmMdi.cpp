@@ -218,7 +218,8 @@ void frmMdi::MDIForm_Load()
 
 void frmMdi::layOut()
 {
-    const double w = toTwips(width());
+    m_laidOutWidth = width();
+    const double w = toTwips(m_laidOutWidth);
     m_banner->move(px(static_cast<int>((w - toTwips(m_banner->width())) / 2)), m_banner->y());
     m_softwareName->move(px(static_cast<int>((w - toTwips(m_softwareName->width())) / 2)), m_softwareName->y());
     m_exit->move(px(static_cast<int>(w - (toTwips(m_exit->width()) + 20))), m_exit->y());
@@ -235,7 +236,7 @@ void frmMdi::layOut()
 void frmMdi::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    if (event->size().width() != event->oldSize().width() && mdiForm().loaded() == this)
+    if (width() != m_laidOutWidth && mdiForm().loaded() == this)
         layOut();
 }
 

@@ -43,6 +43,7 @@ private:
     QLabel *m_softwareName = nullptr;
     QPushButton *m_back = nullptr;
     QPushButton *m_exit = nullptr;
+    int m_laidOutWidth = -1; // the width of the last layout
     PictureMemory m_pictureMemory; // made ready while the result window is built
 };
 
