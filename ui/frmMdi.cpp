@@ -226,7 +226,7 @@ void frmMdi::layOut()
     m_back->move(px(static_cast<int>(w - (toTwips(m_back->width()) + 1400))), m_back->y());
     if (frmDisplay *display = displayForm().loaded(); display && display->parentWidget() == m_client) {
         // Centred; one wider than the client area starts at its left edge, and the scroll bars reach the rest.
-        // It is placed from the unscrolled position.
+        // Its place counts from the client area scrolled back to its start.
         auto *area = static_cast<QAbstractScrollArea *>(m_client->parentWidget());
         area->horizontalScrollBar()->setValue(0);
         display->move(qMax(0, px(static_cast<int>((w - toTwips(display->width())) / 2))), display->y());
