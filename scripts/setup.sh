@@ -14,7 +14,7 @@ packages=(
     build-essential cmake ninja-build pkg-config ccache
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libxkbcommon-dev libfontconfig-dev qt6-qpa-plugins
     fonts-dejavu-core
-    xvfb xauth xdotool x11-utils imagemagick libxdamage-dev
+    xvfb xauth xdotool x11-utils imagemagick libxdamage-dev openbox
     desktop-file-utils appstream dpkg-dev file
     dbus-daemon dbus-bin at-spi2-core
     g++-mingw-w64-x86-64-posix nsis wine64

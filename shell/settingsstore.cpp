@@ -17,30 +17,29 @@ QString applicationFileBaseName()
     return name.isEmpty() ? QStringLiteral("tavrel") : name;
 }
 
-// QSettings reads its files as soon as it is made, and writes under a lock file beside them; opening a named pipe
-// or a device there would wait for ever. Where the files lie is asked of a settings object for a name that no
-// one uses, which opens no file of the application's. On Windows the settings live in the registry, where such
-// a probe would leave a key behind, and there are no files to look at.
-bool filesAreSafeToOpen(const QString &organisation, const QString &application)
+// The user's own settings file, or nothing where it is not safe to open. QSettings reads its files as soon as it
+// is made, and writes under a lock file beside them; opening a named pipe or a device there would wait for ever.
+// Where the files lie is asked of a settings object for a name that no one uses, which opens no file of the
+// application's. Only this one file is opened: the folders of the whole system (XDG_CONFIG_DIRS) and the
+// organisation's file, which QSettings would also read, are no place of the user's own setting.
+// On Windows the settings live in the registry, where such a probe would leave a key behind, and there are no
+// files to look at.
+#ifndef Q_OS_WIN
+std::optional<QString> userSettingsFile(const QString &organisation, const QString &application)
 {
-#ifdef Q_OS_WIN
-    Q_UNUSED(organisation);
-    Q_UNUSED(application);
-    return true;
-#else
     const QString probeName = QStringLiteral("tavrel-settings-probe");
     const QFileInfo probe(QSettings(QSettings::NativeFormat, QSettings::UserScope, probeName, probeName).fileName());
     const QString folder = QFileInfo(probe.absolutePath()).absolutePath() + QLatin1Char('/');
     const QString suffix = probe.suffix().isEmpty() ? QString() : QLatin1Char('.') + probe.suffix();
     const QString file = folder + organisation + QLatin1Char('/') + application + suffix;
-    for (const QString &path : {file, file + QLatin1String(".lock"), folder + organisation + suffix}) {
+    for (const QString &path : {file, file + QLatin1String(".lock")}) {
         const QFileInfo info(path);
         if (info.exists() && !info.isFile())
-            return false;
+            return std::nullopt;
     }
-    return true;
-#endif
+    return file;
 }
+#endif
 
 class UserSettingsStore final : public SettingsStore
 {
@@ -49,9 +48,14 @@ public:
     {
         const QString organisation = QStringLiteral("Tavrel");
         const QString application = applicationFileBaseName();
-        if (filesAreSafeToOpen(organisation, application))
-            m_settings =
-                std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, organisation, application);
+#ifdef Q_OS_WIN
+        m_settings =
+            std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, organisation, application);
+        m_settings->setFallbacksEnabled(false);
+#else
+        if (const std::optional<QString> file = userSettingsFile(organisation, application))
+            m_settings = std::make_unique<QSettings>(*file, QSettings::NativeFormat);
+#endif
     }
 
     std::optional<QString> read(const QString &section, const QString &entry) override

@@ -350,28 +350,14 @@ void TestApp::readingFillsTheScreen()
     QCOMPARE(ui::SunSignName(), QStringLiteral("Pisces"));
     QVERIFY(QGuiApplication::clipboard()->text().isEmpty()); // filling the description boxes empties it
 
-    // Laid out for the width of the screen.
-    const int w = QGuiApplication::primaryScreen()->geometry().width() * ui::TwipsPerPixel;
-    QCOMPARE(display->x(), ui::px((w - 13995) / 2));
-    auto *exit = child<QPushButton>(frame, "cmdMdiExit");
-    auto *back = child<QPushButton>(frame, "cmdBack");
-    QCOMPARE(exit->geometry().right() + 1, ui::px(w - 20));
-    QCOMPARE(back->x(), ui::px(w - 2660));
-    QCOMPARE(child<QLabel>(frame, "lblOrvaneBanner")->x(), ui::px((w - 9480) / 2));
-    auto *name = child<QLabel>(frame, "lblSoftwareName");
-    QCOMPARE(name->text(), QStringLiteral("Tavrel"));
-    QVERIFY(qAbs(name->geometry().center().x() - ui::px(w / 2)) <= 1);
+    QCOMPARE(child<QLabel>(frame, "lblSoftwareName")->text(), QStringLiteral("Tavrel"));
 
     // In the frame, Exit comes before Back in the tab order.
+    auto *exit = child<QPushButton>(frame, "cmdMdiExit");
     QWidget *next = exit->nextInFocusChain();
     while (next->focusPolicy() == Qt::NoFocus)
         next = next->nextInFocusChain();
-    QCOMPARE(next, back);
-
-    // Restoring the frame leaves the layout of its load in place.
-    const QPoint exitAt = exit->pos();
-    frame->showNormal();
-    QCOMPARE(exit->pos(), exitAt);
+    QCOMPARE(next, child<QPushButton>(frame, "cmdBack"));
 }
 
 void TestApp::backKeepsEntriesAndTheNextReadingIsFresh_data()
@@ -405,11 +391,13 @@ void TestApp::backKeepsEntriesAndTheNextReadingIsFresh()
     QCOMPARE(child<QComboBox>(form, "cboYear")->currentText(), QStringLiteral("1980"));
     QVERIFY(h->messages.isEmpty()); // the reminder does not run again
 
-    // A second reading, 21 July: only Leo's marks.
+    // The form has the keyboard again, the focus where it was: Alt+G makes a second reading, 21 July, at once.
+    QTRY_COMPARE(QApplication::activeWindow(), form);
+    QCOMPARE(QApplication::focusWidget(), child<QPushButton>(form, "cmdProceed"));
     selectDate(21, 7, 1980);
-    QTest::mouseClick(child<QPushButton>(form, "cmdProceed"), Qt::LeftButton);
+    QTest::keyClick(form->windowHandle(), Qt::Key_G, Qt::AltModifier);
+    QTRY_VERIFY(ui::displayForm().isLoaded());
     ui::frmDisplay *display = ui::displayForm().loaded();
-    QVERIFY(display);
     QCOMPARE(child<QLabel>(display, "lblSunSignName")->text(), QStringLiteral("Leo"));
     int visibleCards = 0;
     for (const char *card : {"lblAries", "lblTaurus", "lblGemini", "lblCancer", "lblLeo", "lblVirgo", "lblLibra",

@@ -8,8 +8,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <chrono>
+#include <future>
+
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 using namespace tavrel::shell;
@@ -29,6 +34,21 @@ QString editFirstByte(const QString &scrambled, char flip)
     bytes[bytes.size() - 2] = char(bytes.at(bytes.size() - 2) ^ (change >> 8));
     bytes[bytes.size() - 1] = char(bytes.at(bytes.size() - 1) ^ (change & 0xff));
     return scrambled.left(2) + QString::fromLatin1(bytes.toHex());
+}
+
+// Whether a store opens without waiting. Should it wait on the named pipe at `pipe`, a writer comes after a while
+// and lets it go.
+bool opensWithoutWaiting([[maybe_unused]] const QString &pipe)
+{
+    auto opened = std::async(std::launch::async, [] { openUserSettings(); });
+    if (opened.wait_for(std::chrono::seconds(30)) == std::future_status::ready)
+        return true;
+#ifdef Q_OS_UNIX
+    if (const int writer = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK); writer >= 0)
+        ::close(writer);
+#endif
+    opened.wait();
+    return false;
 }
 
 } // namespace
@@ -54,6 +74,7 @@ void TestShellSettings::initTestCase()
 {
     QVERIFY(m_home.isValid());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home.path());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, m_home.filePath(QStringLiteral("system")));
     // Organisation "Tavrel", application named after this test's executable; never the user's own settings.
     m_file = m_home.filePath(QStringLiteral("Tavrel/tst_shell_settings.conf"));
     QCOMPARE(QSettings(QStringLiteral("Tavrel"), QStringLiteral("tst_shell_settings")).fileName(), m_file);
@@ -63,6 +84,7 @@ void TestShellSettings::init()
 {
     QDir(m_home.path()).removeRecursively();
     QVERIFY(QDir().mkpath(m_home.filePath(QStringLiteral("Tavrel"))));
+    QVERIFY(QDir().mkpath(m_home.filePath(QStringLiteral("system/Tavrel"))));
 }
 
 void TestShellSettings::store_data()
@@ -92,9 +114,14 @@ void TestShellSettings::store_data()
     QTest::newRow("named pipe in place of the file") << file << QByteArray("<pipe>") << none << false;
     QTest::newRow("named pipe in place of the lock file")
         << file + QStringLiteral(".lock") << QByteArray("<pipe>") << none << false;
+    // Only the user's own file is read: neither the organisation's file nor those of the whole system.
     QTest::newRow("named pipe in place of the organisation's file")
-        << QStringLiteral("Tavrel.conf") << QByteArray("<pipe>") << none << false;
+        << QStringLiteral("Tavrel.conf") << QByteArray("<pipe>") << "" << true;
+    QTest::newRow("named pipe in place of the system's file")
+        << QStringLiteral("system/Tavrel/tst_shell_settings.conf") << QByteArray("<pipe>") << "" << true;
 #endif
+    QTest::newRow("system's file") << QStringLiteral("system/Tavrel/tst_shell_settings.conf")
+                                   << QByteArray("[Settings]\nx=1\n") << "" << true;
 }
 
 // A store keeps what is written for the next store opened, and never takes a value it cannot read for a missing
@@ -118,6 +145,8 @@ void TestShellSettings::store()
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
     file.close();
 
+    if (contents == "<pipe>")
+        QVERIFY2(opensWithoutWaiting(path), "the store waited on a named pipe");
     const std::unique_ptr<SettingsStore> store = openUserSettings();
     const std::optional<QString> expected = value.isNull() ? std::nullopt : std::optional(value);
     QCOMPARE(store->read(QStringLiteral("Settings"), QStringLiteral("x")), expected);

@@ -29,6 +29,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace tavrel::ui {
 
 namespace {
@@ -209,8 +211,28 @@ frmMain::frmMain(QWidget *parent)
     setFixedSize(sizeHint());
 
     // Centred on the screen when first shown.
+    centreOnScreen();
+}
+
+// A request, as every position of a window is: where the window system places windows itself (a Wayland
+// compositor does), it is declined and the form goes where the window system puts it.
+void frmMain::centreOnScreen()
+{
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+}
+
+void frmMain::showEvent(QShowEvent *event)
+{
+    // Shown again where it was, unless no screen shows its inside whole any more (a screen that shrank or went
+    // away while a reading was shown): then centred as at first. Its inside, not its frame: the frame of a window
+    // that its window system places may be reported beyond the screen's edges.
+    const QRect where = geometry();
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    if (std::none_of(screens.begin(), screens.end(),
+                     [&where](const QScreen *screen) { return screen->availableGeometry().contains(where); }))
+        centreOnScreen();
+    QMainWindow::showEvent(event);
 }
 
 void frmMain::Form_Load()

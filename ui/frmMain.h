@@ -35,8 +35,10 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
+    void centreOnScreen();
     // Builds the frame and result window off screen for the date chosen so far and drops them, so that the
     // first reading finds its fonts, texts and pictures ready (see rehearseReading).
     void rehearseReading();

@@ -18,6 +18,7 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
@@ -191,16 +192,14 @@ frmMdi::frmMdi(QWidget *parent)
          .firstSeparator = "mnuSep1",
          .secondSeparator = "mnuSep2"});
 
-    // The restored size: a client area of 11175 x 8025 twips, centred on the screen.
+    // The restored size: a client area of 11175 x 8025 twips, centred on the screen of the input form, where the
+    // frame opens.
     resize(twipSize(11175, 8025) + QSize(0, menuBar()->sizeHint().height()));
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
+    const frmMain *form = mainForm().loaded();
+    if (QScreen *screen = form ? form->screen() : QGuiApplication::primaryScreen()) {
+        setScreen(screen);
         move(screen->availableGeometry().center() - rect().center());
-}
-
-int frmMdi::screenWidthTwips() const
-{
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    return screen ? toTwips(screen->geometry().width()) : toTwips(1024);
+    }
 }
 
 void frmMdi::MDIForm_Load()
@@ -211,15 +210,34 @@ void frmMdi::MDIForm_Load()
         create();
         m_pictureMemory.prepare(this, screen->availableGeometry().size() - (frameGeometry().size() - size()));
     }
-    frmDisplay &display = displayForm().get();
-    const double w = screenWidthTwips();
+    displayForm().get().move(0, 0);
+    layOut();
+    // Exit comes before Back when tabbing through the frame.
+    setTabOrder(m_exit, m_back);
+}
+
+void frmMdi::layOut()
+{
+    m_laidOutWidth = width();
+    const double w = toTwips(m_laidOutWidth);
     m_banner->move(px(static_cast<int>((w - toTwips(m_banner->width())) / 2)), m_banner->y());
     m_softwareName->move(px(static_cast<int>((w - toTwips(m_softwareName->width())) / 2)), m_softwareName->y());
     m_exit->move(px(static_cast<int>(w - (toTwips(m_exit->width()) + 20))), m_exit->y());
     m_back->move(px(static_cast<int>(w - (toTwips(m_back->width()) + 1400))), m_back->y());
-    display.move(px(static_cast<int>((w - toTwips(display.width())) / 2)), 0);
-    // Exit comes before Back when tabbing through the frame.
-    setTabOrder(m_exit, m_back);
+    if (frmDisplay *display = displayForm().loaded(); display && display->parentWidget() == m_client) {
+        // Centred; one wider than the client area starts at its left edge, and the scroll bars reach the rest.
+        // Its place counts from the client area scrolled back to its start.
+        auto *area = static_cast<QAbstractScrollArea *>(m_client->parentWidget());
+        area->horizontalScrollBar()->setValue(0);
+        display->move(qMax(0, px(static_cast<int>((w - toTwips(display->width())) / 2))), display->y());
+    }
+}
+
+void frmMdi::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    if (width() != m_laidOutWidth && mdiForm().loaded() == this)
+        layOut();
 }
 
 void frmMdi::cmdBack_Click()
@@ -227,7 +245,9 @@ void frmMdi::cmdBack_Click()
     // The result window goes with its frame; the input form comes back as the user left it.
     displayForm().unload();
     mdiForm().unload();
-    mainForm().get().show();
+    frmMain &form = mainForm().get();
+    form.show();
+    form.activateWindow(); // with the keyboard where the user left it
 }
 
 void frmMdi::cmdMdiExit_Click()

@@ -23,7 +23,7 @@ public:
     // The area that hosts the result window.
     QWidget *clientArea() const { return m_client; }
 
-    // Loads the result window and lays the strips out for the width of the screen.
+    // Loads the result window and lays the strips and the result window out for the width of the frame.
     void MDIForm_Load();
     // Closes the reading and returns to the input form with its entries.
     void cmdBack_Click();
@@ -32,15 +32,18 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
-    int screenWidthTwips() const;
+    // Places the banner, the software name, Back, Exit and the result window for the width of the frame.
+    void layOut();
 
     QWidget *m_client = nullptr;
     ClickLabel *m_banner = nullptr;
     QLabel *m_softwareName = nullptr;
     QPushButton *m_back = nullptr;
     QPushButton *m_exit = nullptr;
+    int m_laidOutWidth = -1; // the width of the last layout
     PictureMemory m_pictureMemory; // made ready while the result window is built
 };
 

@@ -1,0 +1,181 @@
+// The windows on screens of different sizes and scales: the frame laid out for its width wherever it opens and
+// whatever becomes of it, the input form brought back onto a screen. The screens are those of
+// tests/offscreen-screens.json: 1280 x 1024, and beside it 1280 x 1024 at 144 dots per inch (853 x 683).
+#include "app/startup.h"
+#include "shell/clock.h"
+#include "shell/forms.h"
+#include "tests/apptesthelpers.h"
+#include "ui/formregistry.h"
+#include "ui/frmDisplay.h"
+#include "ui/frmMain.h"
+#include "ui/frmMdi.h"
+#include "ui/twips.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include <memory>
+
+using namespace tavrel;
+
+class TestScreens : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void frameLayout_data();
+    void frameLayout();
+    void formComesBackOnScreen_data();
+    void formComesBackOnScreen();
+
+private:
+    static ui::frmMain *start();
+    static ui::frmMdi *read(const QString &name, int day, int month, int year);
+
+    std::unique_ptr<AppHarness> m_harness;
+};
+
+void TestScreens::initTestCase()
+{
+    m_harness = std::make_unique<AppHarness>();
+    shell::setToday([] { return QDate(2026, 12, 7); });
+    QCOMPARE(QGuiApplication::screens().size(), 2);
+}
+
+void TestScreens::cleanup()
+{
+    if (!shell::isEnding())
+        shell::UnloadAllAndEnd();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    shell::resetEnding();
+    m_harness->ends = 0;
+}
+
+ui::frmMain *TestScreens::start()
+{
+    StartApplication();
+    ui::frmMain *form = ui::mainForm().loaded();
+    if (form)
+        (void)QTest::qWaitForWindowExposed(form);
+    return form;
+}
+
+ui::frmMdi *TestScreens::read(const QString &name, int day, int month, int year)
+{
+    ui::frmMain *form = ui::mainForm().loaded();
+    QTest::keyClicks(form->findChild<QLineEdit *>(QStringLiteral("txtName")), name);
+    form->findChild<QComboBox *>(QStringLiteral("cboDate"))->setCurrentIndex(day - 1);
+    form->findChild<QComboBox *>(QStringLiteral("cboMonth"))->setCurrentIndex(month - 1);
+    form->findChild<QComboBox *>(QStringLiteral("cboYear"))->setCurrentText(QString::number(year));
+    QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("cmdProceed")), Qt::LeftButton);
+    return ui::mdiForm().loaded();
+}
+
+void TestScreens::frameLayout_data()
+{
+    QTest::addColumn<int>("screen"); // where the input form is, and so where the frame opens
+    QTest::addColumn<QString>("then"); // what becomes of the maximized frame
+
+    QTest::newRow("maximized") << 0 << "";
+    QTest::newRow("maximized beside a dock") << 0 << "dock";
+    QTest::newRow("restored") << 0 << "restore";
+    QTest::newRow("480 pixels wide") << 0 << "narrow";
+    QTest::newRow("scale 1.5 on 1280x1024") << 1 << "";
+    QTest::newRow("after a screen change") << 0 << "screen change";
+}
+
+// The banner, the software name, Back, Exit and the result window are laid out for the width of the frame, and
+// follow it; maximized on a whole screen, the frame has the screen's width and so today's layout to the pixel.
+// Back and Exit are always in sight, the result window's left part too, and a click on Exit ends the program.
+void TestScreens::frameLayout()
+{
+    QFETCH(int, screen);
+    QFETCH(QString, then);
+
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    ui::frmMain *form = start();
+    form->setScreen(screens.at(screen));
+    form->move(screens.at(screen)->availableGeometry().topLeft() + QPoint(40, 40));
+    ui::frmMdi *frame = read(QStringLiteral("anna"), 5, 3, 1980);
+    QVERIFY(frame);
+    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    QCOMPARE(frame->screen(), screens.at(screen));
+    QTRY_COMPARE(frame->geometry(), screens.at(screen)->availableGeometry());
+    if (then == QLatin1String("dock")) {
+        frame->setGeometry(frame->geometry().adjusted(120, 0, 0, 0)); // as a window manager does beside the dock
+    } else if (then == QLatin1String("restore")) {
+        frame->showNormal();
+    } else if (then == QLatin1String("narrow")) {
+        frame->showNormal();
+        frame->resize(480, frame->height());
+    } else if (then == QLatin1String("screen change")) {
+        frame->setScreen(screens.at(1)); // and the window manager fits it to its new screen
+        frame->setGeometry(screens.at(1)->availableGeometry());
+    }
+    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    QCoreApplication::processEvents();
+
+    const int w = frame->width() * ui::TwipsPerPixel;
+    auto *exit = frame->findChild<QPushButton *>(QStringLiteral("cmdMdiExit"));
+    auto *back = frame->findChild<QPushButton *>(QStringLiteral("cmdBack"));
+    auto *name = frame->findChild<QLabel *>(QStringLiteral("lblSoftwareName"));
+    const ui::frmDisplay *display = ui::displayForm().loaded();
+    QCOMPARE(exit->geometry().right() + 1, ui::px(w - 20));
+    QCOMPARE(back->x(), ui::px(w - 2660));
+    QCOMPARE(frame->findChild<QLabel *>(QStringLiteral("lblOrvaneBanner"))->x(), ui::px((w - 9480) / 2));
+    QVERIFY(qAbs(name->geometry().center().x() - ui::px(w / 2)) <= 1);
+    QCOMPARE(display->x(), qMax(0, ui::px((w - 13995) / 2)));
+
+    for (const QWidget *control : {static_cast<const QWidget *>(back), static_cast<const QWidget *>(exit)}) {
+        const QRect box(control->mapTo(frame, QPoint()), control->size());
+        QVERIFY2(frame->rect().contains(box), qPrintable(control->objectName()));
+        QCOMPARE(frame->childAt(box.center()), control);
+    }
+    const QWidget *seen = frame->childAt(display->mapTo(frame, QPoint(2, 2)));
+    QVERIFY2(seen && (seen == display || display->isAncestorOf(seen)), "the result window's top left corner");
+
+    QTest::mouseClick(frame->windowHandle(), Qt::LeftButton, {}, exit->mapTo(frame, exit->rect().center()));
+    QCOMPARE(m_harness->ends, 1);
+}
+
+void TestScreens::formComesBackOnScreen_data()
+{
+    QTest::addColumn<QPoint>("movedTo"); // where the hidden form finds itself while the reading is shown
+    QTest::addColumn<bool>("centred");
+
+    QTest::newRow("its screen as it was") << QPoint(1280 + 40, 40) << false;
+    QTest::newRow("its screen shrank: a corner in sight") << QPoint(1280 + 853 - 30, 683 - 30) << true;
+    QTest::newRow("its screen went away") << QPoint(1280 + 1280 + 40, 40) << true;
+}
+
+// Back shows the input form where it was, unless no screen shows it whole any more: then it is centred on the
+// main screen, as at first.
+void TestScreens::formComesBackOnScreen()
+{
+    QFETCH(QPoint, movedTo);
+    QFETCH(bool, centred);
+
+    ui::frmMain *form = start();
+    QScreen *second = QGuiApplication::screens().at(1);
+    form->setScreen(second);
+    form->move(second->availableGeometry().topLeft() + QPoint(40, 40));
+    ui::frmMdi *frame = read(QStringLiteral("anna"), 5, 3, 1980);
+    QVERIFY(frame);
+    QVERIFY(!form->isVisible());
+    form->move(movedTo); // as if its screen had changed under it
+
+    QTest::mouseClick(frame->findChild<QPushButton *>(QStringLiteral("cmdBack")), Qt::LeftButton);
+    QVERIFY(form->isVisible());
+    const QRect main = QGuiApplication::primaryScreen()->availableGeometry();
+    QCOMPARE(form->pos(), centred ? main.center() - QPoint(form->width() / 2, form->height() / 2) : movedTo);
+}
+
+QTEST_MAIN(TestScreens)
+#include "tst_screens.moc"
