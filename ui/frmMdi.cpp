@@ -220,6 +220,8 @@ void frmMdi::MDIForm_Load()
     display.move(px(static_cast<int>((w - toTwips(display.width())) / 2)), 0);
     // Exit comes before Back when tabbing through the frame.
     setTabOrder(m_exit, m_back);
+    // A frame opens with its child window active, and the focus in the child's first control.
+    display.firstControl()->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void frmMdi::cmdBack_Click()
