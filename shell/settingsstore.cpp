@@ -1,5 +1,7 @@
 #include "shell/settingsstore.h"
 
+#include "shell/portablesettings.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QSettings>
@@ -49,7 +51,9 @@ public:
     {
         const QString organisation = QStringLiteral("Tavrel");
         const QString application = applicationFileBaseName();
-        if (filesAreSafeToOpen(organisation, application))
+        if (const QString portable = portableSettingsFile(); !portable.isEmpty())
+            m_settings = std::make_unique<QSettings>(portable, QSettings::IniFormat);
+        else if (filesAreSafeToOpen(organisation, application))
             m_settings =
                 std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, organisation, application);
     }
