@@ -221,10 +221,9 @@ void TestShellSettings::portable()
     // Someone else's copy: the folder may be looked into, and the file read, by everyone.
     const bool readOnly = beside.startsWith(QLatin1String("read-only"));
     if (readOnly) {
-        QVERIFY(::chmod(QFile::encodeName(m_program.path()).constData(),
-                        beside == QLatin1String("read-only folder") ? 0555 : 0755) == 0);
-        QVERIFY(::chmod(QFile::encodeName(ini).constData(), beside == QLatin1String("read-only file") ? 0444 : 0666)
-                == 0);
+        const bool folder = beside == QLatin1String("read-only folder");
+        QCOMPARE(::chmod(QFile::encodeName(m_program.path()).constData(), folder ? 0555 : 0755), 0);
+        QCOMPARE(::chmod(QFile::encodeName(ini).constData(), folder ? 0666 : 0444), 0);
     }
     const auto restore = qScopeGuard([this] { ::chmod(QFile::encodeName(m_program.path()).constData(), 0700); });
 #ifdef Q_OS_LINUX
@@ -256,8 +255,8 @@ void TestShellSettings::portable()
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), contents);
     }
-    QCOMPARE(QDir(m_program.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size(),
-             beside.isEmpty() ? 0 : beside.contains(QLatin1String("lock")) ? 2 : 1);
+    const qsizetype standing = beside.isEmpty() ? 0 : (beside.contains(QLatin1String("lock")) ? 2 : 1);
+    QCOMPARE(QDir(m_program.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size(), standing);
 }
 
 QTEST_GUILESS_MAIN(TestShellSettings)
