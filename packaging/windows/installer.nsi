@@ -303,6 +303,7 @@ Function .onInit
   ${EndIf}
   ${If} $Mode == "user"
   ${AndIf} $MachineDir != ""
+  ${AndIf} $UserDir == ""
   ${AndIf} $1 != "Admin"
     MessageBox MB_OK|MB_ICONSTOP "Tavrel is installed for everyone who uses this computer. To install it only for \
 you instead, an administrator must remove that one first." /SD IDOK
@@ -394,6 +395,12 @@ FunctionEnd
 ; The earlier install for the others goes: its uninstaller removes it, keeping the setting.
 Function RemoveOtherInstall
   ${If} $OtherDir == ""
+    Return
+  ${EndIf}
+  !insertmacro IsAdmin $0
+  ${If} $Mode == "user"
+  ${AndIf} $0 != "Admin"
+    DetailPrint "Tavrel stays installed for everyone in $OtherDir: only an administrator can remove it."
     Return
   ${EndIf}
   ${If} $OtherDir != $INSTDIR
