@@ -17,7 +17,7 @@ packages=(
     xvfb xauth xdotool x11-utils imagemagick libxdamage-dev openbox
     desktop-file-utils appstream dpkg-dev file
     dbus-daemon dbus-bin at-spi2-core
-    g++-mingw-w64-x86-64-posix nsis wine64
+    g++-mingw-w64-x86-64-posix nsis wine64 osslsigncode openssl
 )
 
 missing=()

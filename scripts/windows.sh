@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Makes the Windows program in build-windows/: tavrel.exe (one static executable), the installer
-# Tavrel-<version>-setup.exe and Tavrel-<version>-portable.zip, and prints their sizes. The first run on a machine
-# also builds Qt for Windows (about 30 minutes on 2 cores); later runs reuse it.
+# Tavrel-<version>-setup.exe and Tavrel-<version>-portable.zip, and prints their sizes and whether they are signed.
+# The first run on a machine also builds Qt for Windows (about 30 minutes on 2 cores); later runs reuse it.
+# With a code-signing certificate in TAVREL_SIGN_PKCS12 (a .p12 or .pfx file), its password in
+# TAVREL_SIGN_PASSWORD and, if wanted, a time-stamp server in TAVREL_SIGN_TIMESTAMP, the programs are signed.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
@@ -21,3 +23,9 @@ size() {
 size "$build/tavrel.exe" tavrel.exe 16
 size "$build/Tavrel-$version-setup.exe" "Tavrel-$version-setup.exe" 8
 size "$build/Tavrel-$version-portable.zip" "Tavrel-$version-portable.zip" 8
+pkcs12="$(sed -n 's/^TAVREL_SIGN_PKCS12:[A-Z]*=//p' "$build/CMakeCache.txt")"
+if [ -n "$pkcs12" ]; then
+    echo "tavrel.exe, its installer and uninstaller are signed with $pkcs12"
+else
+    echo "unsigned: no certificate in TAVREL_SIGN_PKCS12 (its password goes in TAVREL_SIGN_PASSWORD)"
+fi

@@ -1,5 +1,7 @@
 #include "shell/settingsstore.h"
 
+#include "shell/portablesettings.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QSettings>
@@ -48,6 +50,10 @@ public:
     {
         const QString organisation = QStringLiteral("Tavrel");
         const QString application = applicationFileBaseName();
+        if (const QString portable = portableSettingsFile(); !portable.isEmpty()) {
+            m_settings = std::make_unique<QSettings>(portable, QSettings::IniFormat);
+            return;
+        }
 #ifdef Q_OS_WIN
         m_settings =
             std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, organisation, application);

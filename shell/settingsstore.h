@@ -19,7 +19,8 @@ public:
     virtual bool write(const QString &section, const QString &entry, const QString &value) = 0;
 };
 
-// The real store: QSettings in the user's scope, application name = the executable's base name.
+// The real store: QSettings in the user's scope, application name = the executable's base name; for a portable
+// copy, the settings file beside the executable (shell/portablesettings.h).
 std::unique_ptr<SettingsStore> openUserSettings();
 
 // Tests replace the store the application opens. An empty factory restores the real one.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a build tree, installs it into a temporary root, checks its desktop entry,
-# AppStream metadata and icons, and starts the installed program in a real X server until its input form appears.
+# AppStream metadata, icons and copyright file, and starts the installed program in a real X server until its input
+# form appears.
 # Usage: tests/package.sh BUILD-DIR
 set -euo pipefail
 
@@ -21,9 +22,13 @@ root="$work/root"
 dpkg-deb -x "$deb" "$root"
 for f in usr/bin/tavrel usr/share/applications/org.tavrel.Tavrel.desktop \
          usr/share/metainfo/org.tavrel.Tavrel.metainfo.xml usr/share/icons/hicolor/scalable/apps/tavrel.svg \
-         usr/share/icons/hicolor/48x48/apps/tavrel.png usr/share/icons/hicolor/256x256/apps/tavrel.png; do
+         usr/share/icons/hicolor/48x48/apps/tavrel.png usr/share/icons/hicolor/256x256/apps/tavrel.png \
+         usr/share/doc/tavrel/copyright; do
     [ -e "$root/$f" ] || fail "$f is not installed"
 done
+grep -q '^License: GPL-3+$' "$root/usr/share/doc/tavrel/copyright" &&
+    grep -q '/usr/share/common-licenses/GPL-3' "$root/usr/share/doc/tavrel/copyright" ||
+    fail "the copyright file does not name the GNU GPL, version 3 or later"
 desktop-file-validate "$root/usr/share/applications/org.tavrel.Tavrel.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.tavrel.Tavrel.metainfo.xml"
 grep -q "<release version=\"$TAVREL_VERSION\"" "$root/usr/share/metainfo/org.tavrel.Tavrel.metainfo.xml" ||

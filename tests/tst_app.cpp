@@ -24,6 +24,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -58,6 +60,8 @@ private slots:
     void links();
     void makeMoneyIsNeverOffered();
     void keyboardOnly();
+    void focusAfterReading_data();
+    void focusAfterReading();
     void clientAreaScrolls_data();
     void clientAreaScrolls();
     void scrollBarsGoAtOnce();
@@ -608,6 +612,48 @@ void TestApp::keyboardOnly()
         }
         QCOMPARE(titles, menus);
     }
+}
+
+void TestApp::focusAfterReading_data()
+{
+    QTest::addColumn<bool>("accessKey"); // Alt+G on the input form, or Space on its focused reading button
+
+    QTest::newRow("Space on the reading button") << false;
+    QTest::newRow("Alt+G") << true;
+}
+
+// The frame opens with the focus in the result window's tab strip: Ctrl+Tab switches tabs at once, Space does not
+// press Exit, and Tab reaches Exit before Back.
+void TestApp::focusAfterReading()
+{
+    QFETCH(bool, accessKey);
+    ui::frmMain *form = start();
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    QTest::keyClicks(form->focusWidget(), QStringLiteral("anna"));
+    if (accessKey) {
+        QTest::keyClick(form->focusWidget(), Qt::Key_G, Qt::AltModifier); // the button is clicked a moment later
+    } else {
+        for (int i = 0; i < 4; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdProceed"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    }
+    QTRY_VERIFY(ui::mdiForm().isLoaded());
+    QVERIFY(QTest::qWaitForWindowActive(ui::mdiForm().loaded()));
+    auto *tabs = child<QTabWidget>(ui::displayForm().loaded(), "SSTab1");
+    QTRY_COMPARE(QApplication::focusWidget(), tabs->tabBar());
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(tabs->currentIndex(), 1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(h->ends, 0);
+    QVERIFY(ui::mdiForm().isLoaded());
+
+    for (int i = 0; i < 100 && QApplication::focusWidget()->objectName() != QLatin1String("cmdMdiExit"); ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdMdiExit"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdBack"));
 }
 
 void TestApp::clientAreaScrolls_data()

@@ -1,9 +1,11 @@
 // The real settings store, in a temporary folder, and the scrambling that hides the reminder's entry in it.
+#include "shell/portablesettings.h"
 #include "shell/scramble.h"
 #include "shell/settingsstore.h"
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,6 +17,9 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
+#ifdef Q_OS_LINUX
+#include <sys/fsuid.h>
 #endif
 
 using namespace tavrel::shell;
@@ -64,9 +69,12 @@ private slots:
     void store();
     void unscrambling_data();
     void unscrambling();
+    void portable_data();
+    void portable();
 
 private:
     QTemporaryDir m_home;
+    QTemporaryDir m_program; // the folder of the executable, as far as the settings are concerned
     QString m_file;
 };
 
@@ -78,11 +86,15 @@ void TestShellSettings::initTestCase()
     // Organisation "Tavrel", application named after this test's executable; never the user's own settings.
     m_file = m_home.filePath(QStringLiteral("Tavrel/tst_shell_settings.conf"));
     QCOMPARE(QSettings(QStringLiteral("Tavrel"), QStringLiteral("tst_shell_settings")).fileName(), m_file);
+    QVERIFY(m_program.isValid());
+    setProgramFolder(m_program.path());
 }
 
 void TestShellSettings::init()
 {
     QDir(m_home.path()).removeRecursively();
+    QDir(m_program.path()).removeRecursively();
+    QVERIFY(QDir().mkpath(m_program.path()));
     QVERIFY(QDir().mkpath(m_home.filePath(QStringLiteral("Tavrel"))));
     QVERIFY(QDir().mkpath(m_home.filePath(QStringLiteral("system/Tavrel"))));
 }
@@ -196,6 +208,83 @@ void TestShellSettings::unscrambling()
     QFETCH(QString, expected);
 
     QCOMPARE(unscramble(text), expected.isNull() ? std::nullopt : std::optional<QString>(expected));
+}
+
+void TestShellSettings::portable_data()
+{
+    QTest::addColumn<QString>("beside"); // what stands as tavrel.ini beside the executable: "", "file", "folder", ...
+    QTest::addColumn<bool>("used"); // whether the setting is kept there
+
+    QTest::newRow("no file: the user's store") << "" << false;
+    QTest::newRow("a file: kept in it") << "file" << true;
+    QTest::newRow("a folder of that name") << "folder" << false;
+#ifdef Q_OS_UNIX
+    QTest::newRow("a named pipe") << "pipe" << false;
+    QTest::newRow("a named pipe in place of its lock") << "file, pipe lock" << false;
+    QTest::newRow("a file that cannot be written") << "read-only file" << false;
+    QTest::newRow("a folder that cannot be written") << "read-only folder" << false;
+#endif
+}
+
+// The setting goes into tavrel.ini beside the executable when a portable copy has one there that it can write,
+// and otherwise into the user's store, just as without the file; what stands there is left as it was.
+void TestShellSettings::portable()
+{
+    QFETCH(QString, beside);
+    QFETCH(bool, used);
+
+    const QString ini = m_program.filePath(QStringLiteral("tavrel.ini"));
+    const QByteArray contents("[Settings]\nx=kept\n");
+    if (beside == QLatin1String("folder")) {
+        QVERIFY(QDir().mkpath(ini));
+    } else if (beside.contains(QLatin1String("file")) || beside.startsWith(QLatin1String("read-only"))) {
+        QFile file(ini);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
+    }
+#ifdef Q_OS_UNIX
+    if (beside.contains(QLatin1String("pipe"))) {
+        const QString pipe = beside == QLatin1String("pipe") ? ini : ini + QStringLiteral(".lock");
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    }
+    // Someone else's copy: the folder may be looked into, and the file read, by everyone.
+    const bool readOnly = beside.startsWith(QLatin1String("read-only"));
+    if (readOnly) {
+        const bool folder = beside == QLatin1String("read-only folder");
+        QCOMPARE(::chmod(QFile::encodeName(m_program.path()).constData(), folder ? 0555 : 0755), 0);
+        QCOMPARE(::chmod(QFile::encodeName(ini).constData(), folder ? 0666 : 0444), 0);
+    }
+    const auto restore = qScopeGuard([this] { ::chmod(QFile::encodeName(m_program.path()).constData(), 0700); });
+#ifdef Q_OS_LINUX
+    // The superuser may write anywhere: the store is opened as a user who may not.
+    const bool asNobody = readOnly && ::geteuid() == 0;
+    if (asNobody)
+        ::setfsuid(65534);
+#else
+    if (readOnly && ::geteuid() == 0)
+        QSKIP("the superuser may write anywhere");
+#endif
+#endif
+    std::unique_ptr<SettingsStore> store = openUserSettings();
+#ifdef Q_OS_LINUX
+    if (asNobody)
+        ::setfsuid(0);
+#endif
+    QCOMPARE(store->read(QStringLiteral("Settings"), QStringLiteral("x")),
+             std::optional<QString>(used ? QStringLiteral("kept") : QString()));
+    QVERIFY(store->write(QStringLiteral("Settings"), QStringLiteral("z"), QStringLiteral("new")));
+    store.reset();
+
+    QCOMPARE(QFileInfo::exists(m_file), !used);
+    if (used) {
+        QCOMPARE(QSettings(ini, QSettings::IniFormat).value(QStringLiteral("Settings/z")), QVariant("new"));
+        QCOMPARE(QSettings(ini, QSettings::IniFormat).value(QStringLiteral("Settings/x")), QVariant("kept"));
+    } else if (QFileInfo(ini).isFile()) {
+        QFile file(ini);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), contents);
+    }
+    const qsizetype standing = beside.isEmpty() ? 0 : (beside.contains(QLatin1String("lock")) ? 2 : 1);
+    QCOMPARE(QDir(m_program.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size(), standing);
 }
 
 QTEST_GUILESS_MAIN(TestShellSettings)

@@ -602,6 +602,11 @@ void frmDisplay::Form_Load()
     m_tabs->setCurrentIndex(0);
 }
 
+QWidget *frmDisplay::firstControl() const
+{
+    return m_tabs->tabBar();
+}
+
 void frmDisplay::showReading(const Reading &reading)
 {
     const QColor highlight(reading.highlightColor.red, reading.highlightColor.green, reading.highlightColor.blue);

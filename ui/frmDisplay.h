@@ -61,6 +61,9 @@ public:
     void ClearSphereExplanation();
 
     TreeDiagram *diagram() const { return m_diagram; }
+    // The control that has the focus when the window becomes active: the tab strip, where Ctrl+Tab switches the
+    // tabs at once.
+    QWidget *firstControl() const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

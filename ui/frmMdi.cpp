@@ -214,6 +214,8 @@ void frmMdi::MDIForm_Load()
     layOut();
     // Exit comes before Back when tabbing through the frame.
     setTabOrder(m_exit, m_back);
+    // A frame opens with its child window active, and the focus in the child's first control.
+    displayForm().get().firstControl()->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void frmMdi::layOut()

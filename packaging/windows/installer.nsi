@@ -2,12 +2,23 @@
 ; "everyone who uses this computer" is chosen, puts Tavrel in the Start menu, optionally on the desktop, registers
 ; the uninstaller with Windows, and brings an earlier install up to date in its place.
 ;
-; Made by the `installer` target of packaging/CMakeLists.txt:
-;   makensis -DVERSION=1.15 -DFILE_VERSION=1.15.0.0 -DPROGRAM=tavrel.exe -DICON=tavrel.ico -DWIZARD_BITMAP=wizard.bmp
-;            -DWEBSITE=https://... -DOUTFILE=Tavrel-1.15-setup.exe installer.nsi
+; Made in two runs of makensis by packaging/CMakeLists.txt. The first, given UNINSTALLER_OUT, makes the uninstaller
+; alone, with version information of its own, signs it when a certificate is given and writes it to that file (the
+; installer of that run is thrown away); the second makes the installer, which carries that uninstaller:
+;   makensis -INPUTCHARSET UTF8 -DVERSION=1.15 -DVERSION_MAJOR=1 -DVERSION_MINOR=15 -DFILE_VERSION=1.15.0.0
+;            -DICON=tavrel.ico -DWIZARD_BITMAP=wizard.bmp -DWEBSITE=https://... -DSIGN_SCRIPT=sign.sh
+;            -DSIGN_PKCS12= -DSIGN_TIMESTAMP= -DUNINSTALLER_OUT=uninstall.exe -DOUTFILE=scratch.exe installer.nsi
+;   makensis (the same) -DPROGRAM=tavrel.exe -DLICENSE_FILE=LICENSE.txt -DNOTICES_FILE=THIRD-PARTY-NOTICES.txt
+;            -DUNINSTALLER_FILE=uninstall.exe -DOUTFILE=Tavrel-1.15-setup.exe installer.nsi
+; The uninstaller is signed by SIGN_SCRIPT (packaging/windows/sign.sh) with the certificate SIGN_PKCS12, if any.
 ;
 ; Command line (besides NSIS' own /S and /D=folder):
-;   /AllUsers     install for everyone (asks for administrator rights)   /CurrentUser   install for the current user
+;   /AllUsers        install for everyone (asks for administrator rights)
+;   /CurrentUser     install for the current user
+;   /AllowDowngrade  replace a newer Tavrel without asking
+; An earlier install is brought up to date where it is, for whoever it was installed for (/D= then counts for
+; nothing). /AllUsers or /CurrentUser over an install for the others moves it: the new one goes where they say,
+; and the earlier one is removed, so that there is only ever one Tavrel on the computer.
 ; The uninstaller keeps the user's setting; its /RemoveSettings option (or the box on its page) removes it as well.
 
 Unicode true
@@ -19,11 +30,14 @@ RequestExecutionLevel user
 !include MUI2.nsh
 !include LogicLib.nsh
 !include FileFunc.nsh
+!include WordFunc.nsh
 !include nsDialogs.nsh
 !include Sections.nsh
 
 !define PUBLISHER "The Tavrel developers"
+!define DESCRIPTION "Your sun sign on the Kabbalah Tree of Life"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tavrel"
+!define APP_PATHS_KEY "Software\Microsoft\Windows\CurrentVersion\App Paths\tavrel.exe"
 !define SETTINGS_KEY "Software\Tavrel"
 !define UNINSTALLER "Uninstall Tavrel.exe"
 
@@ -37,16 +51,33 @@ VIFileVersion "${FILE_VERSION}"
 VIAddVersionKey /LANG=1033 "ProductName" "Tavrel"
 VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
-VIAddVersionKey /LANG=1033 "FileDescription" "Tavrel ${VERSION} Setup"
 VIAddVersionKey /LANG=1033 "CompanyName" "${PUBLISHER}"
 VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 ${PUBLISHER}"
+!ifdef UNINSTALLER_OUT
+VIAddVersionKey /LANG=1033 "FileDescription" "Tavrel ${VERSION} Uninstaller"
+VIAddVersionKey /LANG=1033 "OriginalFilename" "${UNINSTALLER}"
+!else
+VIAddVersionKey /LANG=1033 "FileDescription" "Tavrel ${VERSION} Setup"
+VIAddVersionKey /LANG=1033 "OriginalFilename" "Tavrel-${VERSION}-setup.exe"
+!endif
 
+Var Params           ; the command line
+Var MachineDir       ; folder of an earlier install for everyone, if any
+Var MadeFolder       ; the outermost folder that the install makes above its own, if any
+!ifndef UNINSTALLER_OUT
 Var Mode             ; "user" or "machine"
 Var ModeFixed        ; 1 when the command line or an earlier install decides the mode
 Var UserDir          ; folder of an earlier install for the current user, if any
-Var MachineDir       ; folder of an earlier install for everyone, if any
+Var UserVersion
+Var MachineVersion
+Var CustomDir        ; the folder given with /D=, if any
+Var OldDir           ; the earlier install that this one brings up to date, if any
+Var OldVersion
+Var OtherDir         ; an earlier install for the others, which this one replaces
+Var UpdateNote       ; what the welcome page says this install does
 Var RadioUser
 Var RadioMachine
+!endif
 
 ; ---- Look and texts --------------------------------------------------------------------------------------------
 
@@ -58,16 +89,27 @@ Var RadioMachine
 !define MUI_ABORTWARNING_TEXT "Tavrel is not installed yet. Stop the installation?"
 !define MUI_UNABORTWARNING
 
+!ifndef UNINSTALLER_OUT
 !define MUI_PAGE_CUSTOMFUNCTION_PRE SkipWhenRelaunched
 !define MUI_WELCOMEPAGE_TITLE "Tavrel ${VERSION}"
 !define MUI_WELCOMEPAGE_TEXT "Tavrel gives you a reading of your sun sign on the Kabbalah Tree of Life: \
 your two spheres with their archangels and chakras, and the path of the Tree that joins them.$\r$\n$\r$\n\
-This puts Tavrel ${VERSION} on your computer. If Tavrel is installed already, it is brought up to date in \
-the same place, and your setting is kept.$\r$\n$\r$\nPlease close Tavrel if it is open, then choose Next."
+$UpdateNote$\r$\n$\r$\nPlease close Tavrel if it is open, then choose Next."
 !insertmacro MUI_PAGE_WELCOME
+
+!define MUI_PAGE_CUSTOMFUNCTION_PRE SkipWhenRelaunched
+!define MUI_PAGE_HEADER_TEXT "Licence"
+!define MUI_PAGE_HEADER_SUBTEXT "Tavrel is yours to use, copy, change and share."
+!define MUI_LICENSEPAGE_TEXT_TOP "Tavrel is free software, under the GNU General Public License, version 3 or later."
+!define MUI_LICENSEPAGE_TEXT_BOTTOM "This licence gives you the right to use, copy, change and share Tavrel; you \
+need not accept it to use Tavrel. The software by others that Tavrel contains is listed, with its licences, in \
+THIRD-PARTY-NOTICES.txt beside the program."
+!define MUI_LICENSEPAGE_BUTTON "$(^NextBtn)"
+!insertmacro MUI_PAGE_LICENSE "${LICENSE_FILE}"
 
 Page custom ModePage ModePageLeave
 
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW ComponentsShow
 !define MUI_COMPONENTSPAGE_TEXT_TOP "Tavrel is put in your Start menu. A shortcut on the desktop is up to you."
 !define MUI_COMPONENTSPAGE_SMALLDESC
 !insertmacro MUI_PAGE_COMPONENTS
@@ -85,13 +127,14 @@ To remove it, use Apps (or Programs and Features) in the Windows settings."
 !define MUI_FINISHPAGE_RUN "$INSTDIR\tavrel.exe"
 !define MUI_FINISHPAGE_RUN_TEXT "Open Tavrel now"
 !insertmacro MUI_PAGE_FINISH
-
+!else
 !define MUI_UNCONFIRMPAGE_TEXT_TOP "Tavrel will be removed from this folder. Close Tavrel if it is open."
 !insertmacro MUI_UNPAGE_CONFIRM
 !define MUI_COMPONENTSPAGE_TEXT_TOP "Tavrel keeps one setting: the day it last offered to look for an update. \
 It stays unless you tick the box."
 !insertmacro MUI_UNPAGE_COMPONENTS
 !insertmacro MUI_UNPAGE_INSTFILES
+!endif
 
 !insertmacro MUI_LANGUAGE "English"
 
@@ -111,41 +154,80 @@ Function ${un}EnsureNotRunning
   done:
 FunctionEnd
 !macroend
-!insertmacro EnsureNotRunning ""
-!insertmacro EnsureNotRunning "un."
+
+; Removes the folders from above ${dir} up to ${made}, the outermost that the installer made, as far as they are
+; empty; nothing when ${made} is empty or not above ${dir}.
+!macro RemoveMadeFolders dir made
+  StrLen $R0 "${made}\"
+  StrCpy $R1 "${dir}" $R0
+  ${If} "${made}" != ""
+  ${AndIf} $R1 == "${made}\"
+    StrCpy $R1 "${dir}"
+    ${Do}
+      ${GetParent} $R1 $R1
+      RMDir $R1
+    ${LoopUntil} $R1 == "${made}"
+  ${EndIf}
+!macroend
 
 !macro IsAdmin result
   UserInfo::GetAccountType
   Pop ${result}
 !macroend
 
+; ${result} becomes 1 when ${option} is on the command line, 0 when it is not.
+!macro HasOption option result
+  ClearErrors
+  ${GetOptions} $Params "${option}" ${result}
+  StrCpy ${result} 1
+  IfErrors 0 +2
+  StrCpy ${result} 0
+!macroend
+
+!ifndef UNINSTALLER_OUT
 ; ---- Installer -------------------------------------------------------------------------------------------------
 
-Function SetMode ; $Mode -> shell folders, registry root and default folder
+!insertmacro EnsureNotRunning ""
+
+Function SetMode ; $Mode -> shell folders, the earlier install of that scope, the folder
   ${If} $Mode == "machine"
     SetShellVarContext all
+    StrCpy $OldDir $MachineDir
+    StrCpy $OldVersion $MachineVersion
+    StrCpy $OtherDir $UserDir
     StrCpy $INSTDIR "$PROGRAMFILES64\Tavrel"
-    ${If} $MachineDir != ""
-      StrCpy $INSTDIR $MachineDir
-    ${EndIf}
   ${Else}
     SetShellVarContext current
+    StrCpy $OldDir $UserDir
+    StrCpy $OldVersion $UserVersion
+    StrCpy $OtherDir $MachineDir
     GetKnownFolderPath $INSTDIR {5CD7AEE2-2219-4A67-B85D-6C9CE15660CB} ; the user's own programs folder
     ${If} $INSTDIR == ""
       StrCpy $INSTDIR "$LOCALAPPDATA\Programs"
     ${EndIf}
     StrCpy $INSTDIR "$INSTDIR\Tavrel"
-    ${If} $UserDir != ""
-      StrCpy $INSTDIR $UserDir
+  ${EndIf}
+  ${If} $OldDir != ""
+    StrCpy $INSTDIR $OldDir
+    ${If} $OldVersion == "${VERSION}"
+      StrCpy $UpdateNote "Tavrel ${VERSION} is installed in $OldDir. It is installed there again, and your \
+setting is kept."
+    ${Else}
+      StrCpy $UpdateNote "Tavrel $OldVersion is installed in $OldDir. It is brought up to date there, \
+$OldVersion → ${VERSION}, and your setting is kept."
     ${EndIf}
+  ${Else}
+    ${If} $CustomDir != ""
+      StrCpy $INSTDIR $CustomDir
+    ${EndIf}
+    StrCpy $UpdateNote "This puts Tavrel ${VERSION} on your computer."
   ${EndIf}
 FunctionEnd
 
 ; Starts this installer again with administrator rights, for everyone; this copy ends.
 Function Relaunch
-  ${GetParameters} $0
   ClearErrors
-  ExecShell "runas" "$EXEPATH" "$0 /AllUsers /Elevated"
+  ExecShell "runas" "$EXEPATH" "$Params /AllUsers /Elevated"
   ${If} ${Errors}
     MessageBox MB_OK|MB_ICONEXCLAMATION "Installing Tavrel for everyone needs administrator rights, which were not given." /SD IDOK
     Return
@@ -153,54 +235,90 @@ Function Relaunch
   Quit
 FunctionEnd
 
+; A newer Tavrel is replaced by this older one only when the user says so.
+Function RefuseDowngrade
+  !insertmacro HasOption "/AllowDowngrade" $0
+  ${If} $0 == 1
+    Return
+  ${EndIf}
+  ${For} $1 0 1
+    ${If} $1 == 0
+      StrCpy $2 $UserVersion
+    ${Else}
+      StrCpy $2 $MachineVersion
+    ${EndIf}
+    ${If} $2 != ""
+      ${VersionCompare} $2 "${VERSION}" $3
+      ${If} $3 == 1
+        MessageBox MB_YESNO|MB_ICONEXCLAMATION|MB_DEFBUTTON2 "Tavrel $2 is installed, which is newer than this \
+Tavrel ${VERSION}.$\r$\n$\r$\nReplace it with the older version?" /SD IDNO IDYES older
+        SetErrorLevel 2 ; stopped by the installer
+        Quit
+        older:
+        Return
+      ${EndIf}
+    ${EndIf}
+  ${Next}
+FunctionEnd
+
 Function .onInit
+  ${GetParameters} $Params
   ReadRegStr $UserDir HKCU "${UNINSTALL_KEY}" "InstallLocation"
+  ReadRegStr $UserVersion HKCU "${UNINSTALL_KEY}" "DisplayVersion"
   ReadRegStr $MachineDir HKLM "${UNINSTALL_KEY}" "InstallLocation"
-  ${GetParameters} $0
+  ReadRegStr $MachineVersion HKLM "${UNINSTALL_KEY}" "DisplayVersion"
+  StrCpy $CustomDir $INSTDIR ; NSIS has set it from /D=
+
+  ; For whom: as the command line says, else as the earlier install is, else as the user chooses on the second page.
   StrCpy $Mode "user"
   StrCpy $ModeFixed 0
-  ${If} $UserDir == ""
-  ${AndIf} $MachineDir != ""
-  ${AndIfNot} ${Silent}
+  ${If} $UserDir != ""
+    StrCpy $ModeFixed 1
+  ${ElseIf} $MachineDir != ""
     StrCpy $Mode "machine"
+    StrCpy $ModeFixed 1
   ${EndIf}
-  ClearErrors
-  ${GetOptions} $0 "/CurrentUser" $1
-  ${IfNot} ${Errors}
+  !insertmacro HasOption "/CurrentUser" $0
+  ${If} $0 == 1
     StrCpy $Mode "user"
     StrCpy $ModeFixed 1
   ${EndIf}
-  ClearErrors
-  ${GetOptions} $0 "/AllUsers" $1
-  ${IfNot} ${Errors}
+  !insertmacro HasOption "/AllUsers" $0
+  ${If} $0 == 1
     StrCpy $Mode "machine"
     StrCpy $ModeFixed 1
-    !insertmacro IsAdmin $1
-    ${If} $1 != "Admin"
-      ClearErrors
-      ${GetOptions} $0 "/Elevated" $1
-      ${If} ${Errors}
-        Call Relaunch
-      ${Else}
-        MessageBox MB_OK|MB_ICONSTOP "Installing Tavrel for everyone needs administrator rights." /SD IDOK
-      ${EndIf}
-      SetErrorLevel 5 ; access denied
-      Quit
+  ${EndIf}
+
+  !insertmacro IsAdmin $1
+  ${If} $Mode == "machine"
+  ${AndIf} $1 != "Admin"
+    !insertmacro HasOption "/Elevated" $0
+    ${If} $0 == 0
+      Call Relaunch
+    ${Else}
+      MessageBox MB_OK|MB_ICONSTOP "Installing Tavrel for everyone needs administrator rights." /SD IDOK
     ${EndIf}
+    SetErrorLevel 5 ; access denied
+    Quit
   ${EndIf}
-  ; NSIS has set $INSTDIR from /D=; keep it over the defaults.
-  StrCpy $2 $INSTDIR
+  ${If} $Mode == "user"
+  ${AndIf} $MachineDir != ""
+  ${AndIf} $UserDir == ""
+  ${AndIf} $1 != "Admin"
+    MessageBox MB_OK|MB_ICONSTOP "Tavrel is installed for everyone who uses this computer. To install it only for \
+you instead, an administrator must remove that one first." /SD IDOK
+    SetErrorLevel 5 ; access denied
+    Quit
+  ${EndIf}
+
   Call SetMode
-  ${If} $2 != ""
-    StrCpy $INSTDIR $2
-  ${EndIf}
+  Call RefuseDowngrade
+  Call RememberDesktopShortcut
 FunctionEnd
 
 Function SkipWhenRelaunched
-  ClearErrors
-  ${GetParameters} $0
-  ${GetOptions} $0 "/Elevated" $1
-  ${IfNot} ${Errors}
+  !insertmacro HasOption "/Elevated" $0
+  ${If} $0 == 1
     Abort
   ${EndIf}
 FunctionEnd
@@ -239,13 +357,16 @@ Function ModePageLeave
   Call SetMode
 FunctionEnd
 
-Function SkipFolderWhenUpdating
-  ${If} $Mode == "machine"
-  ${AndIf} $MachineDir != ""
-    Abort
+; With the folder page skipped, the components page is the last before the install: its button says so.
+Function ComponentsShow
+  ${If} $OldDir != ""
+    GetDlgItem $0 $HWNDPARENT 1
+    SendMessage $0 ${WM_SETTEXT} 0 "STR:$(^InstallBtn)"
   ${EndIf}
-  ${If} $Mode == "user"
-  ${AndIf} $UserDir != ""
+FunctionEnd
+
+Function SkipFolderWhenUpdating
+  ${If} $OldDir != ""
     Abort
   ${EndIf}
 FunctionEnd
@@ -258,51 +379,149 @@ Function FinishShow
   ${EndIf}
 FunctionEnd
 
+; $MadeFolder: the outermost of the folders above the program's own that do not exist yet, if any.
+Function FindMadeFolder
+  StrCpy $MadeFolder ""
+  ${GetParent} $INSTDIR $0
+  ${DoWhile} $0 != ""
+    ${If} ${FileExists} "$0\*.*"
+      ${ExitDo}
+    ${EndIf}
+    StrCpy $MadeFolder $0
+    ${GetParent} $0 $0
+  ${Loop}
+FunctionEnd
+
+; The earlier install for the others goes: its uninstaller removes it, keeping the setting.
+Function RemoveOtherInstall
+  ${If} $OtherDir == ""
+    Return
+  ${EndIf}
+  !insertmacro IsAdmin $0
+  ${If} $Mode == "user"
+  ${AndIf} $0 != "Admin"
+    DetailPrint "Tavrel stays installed for everyone in $OtherDir: only an administrator can remove it."
+    Return
+  ${EndIf}
+  ${If} $OtherDir != $INSTDIR
+  ${AndIf} ${FileExists} "$OtherDir\${UNINSTALLER}"
+    DetailPrint "Removing the earlier Tavrel from $OtherDir"
+    ${If} $Mode == "machine"
+      ReadRegStr $1 HKCU "${UNINSTALL_KEY}" "CreatedFolder"
+    ${Else}
+      ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "CreatedFolder"
+    ${EndIf}
+    ClearErrors
+    ExecWait '"$OtherDir\${UNINSTALLER}" /S _?=$OtherDir' $0
+    ${If} ${Errors}
+    ${OrIf} $0 != 0
+      DetailPrint "The earlier Tavrel in $OtherDir could not be removed."
+      Return
+    ${EndIf}
+    Delete "$OtherDir\${UNINSTALLER}"
+    RMDir "$OtherDir"
+    !insertmacro RemoveMadeFolders $OtherDir $1
+  ${EndIf}
+  ${If} $Mode == "machine"
+    DeleteRegKey HKCU "${UNINSTALL_KEY}"
+    DeleteRegKey HKCU "${APP_PATHS_KEY}"
+  ${Else}
+    DeleteRegKey HKLM "${UNINSTALL_KEY}"
+    DeleteRegKey HKLM "${APP_PATHS_KEY}"
+  ${EndIf}
+FunctionEnd
+
 Section "Tavrel" SecProgram
   SectionIn RO
+  ${If} $OldDir == ""
+    Call FindMadeFolder
+  ${EndIf}
   SetOutPath "$INSTDIR"
   Call EnsureNotRunning
   File "/oname=tavrel.exe" "${PROGRAM}"
-  WriteUninstaller "$INSTDIR\${UNINSTALLER}"
+  File "/oname=LICENSE.txt" "${LICENSE_FILE}"
+  File "/oname=THIRD-PARTY-NOTICES.txt" "${NOTICES_FILE}"
+  File "/oname=${UNINSTALLER}" "${UNINSTALLER_FILE}"
   CreateShortcut "$SMPROGRAMS\Tavrel.lnk" "$INSTDIR\tavrel.exe" "" "$INSTDIR\tavrel.exe" 0 SW_SHOWNORMAL "" \
-    "Your sun sign on the Kabbalah Tree of Life"
+    "${DESCRIPTION}"
 
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "Tavrel"
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "VersionMajor" ${VERSION_MAJOR}
+  WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "VersionMinor" ${VERSION_MINOR}
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
-  WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayIcon" '"$INSTDIR\tavrel.exe",0'
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "Comments" "${DESCRIPTION}"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\tavrel.exe,0"
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "URLInfoAbout" "${WEBSITE}"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "HelpLink" "${WEBSITE}/tavrel/tavrel-help.html"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "URLUpdateInfo" "${WEBSITE}/tavrel/download-tavrel.html"
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\${UNINSTALLER}"'
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\${UNINSTALLER}" /S'
   WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoRepair" 1
+  ${If} $MadeFolder != ""
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "CreatedFolder" "$MadeFolder" ; removed with the program when empty
+  ${EndIf}
   ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
   IntFmt $0 "0x%08X" $0
   WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "EstimatedSize" $0
+  ; "tavrel" in the Run box
+  WriteRegStr SHCTX "${APP_PATHS_KEY}" "" "$INSTDIR\tavrel.exe"
+  WriteRegStr SHCTX "${APP_PATHS_KEY}" "Path" "$INSTDIR"
+
+  Call RemoveOtherInstall
 SectionEnd
 
 Section /o "Desktop shortcut" SecDesktop
   CreateShortcut "$DESKTOP\Tavrel.lnk" "$INSTDIR\tavrel.exe" "" "$INSTDIR\tavrel.exe" 0 SW_SHOWNORMAL "" \
-    "Your sun sign on the Kabbalah Tree of Life"
+    "${DESCRIPTION}"
 SectionEnd
+
+Section "-No desktop shortcut"
+  ${IfNot} ${SectionIsSelected} ${SecDesktop}
+    Delete "$DESKTOP\Tavrel.lnk"
+  ${EndIf}
+SectionEnd
+
+; An update keeps the desktop shortcut if the earlier install has one, and leaves it out if not.
+Function RememberDesktopShortcut
+  ${If} $OldDir != ""
+  ${AndIf} ${FileExists} "$DESKTOP\Tavrel.lnk"
+    !insertmacro SelectSection ${SecDesktop}
+  ${EndIf}
+FunctionEnd
 
 !insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
   !insertmacro MUI_DESCRIPTION_TEXT ${SecProgram} "The Tavrel program and its Start menu entry."
   !insertmacro MUI_DESCRIPTION_TEXT ${SecDesktop} "A shortcut to Tavrel on the desktop."
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
 
+!else
 ; ---- Uninstaller -----------------------------------------------------------------------------------------------
 
+; This run's installer is thrown away: it only makes the uninstaller, which is signed and kept.
+SilentInstall silent
+Section
+  WriteUninstaller "$EXEDIR\${UNINSTALLER}"
+SectionEnd
+!uninstfinalize 'bash "${SIGN_SCRIPT}" "${SIGN_PKCS12}" "${SIGN_TIMESTAMP}" "%1" && cp "%1" "${UNINSTALLER_OUT}"'
+
+!insertmacro EnsureNotRunning "un."
 
 Section "-un.Program"
   Call un.EnsureNotRunning
   Delete "$INSTDIR\tavrel.exe"
+  Delete "$INSTDIR\LICENSE.txt"
+  Delete "$INSTDIR\THIRD-PARTY-NOTICES.txt"
   Delete "$INSTDIR\${UNINSTALLER}"
   RMDir "$INSTDIR"
+  ; The folders above the program's own that the installer made go too, once they are empty.
+  !insertmacro RemoveMadeFolders $INSTDIR $MadeFolder
   Delete "$SMPROGRAMS\Tavrel.lnk"
   Delete "$DESKTOP\Tavrel.lnk"
   DeleteRegKey SHCTX "${UNINSTALL_KEY}"
+  DeleteRegKey SHCTX "${APP_PATHS_KEY}"
 SectionEnd
 
 Section /o "un.Also remove my setting" UnSecSettings
@@ -311,16 +530,15 @@ Section /o "un.Also remove my setting" UnSecSettings
 SectionEnd
 
 Function un.onInit
-  ${GetParameters} $0
+  ${GetParameters} $Params
   ReadRegStr $MachineDir HKLM "${UNINSTALL_KEY}" "InstallLocation"
   ${If} $MachineDir != ""
   ${AndIf} $MachineDir == $INSTDIR
     SetShellVarContext all
     !insertmacro IsAdmin $1
     ${If} $1 != "Admin"
-      ClearErrors
-      ${GetOptions} $0 "/Elevated" $1
-      ${If} ${Errors}
+      !insertmacro HasOption "/Elevated" $0
+      ${If} $0 == 0
         StrCpy $1 ""
         ${If} ${Silent}
           StrCpy $1 "/S"
@@ -338,9 +556,9 @@ Function un.onInit
   ${Else}
     SetShellVarContext current
   ${EndIf}
-  ClearErrors
-  ${GetOptions} $0 "/RemoveSettings" $1
-  ${IfNot} ${Errors}
+  ReadRegStr $MadeFolder SHCTX "${UNINSTALL_KEY}" "CreatedFolder"
+  !insertmacro HasOption "/RemoveSettings" $0
+  ${If} $0 == 1
     !insertmacro SelectSection ${UnSecSettings}
   ${EndIf}
 FunctionEnd
@@ -348,3 +566,4 @@ FunctionEnd
 !insertmacro MUI_UNFUNCTION_DESCRIPTION_BEGIN
   !insertmacro MUI_DESCRIPTION_TEXT ${UnSecSettings} "The day Tavrel last offered to look for an update, kept in the registry."
 !insertmacro MUI_UNFUNCTION_DESCRIPTION_END
+!endif

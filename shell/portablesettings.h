@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+namespace tavrel::shell {
+
+// A portable copy keeps its setting in "tavrel.ini" beside its executable rather than in the user's settings
+// store: the file is used when it stands there as a plain file that can be written, in a folder that takes new
+// files (the settings are written anew beside the old file, under a lock file). Otherwise this is empty and the
+// user's store is used, as without the file.
+QString portableSettingsFile();
+
+// The folder looked in is the executable's own; tests put another in its place. An empty folder restores it.
+void setProgramFolder(const QString &folder);
+
+} // namespace tavrel::shell
