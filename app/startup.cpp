@@ -1,10 +1,11 @@
 #include "app/startup.h"
 
-#include "app/warmup.h"
 #include "shell/forms.h"
 #include "shell/messages.h"
 #include "shell/singleinstance.h"
 #include "shell/updatereminder.h"
+#include "shell/version.h"
+#include "ui/aheadoftime.h"
 #include "ui/formregistry.h"
 #include "ui/frmMain.h"
 
@@ -80,8 +81,9 @@ std::unique_ptr<shell::SingleInstance> &instanceLock()
 
 void StartApplication()
 {
-    finishFontWarmUp();
-    const ImageFormatWarmUp images; // meanwhile, until the input form is shown
+    ui::ahead::finishFontWarmUp();
+    ui::ahead::securePool();
+    const ui::ahead::ImageFormatWarmUp images; // meanwhile, until the input form is shown
     auto *icon = new WindowIconLoader(qApp);
 
     if (!instanceLock())
@@ -97,6 +99,21 @@ void StartApplication()
     ui::frmMain &form = ui::mainForm().get();
     icon->setForm(&form);
     form.show();
+}
+
+int RunApplication(int &argc, char **argv)
+{
+    ui::ahead::beginFontWarmUp(); // meanwhile, the connection to the window system
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Tavrel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Tavrel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TAVREL_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tavrel.Tavrel"));
+    StartApplication();
+    const int code = shell::isEnding() ? 0 : app.exec();
+    // The windows that the end unloaded are destroyed before the application object.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return code;
 }
 
 } // namespace tavrel

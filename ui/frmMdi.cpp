@@ -205,12 +205,6 @@ int frmMdi::screenWidthTwips() const
 
 void frmMdi::MDIForm_Load()
 {
-    // It is shown maximized: its picture is made ready for the screen's free area, less the frame that the window
-    // system draws around it, while the result window is built.
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        create();
-        m_pictureMemory.prepare(this, screen->availableGeometry().size() - (frameGeometry().size() - size()));
-    }
     frmDisplay &display = displayForm().get();
     const double w = screenWidthTwips();
     m_banner->move(px(static_cast<int>((w - toTwips(m_banner->width())) / 2)), m_banner->y());
@@ -233,12 +227,6 @@ void frmMdi::cmdBack_Click()
 void frmMdi::cmdMdiExit_Click()
 {
     shell::UnloadAllAndEnd();
-}
-
-void frmMdi::showEvent(QShowEvent *event)
-{
-    m_pictureMemory.wait(); // nothing is painted before the window is shown
-    QMainWindow::showEvent(event);
 }
 
 void frmMdi::closeEvent(QCloseEvent *event)

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "ui/picturememory.h"
-
 #include <QMainWindow>
 
 class QLabel;
@@ -31,7 +29,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
     int screenWidthTwips() const;
@@ -41,7 +38,6 @@ private:
     QLabel *m_softwareName = nullptr;
     QPushButton *m_back = nullptr;
     QPushButton *m_exit = nullptr;
-    PictureMemory m_pictureMemory; // made ready while the result window is built
 };
 
 } // namespace tavrel::ui
