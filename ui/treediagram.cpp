@@ -558,18 +558,19 @@ void TreeDiagram::showEvent(QShowEvent *event)
         picture = QImage(now.size * int(now.ratio), QImage::Format_RGB32);
     if (picture.isNull())
         return; // short of memory
-    // Handed back to the application rather than to the canvas: a picture that comes back after its canvas went
-    // is kept for the next.
-    ahead::handToPool(ahead::Piece::DiagramPicture, qApp,
-                      [canvas = QPointer<TreeDiagram>(this), now, picture = std::move(picture)]() mutable {
-                          now.paintPicture(picture);
-                          return std::function<void()>([canvas, prepared = Prepared{std::move(now), std::move(picture)}] {
-                              if (canvas)
-                                  canvas->m_prepared = std::make_unique<Prepared>(prepared);
-                              else
-                                  keepSpare(prepared.picture);
-                          });
-                      });
+    // Handed back to the application rather than to the canvas, so that a picture that comes back after its canvas
+    // went is kept for the next.
+    const QPointer<TreeDiagram> canvas(this);
+    ahead::handToPool(ahead::Piece::DiagramPicture, qApp, [canvas, now, picture = std::move(picture)]() mutable {
+        now.paintPicture(picture);
+        Prepared prepared{std::move(now), std::move(picture)};
+        return std::function<void()>([canvas, prepared = std::move(prepared)] {
+            if (canvas)
+                canvas->m_prepared = std::make_unique<Prepared>(prepared);
+            else
+                keepSpare(prepared.picture);
+        });
+    });
 }
 
 void TreeDiagram::paintEvent(QPaintEvent * /*event*/)
