@@ -81,9 +81,7 @@ std::unique_ptr<shell::SingleInstance> &instanceLock()
 
 void StartApplication()
 {
-    ui::ahead::finishFontWarmUp();
     ui::ahead::securePool();
-    const ui::ahead::ImageFormatWarmUp images; // meanwhile, until the input form is shown
     auto *icon = new WindowIconLoader(qApp);
 
     if (!instanceLock())
@@ -103,7 +101,6 @@ void StartApplication()
 
 int RunApplication(int &argc, char **argv)
 {
-    ui::ahead::beginFontWarmUp(); // meanwhile, the connection to the window system
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Tavrel"));
     QCoreApplication::setApplicationName(QStringLiteral("Tavrel"));

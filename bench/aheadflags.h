@@ -14,9 +14,7 @@ namespace tavrel::bench {
 inline void takeAheadFlags(int &argc, char **argv)
 {
     using ui::ahead::Piece;
-    constexpr std::pair<const char *, Piece> Names[]{{"font-warm-up", Piece::FontWarmUp},
-                                                     {"image-warm-up", Piece::ImageFormatWarmUp},
-                                                     {"rehearsal", Piece::Rehearsal},
+    constexpr std::pair<const char *, Piece> Names[]{{"rehearsal", Piece::Rehearsal},
                                                      {"diagram", Piece::DiagramPicture}};
     int kept = 1;
     for (int i = 1; i < argc; ++i) {

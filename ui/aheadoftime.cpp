@@ -4,7 +4,6 @@
 #include "ui/frmMdi.h"
 
 #include <QFutureWatcher>
-#include <QImageReader>
 #include <QPromise>
 #include <QThreadPool>
 
@@ -13,19 +12,16 @@
 #include <mutex>
 #include <new>
 #include <system_error>
+#include <thread>
 #include <vector>
-
-#ifdef TAVREL_WARM_FONTCONFIG
-#include <fontconfig/fontconfig.h>
-#endif
 
 namespace tavrel::ui::ahead {
 
 namespace {
 
-std::array<bool, 4> &switches()
+std::array<bool, 2> &switches()
 {
-    static std::array<bool, 4> on{true, true, true, true};
+    static std::array<bool, 2> on{true, true};
     return on;
 }
 
@@ -63,19 +59,6 @@ std::jthread startThread(std::function<void()> work)
     }
 }
 
-std::jthread &fontWork()
-{
-    static std::jthread work;
-    return work;
-}
-
-// Whether threads are plentiful: until securePool() finds otherwise, they are.
-bool &threadsToSpare()
-{
-    static bool plenty = true;
-    return plenty;
-}
-
 } // namespace
 
 bool isOn(Piece piece)
@@ -100,8 +83,8 @@ void setAllOn(bool on)
 void securePool()
 {
     QThreadPool *pool = QThreadPool::globalInstance();
-    // Enough threads for the pool, one for Qt's later needs and one for a warm-up: are they there?
-    const int wanted = pool->maxThreadCount() + 2;
+    // Enough threads for the pool and one for Qt's later needs: are they there?
+    const int wanted = pool->maxThreadCount() + 1;
     int possible = 0;
     {
         Gate trial; // each thread waits at the gate until no more are to be started
@@ -115,9 +98,8 @@ void securePool()
         possible = static_cast<int>(threads.size());
         trial.open();
     } // the threads end
-    threadsToSpare() = possible == wanted;
-    if (threadsToSpare() || possible == 0)
-        return;
+    if (possible == wanted || possible == 0)
+        return; // plenty, or none: the pool is left as it is
     const int threads = qMax(possible - 1, 1);
     pool->setExpiryTimeout(-1);
     pool->setMaxThreadCount(threads);
@@ -152,29 +134,6 @@ bool handToPool(Piece piece, QObject *receiver, std::function<std::function<void
         promise->finish();
     });
     return true;
-}
-
-void beginFontWarmUp()
-{
-#ifdef TAVREL_WARM_FONTCONFIG
-    // Reading the configuration is safe beside another thread's use of fontconfig: the first complete
-    // configuration becomes the current one.
-    if (isOn(Piece::FontWarmUp) && !fontWork().joinable())
-        fontWork() = startThread([] { FcInit(); });
-#endif
-}
-
-void finishFontWarmUp()
-{
-    if (fontWork().joinable())
-        fontWork().join();
-}
-
-// Asking which formats can be read loads every image-format plug-in.
-ImageFormatWarmUp::ImageFormatWarmUp()
-{
-    if (isOn(Piece::ImageFormatWarmUp) && threadsToSpare())
-        m_thread = startThread([] { QImageReader::supportedImageFormats(); });
 }
 
 void rehearseReading(const Reading &reading)

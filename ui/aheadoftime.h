@@ -1,7 +1,6 @@
 #pragma once
 
 #include <functional>
-#include <thread>
 
 class QObject;
 
@@ -10,16 +9,11 @@ struct Reading;
 }
 
 // Work done ahead of time, for speed alone: each piece changes when work is done, never what a window shows, and
-// each is skipped when no thread can be had or memory runs short. A paint never waits for another thread: what a
-// thread of the pool makes is handed back through the event queue, and until it is there the widget paints itself.
+// each is skipped when memory runs short. A paint never waits for another thread: what a thread of the pool makes
+// is handed back through the event queue, and until it is there the widget paints itself.
 namespace tavrel::ui::ahead {
 
 enum class Piece {
-    // At start-up, the font configuration is read on a second thread while the application connects to the
-    // window system.
-    FontWarmUp,
-    // At start-up, the image-format plug-ins are loaded on a second thread while the input form is built.
-    ImageFormatWarmUp,
     // The first letter typed into the name box has a reading's windows built off screen, painted and dropped,
     // so that the first reading finds its fonts, texts and pictures ready.
     Rehearsal,
@@ -44,21 +38,6 @@ void securePool();
 // `receiver`, through its event queue, unless `receiver` has gone by then. Returns false when the piece is off.
 // Work that runs short of memory hands nothing back.
 bool handToPool(Piece piece, QObject *receiver, std::function<std::function<void()>()> work);
-
-// Starts the font warm-up, before the application object is made; finishFontWarmUp() waits for it to end before
-// the first text is measured, and does nothing when none was begun.
-void beginFontWarmUp();
-void finishFontWarmUp();
-
-// Loads the image-format plug-ins on a second thread for as long as it lives.
-class ImageFormatWarmUp
-{
-public:
-    ImageFormatWarmUp();
-
-private:
-    std::jthread m_thread; // joined when the warm-up goes
-};
 
 // The rehearsal: builds the frame with a result window for `reading` off screen, paints them into pictures and
 // drops them, without loading either window (see frmDisplay::rehearse).
