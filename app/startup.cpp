@@ -4,7 +4,6 @@
 #include "shell/messages.h"
 #include "shell/singleinstance.h"
 #include "shell/updatereminder.h"
-#include "shell/version.h"
 #include "ui/aheadoftime.h"
 #include "ui/formregistry.h"
 #include "ui/frmMain.h"
@@ -97,20 +96,6 @@ void StartApplication()
     ui::frmMain &form = ui::mainForm().get();
     icon->setForm(&form);
     form.show();
-}
-
-int RunApplication(int &argc, char **argv)
-{
-    QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Tavrel"));
-    QCoreApplication::setApplicationName(QStringLiteral("Tavrel"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(TAVREL_VERSION));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.tavrel.Tavrel"));
-    StartApplication();
-    const int code = shell::isEnding() ? 0 : app.exec();
-    // The windows that the end unloaded are destroyed before the application object.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return code;
 }
 
 } // namespace tavrel

@@ -7,8 +7,4 @@ namespace tavrel {
 // loop.
 void StartApplication();
 
-// The whole run of the program: makes the application object, starts the application and runs its event loop
-// until it ends; returns the exit status.
-int RunApplication(int &argc, char **argv);
-
 } // namespace tavrel

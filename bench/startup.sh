@@ -3,24 +3,17 @@
 # a button, both in a private X server (Xvfb, on a free display). Prints, for each, the medians of the time from
 # the start of the process until the window is mapped and until its content is first painted, and the medians
 # of the ratios of runs taken side by side.
-# Usage: bench/startup.sh [--wm openbox|maximizer] [--without NAME]... [build-dir] [runs]
+# Usage: bench/startup.sh [--wm openbox|maximizer] [build-dir] [runs]
 #   --wm         a window manager (see bench/reading.sh); without it, none
-#   --without    turns a piece of the work done ahead of time off (see bench/aheadflags.h)
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 wm=""
-without=()
-while [ $# -gt 0 ]; do
-    case "$1" in
-    --wm) wm="$2"; shift 2 ;;
-    --without) without+=(--without "$2"); shift 2 ;;
-    *) break ;;
-    esac
-done
+if [ "${1:-}" = --wm ]; then
+    wm="$2"
+    shift 2
+fi
 build="${1:-$here/build}"
 runs="${2:-21}"
-program=("$build/app/tavrel")
-[ ${#without[@]} -gt 0 ] && program=("$build/bench/bench_tavrel" "${without[@]}")
 
 # The input form's title, as the build names it.
 version=$(sed -n 's/^#define TAVREL_VERSION "\(.*\)"$/\1/p' "$build/include/shell/version.h")
@@ -36,11 +29,11 @@ fi
 
 probe="$build/bench/bench_startup_probe"
 bare="$build/bench/bench_bare_window"
-"$probe" 3 300 "$title" "${program[@]}" >/dev/null # warm the file cache
+"$probe" 3 300 "$title" "$build/app/tavrel" >/dev/null # warm the file cache
 "$probe" 3 300 "Bare Window" "$bare" >/dev/null
 # The three programs take turns, so that whatever else the machine does in the meantime weighs on each alike.
 for run in $(seq "$runs"); do
-    "$probe" 1 300 "$title" "${program[@]}" | grep '^run' >>"$work/tavrel"
+    "$probe" 1 300 "$title" "$build/app/tavrel" | grep '^run' >>"$work/tavrel"
     "$probe" 1 300 "Bare Window" "$bare" | grep '^run' >>"$work/floor"
     "$probe" 1 300 "Bare Window" "$bare" --label | grep '^run' >>"$work/label"
     echo "run $run: $(awk '{print $9}' <(tail -n 1 "$work/tavrel")) ms against $(awk '{print $9}' <(tail -n 1 "$work/floor")) ms"
