@@ -1,5 +1,4 @@
 #include "app/startup.h"
-#include "app/warmup.h"
 #include "shell/forms.h"
 #include "shell/version.h"
 
@@ -7,7 +6,6 @@
 
 int main(int argc, char *argv[])
 {
-    tavrel::beginFontWarmUp(); // meanwhile, the connection to the window system
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Tavrel"));
     QCoreApplication::setApplicationName(QStringLiteral("Tavrel"));

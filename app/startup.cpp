@@ -1,10 +1,10 @@
 #include "app/startup.h"
 
-#include "app/warmup.h"
 #include "shell/forms.h"
 #include "shell/messages.h"
 #include "shell/singleinstance.h"
 #include "shell/updatereminder.h"
+#include "ui/aheadoftime.h"
 #include "ui/formregistry.h"
 #include "ui/frmMain.h"
 
@@ -80,8 +80,7 @@ std::unique_ptr<shell::SingleInstance> &instanceLock()
 
 void StartApplication()
 {
-    finishFontWarmUp();
-    const ImageFormatWarmUp images; // meanwhile, until the input form is shown
+    ui::ahead::securePool();
     auto *icon = new WindowIconLoader(qApp);
 
     if (!instanceLock())

@@ -3,12 +3,14 @@
 //
 //   bench_reading_window click [READINGS]    time of the first reading, then the median of READINGS more
 //   bench_reading_window rounds [ROUNDS]     resident memory after 10, 100, 1000 ... rounds of reading and Back
+// followed by "--without NAME" to turn a piece of the work done ahead of time off (see aheadflags.h).
 //
 // "Painted" is the moment the frame's window has been painted with the result window in it, its picture handed
 // to the window system and (on X11) taken in by the X server. Each round waits for the paint of the frame and,
 // after Back, for that of the input form, as a person who looks at them would. Run it in the X server a person
 // sees (bench/reading.sh starts one at full-screen size) or with QT_QPA_PLATFORM=offscreen.
 #include "app/startup.h"
+#include "bench/aheadflags.h"
 #include "shell/forms.h"
 #include "shell/messages.h"
 #include "tests/residentmemory.h"
@@ -214,6 +216,7 @@ double median(std::vector<double> values)
 
 int main(int argc, char *argv[])
 {
+    bench::takeAheadFlags(argc, argv);
     PaintWatch app(argc, argv);
     app.clock.start();
     const QStringList args = QCoreApplication::arguments();

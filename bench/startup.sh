@@ -3,9 +3,15 @@
 # a button, both in a private X server (Xvfb, on a free display). Prints, for each, the medians of the time from
 # the start of the process until the window is mapped and until its content is first painted, and the medians
 # of the ratios of runs taken side by side.
-# Usage: bench/startup.sh [build-dir] [runs]
+# Usage: bench/startup.sh [--wm openbox|maximizer] [build-dir] [runs]
+#   --wm         a window manager (see bench/reading.sh); without it, none
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+wm=""
+if [ "${1:-}" = --wm ]; then
+    wm="$2"
+    shift 2
+fi
 build="${1:-$here/build}"
 runs="${2:-21}"
 
@@ -16,6 +22,10 @@ title="Tavrel v$version"
 
 work="$(mktemp -d)"
 . "$here/tests/xtest-common.sh" # a private Xvfb of 1280x1024 on a free display, settings in $work
+if [ -n "$wm" ]; then
+    . "$here/bench/windowmanager.sh"
+    start_window_manager "$wm" "$build"
+fi
 
 probe="$build/bench/bench_startup_probe"
 bare="$build/bench/bench_bare_window"

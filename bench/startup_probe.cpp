@@ -77,6 +77,26 @@ bool showsContent(Display *display, Window window)
     return colours.size() >= 8;
 }
 
+// The window titled `title`: `window` itself or, where a window manager put it into a frame of its own, one of
+// the frame's descendants; 0 for none.
+Window titled(Display *display, Window window, const std::string &title, int depth = 3)
+{
+    if (windowName(display, window) == title)
+        return window;
+    Window root = 0;
+    Window parent = 0;
+    Window *children = nullptr;
+    unsigned count = 0;
+    Window found = 0;
+    if (depth > 0 && XQueryTree(display, window, &root, &parent, &children, &count)) {
+        for (unsigned i = 0; i < count && !found; ++i)
+            found = titled(display, children[i], title, depth - 1);
+        if (children)
+            XFree(children);
+    }
+    return found;
+}
+
 bool intersects(const XRectangle &area, int x, int y, int width, int height)
 {
     return area.x < x + width && x < area.x + area.width && area.y < y + height && y < area.y + area.height;
@@ -138,9 +158,11 @@ int main(int argc, char *argv[])
                 XEvent event;
                 XNextEvent(display, &event);
                 const double at = msSince(started);
-                if (event.type == MapNotify && !window && windowName(display, event.xmap.window) == title) {
+                const Window mappedWindow =
+                    event.type == MapNotify && !window ? titled(display, event.xmap.window, title) : 0;
+                if (mappedWindow) {
                     mapMs = at;
-                    window = event.xmap.window;
+                    window = mappedWindow;
                     XWindowAttributes attributes;
                     XGetWindowAttributes(display, window, &attributes);
                     Window child;

@@ -111,8 +111,8 @@ void TestDiagram::painting()
     QVERIFY(sameColour(at(canvas->grab().toImage(), sphereBottom(7)), Qt::red));
 }
 
-// The canvas is drawn on another thread while the window is shown; its paints copy that picture, which must be
-// the very pixels the canvas paints itself once something changed.
+// The canvas is drawn on another thread while the window is shown; once that picture is handed back its paints
+// copy it, and it must be the very pixels the canvas paints itself once something changed.
 void TestDiagram::paintedAheadAsOnScreen()
 {
     ui::TreeDiagram *canvas = m_window->diagram();
@@ -121,7 +121,7 @@ void TestDiagram::paintedAheadAsOnScreen()
         focus->clearFocus();
     canvas->hide();
     canvas->show();
-    QVERIFY(canvas->hasPreparedPicture());
+    QTRY_VERIFY(canvas->hasPreparedPicture());
     const QImage ahead = canvas->grab().toImage();
     QVERIFY(canvas->hasPreparedPicture());
 

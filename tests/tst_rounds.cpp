@@ -5,8 +5,10 @@
 #include "tests/apptesthelpers.h"
 #include "tests/residentmemory.h"
 #include "ui/formregistry.h"
+#include "ui/frmDisplay.h"
 #include "ui/frmMain.h"
 #include "ui/frmMdi.h"
+#include "ui/treediagram.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -43,6 +45,8 @@ void TestRounds::readingBackReading()
         ui::frmMdi *frame = ui::mdiForm().loaded();
         QVERIFY(frame);
         frame->grab(); // painted, so that what painting keeps (the style's cached pictures) is counted too
+        // A person reads before going back: by then the diagram drawn ahead has come back.
+        QTRY_VERIFY(ui::displayForm().loaded()->diagram()->hasPreparedPicture());
         QTest::mouseClick(frame->findChild<QPushButton *>(QStringLiteral("cmdBack")), Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();

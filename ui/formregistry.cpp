@@ -47,12 +47,6 @@ shell::FormSlot<frmDisplay> &displayForm()
     return slot;
 }
 
-void rehearseReading(const Reading &reading)
-{
-    frmMdi frame; // at its restored size: the picture of a maximized one would take far more memory, to no end
-    frmDisplay::rehearse(reading, *frame.clientArea());
-}
-
 shell::FormSlot<frmAbout> &aboutForm()
 {
     static shell::FormSlot<frmAbout> slot(shared<frmAbout>, {});

@@ -2,10 +2,6 @@
 
 #include "shell/forms.h" // FormSlot, from the shell
 
-namespace tavrel {
-struct Reading;
-}
-
 namespace tavrel::ui {
 
 class frmMain;
@@ -19,9 +15,5 @@ shell::FormSlot<frmMain> &mainForm();
 shell::FormSlot<frmMdi> &mdiForm();
 shell::FormSlot<frmDisplay> &displayForm();
 shell::FormSlot<frmAbout> &aboutForm();
-
-// Builds the frame with a result window for `reading` off screen, paints them into pictures and drops them,
-// without loading either window: the first reading then finds what it needs ready (see frmDisplay::rehearse).
-void rehearseReading(const Reading &reading);
 
 } // namespace tavrel::ui

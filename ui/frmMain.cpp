@@ -7,6 +7,7 @@
 #include "shell/links.h"
 #include "shell/messages.h"
 #include "shell/updatereminder.h"
+#include "ui/aheadoftime.h"
 #include "ui/captionframe.h"
 #include "ui/clicklabel.h"
 #include "ui/formregistry.h"
@@ -283,7 +284,7 @@ void frmMain::rehearseReading()
         return; // a reading came first
     LoadDescriptions();
     const auto sign = tavrel::FindSunSign(m_month->currentIndex(), m_day->currentIndex());
-    ui::rehearseReading(makeReading(sign.value_or(SunSign::Aries)));
+    ahead::rehearseReading(makeReading(sign.value_or(SunSign::Aries)));
 }
 
 void frmMain::cmdProceed_Click()

@@ -204,12 +204,6 @@ frmMdi::frmMdi(QWidget *parent)
 
 void frmMdi::MDIForm_Load()
 {
-    // It is shown maximized: its picture is made ready for the screen's free area, less the frame that the window
-    // system draws around it, while the result window is built.
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        create();
-        m_pictureMemory.prepare(this, screen->availableGeometry().size() - (frameGeometry().size() - size()));
-    }
     displayForm().get().move(0, 0);
     layOut();
     // Exit comes before Back when tabbing through the frame.
@@ -255,12 +249,6 @@ void frmMdi::cmdBack_Click()
 void frmMdi::cmdMdiExit_Click()
 {
     shell::UnloadAllAndEnd();
-}
-
-void frmMdi::showEvent(QShowEvent *event)
-{
-    m_pictureMemory.wait(); // nothing is painted before the window is shown
-    QMainWindow::showEvent(event);
 }
 
 void frmMdi::closeEvent(QCloseEvent *event)

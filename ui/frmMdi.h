@@ -1,7 +1,5 @@
 #pragma once
 
-#include "ui/picturememory.h"
-
 #include <QMainWindow>
 
 class QLabel;
@@ -31,7 +29,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
@@ -44,7 +41,6 @@ private:
     QPushButton *m_back = nullptr;
     QPushButton *m_exit = nullptr;
     int m_laidOutWidth = -1; // the width of the last layout
-    PictureMemory m_pictureMemory; // made ready while the result window is built
 };
 
 } // namespace tavrel::ui

@@ -2,6 +2,7 @@
 
 #include "reading/catalogue.h"
 #include "reading/descriptions.h"
+#include "ui/aheadoftime.h"
 #include "ui/diagramlabel.h"
 #include "ui/diagramnames.h"
 #include "ui/displaylabel.h"
@@ -14,11 +15,9 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QThreadPool>
+#include <QPointer>
 
-#include <chrono>
 #include <cmath>
-#include <future>
 #include <memory>
 #include <utility>
 
@@ -477,33 +476,38 @@ struct TreeDiagram::Scene
     }
 };
 
-// The picture of a scene, drawn on a thread of the pool; the first paint that needs it waits for the rest.
+// The picture of a scene, drawn ahead on a thread of the pool.
 struct TreeDiagram::Prepared
 {
     Scene scene;
-    std::shared_future<QImage> picture;
+    QImage picture;
 };
 
 namespace {
 
-// The picture of the last canvas that went, kept for the next so that its memory is taken once, not for every
-// result window.
-QImage &sparePicture()
+// The pictures of the canvases that went, kept for the next so that their memory is taken once, not for every
+// result window: two, since a canvas may go before its picture comes back and the next one then needs another.
+QList<QImage> &sparePictures()
 {
-    static QImage spare = [] {
-        releaseWithApplication([] { sparePicture() = QImage(); });
-        return QImage();
+    static QList<QImage> spares = [] {
+        releaseWithApplication([] { sparePictures().clear(); });
+        return QList<QImage>();
     }();
-    return spare;
+    return spares;
+}
+
+void keepSpare(const QImage &picture)
+{
+    if (sparePictures().size() < 2)
+        sparePictures().append(picture);
 }
 
 } // namespace
 
 TreeDiagram::~TreeDiagram()
 {
-    using namespace std::chrono_literals;
-    if (m_prepared && m_prepared->picture.wait_for(0s) == std::future_status::ready)
-        sparePicture() = m_prepared->picture.get();
+    if (m_prepared)
+        keepSpare(m_prepared->picture);
 }
 
 TreeDiagram::Scene TreeDiagram::scene() const
@@ -531,7 +535,7 @@ bool TreeDiagram::hasPreparedPicture() const
 void TreeDiagram::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    // The window is about to be shown: draw the canvas on another thread while the rest is built and mapped.
+    // The window is about to be shown: a thread of the pool draws the canvas while the rest is built and mapped.
     Scene now = scene();
     // A copy lands on whole device pixels only at a whole scale, and on the canvas's own solid background.
     if (now.ratio != std::floor(now.ratio) || now.size.isEmpty() || !autoFillBackground()
@@ -539,16 +543,26 @@ void TreeDiagram::showEvent(QShowEvent *event)
         return;
     if (m_prepared && m_prepared->scene == now)
         return;
-    QImage image = std::exchange(sparePicture(), QImage());
-    if (image.size() != now.size * int(now.ratio))
-        image = QImage(now.size * int(now.ratio), QImage::Format_RGB32);
-    auto draw = std::make_shared<std::packaged_task<QImage()>>([now, image = std::move(image)]() mutable {
-        now.paintPicture(image);
-        return image;
+    if (!ahead::isOn(ahead::Piece::DiagramPicture))
+        return;
+    QImage picture = sparePictures().isEmpty() ? QImage() : sparePictures().takeLast();
+    if (picture.size() != now.size * int(now.ratio))
+        picture = QImage(now.size * int(now.ratio), QImage::Format_RGB32);
+    if (picture.isNull())
+        return; // short of memory
+    // Handed back to the application rather than to the canvas, so that a picture that comes back after its canvas
+    // went is kept for the next.
+    const QPointer<TreeDiagram> canvas(this);
+    ahead::handToPool(ahead::Piece::DiagramPicture, qApp, [canvas, now, picture = std::move(picture)]() mutable {
+        now.paintPicture(picture);
+        Prepared prepared{std::move(now), std::move(picture)};
+        return std::function<void()>([canvas, prepared = std::move(prepared)] {
+            if (canvas)
+                canvas->m_prepared = std::make_unique<Prepared>(prepared);
+            else
+                keepSpare(prepared.picture);
+        });
     });
-    auto prepared = std::make_unique<Prepared>(Prepared{std::move(now), draw->get_future().share()});
-    if (QThreadPool::globalInstance()->tryStart([draw] { (*draw)(); }))
-        m_prepared = std::move(prepared);
 }
 
 void TreeDiagram::paintEvent(QPaintEvent * /*event*/)
@@ -556,7 +570,7 @@ void TreeDiagram::paintEvent(QPaintEvent * /*event*/)
     QPainter painter(this);
     const Scene now = scene();
     if (m_prepared && m_prepared->scene == now) {
-        painter.drawImage(QPointF(0, 0), m_prepared->picture.get());
+        painter.drawImage(QPointF(0, 0), m_prepared->picture);
         return;
     }
     m_prepared.reset();

@@ -60,8 +60,8 @@ public:
     static QString sphereName(int index);
     // The sphere whose label has the keyboard focus, -1 for none.
     int focusedSphere() const;
-    // Whether the canvas was drawn ahead, on another thread, when it was shown; its paints copy that picture
-    // for as long as nothing on it changes.
+    // Whether the picture of the canvas drawn ahead, on another thread, when it was shown has been handed back; its
+    // paints copy that picture for as long as nothing on it changes.
     bool hasPreparedPicture() const;
 
 signals:
