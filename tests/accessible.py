@@ -53,6 +53,14 @@ def walk(node, depth=0, window=None):
         yield from walk(child, depth + 1, window or child)
 
 
+def ended(pid):
+    try:
+        with open(f"/proc/{pid}/stat") as stat:
+            return stat.read().rpartition(")")[2].split()[0] in ("Z", "X")
+    except OSError:
+        return True
+
+
 def label(obj):
     return f"{obj.get_role_name()}:{obj.get_name()}"
 
@@ -146,6 +154,9 @@ def main(argv):
     if command == "wait":
         deadline = time.monotonic() + float(argv[3])
         while True:
+            if ended(pid):
+                print(f"the program (process {pid}) has ended", file=sys.stderr)
+                return 1
             app = application(pid)
             results = [check(app, c) for c in argv[4:]]
             if all(ok for ok, _ in results):

@@ -27,6 +27,7 @@ app="$1"
 shots="${2:-}"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 work="$(mktemp -d)"
+[ "$platform" = xcb ] || xvfb_screen=1280x1048x24 # room for the pointer below the compositor's screen
 . "$here/xtest-common.sh"
 start_accessibility_bus
 [ "$platform" = xcb ] || start_weston "$platform"

@@ -1,6 +1,6 @@
 # Shared by the tests that drive real windows: a private Xvfb, ways to wait for what the screen shows, and the
 # evidence a failure leaves behind.
-# The including script sets `work` to a temporary folder, and may set `leg` to its name (its evidence folder; by
+# The including script sets `work` to a temporary folder (and may set `xvfb_screen`), and may set `leg` to its name (its evidence folder; by
 # default $TAVREL_LEG, which CTest sets to the test's name, or the script's name); it may add
 # process ids to `pids`, functions that gather more evidence to `evidence_hooks` and functions that end what it
 # started to `teardown_hooks` (run last first, before the processes in `pids` are killed).
@@ -79,7 +79,7 @@ chmod 700 "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=xcb
 
 exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset >"$out/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 "${xvfb_screen:-1280x1024x24}" -nolisten tcp -noreset >"$out/xvfb.log" 2>&1 &
 xvfb=$!
 exec 3>&-
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
@@ -180,7 +180,8 @@ CONF
 }
 
 # Starts a private Wayland compositor (weston, its X11 back end) inside the X server: xdotool's key presses and
-# clicks reach its programs through its seat, as a person's would. With $1 = xwayland it also starts its X server
+# clicks reach its programs through its seat, as a person's would. Its screen is $screen_w x $screen_h in the top
+# left corner of the X server's, which is taller (xvfb_screen=1280x1048x24) so that the pointer can leave it. With $1 = xwayland it also starts its X server
 # for X programs. Sets `launch`, the command that starts a program on it: with QT_QPA_PLATFORM=wayland, or on
 # XWayland's display with QT_QPA_PLATFORM=xcb.
 start_weston() {
@@ -196,6 +197,12 @@ start_weston() {
     export WAYLAND_DISPLAY="$socket"
     # The desktop shell is ready when its panel is shown.
     wait_until 20 "the compositor's panel" scene_has 'panel for output' || fail "weston's shell did not start (weston.log)"
+    # The compositor moves its pointer by the steps the X pointer makes, from where it entered its window: the
+    # pointer enters once more, so that both are at the same place.
+    xdotool mousemove "$((screen_w / 2))" "$((screen_h + 10))"
+    xdotool mousemove "$((screen_w / 2))" "$((screen_h / 2))"
+    wait_until 10 "the compositor's pointer in the middle of the screen" \
+        scene_has "position: ($((screen_w / 2 - 5)), $((screen_h / 2 - 5)))" || fail "the compositor's pointer is not where the X pointer is"
     if [ "$1" = xwayland ]; then
         wait_until 20 "XWayland" grep -q 'xserver listening on display' "$out/weston.log" ||
             fail "XWayland did not start (weston.log)"
