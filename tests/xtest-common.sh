@@ -132,11 +132,11 @@ window_of_width() {
 input_form() { window_of_width -lt "$1"; }
 # The frame: the window of that title that is wider than the input form.
 frame_window() { window_of_width -gt "$1"; }
-# Whether window $1 holds the keyboard focus (the focus may be on one of its own child windows).
+# Whether window $1 holds the keyboard focus (the focus may be on a window inside it).
 has_focus() {
     local focus
     focus=$(xdotool getwindowfocus -f 2>/dev/null) || return 1
-    [ "$focus" = "$1" ] || xwininfo -children -id "$1" 2>/dev/null | grep -q "^ *$(printf '0x%x' "$focus") "
+    [ "$focus" = "$1" ] || xwininfo -tree -id "$1" 2>/dev/null | grep -q "^ *$(printf '0x%x' "$focus") "
 }
 # Waits up to $2 seconds for window $1 to hold the keyboard focus.
 wait_focus() { wait_until "$2" "window $1 holds the keyboard focus" has_focus "$1"; }
