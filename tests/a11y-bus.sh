@@ -8,4 +8,8 @@ work="$(mktemp -d)"
 . "$(dirname "${BASH_SOURCE[0]}")/xtest-common.sh"
 start_accessibility_bus
 step "$(basename "$1") ${*:2}"
-"$@" 2>&1 | tee "$out/test.log"
+if ! "$@" >"$out/test.log" 2>&1; then
+    cat "$out/test.log"
+    fail "$(basename "$1") ${*:2} failed (test.log)"
+fi
+cat "$out/test.log"
