@@ -115,8 +115,7 @@ inline std::unique_ptr<frmDisplay> openReading(tavrel::SunSign sign)
     window->move(0, 0);
     window->show();
     window->activateWindow(); // no window manager does it under a bare X server
-    // (a Wayland compositor activates a new window itself: Qt's qWaitForWindowActive does not wait there)
-    if (!QTest::qWaitFor([&window] { return window->isActiveWindow(); }))
+    if (!QTest::qWaitForWindowActive(window.get()))
         return nullptr;
     return window;
 }
