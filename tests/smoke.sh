@@ -20,6 +20,7 @@
 set -euo pipefail
 
 platform=xcb
+launch=() # the command that starts a program: on Wayland, set by start_weston
 case "${1:-}" in
 --wayland) platform=wayland; shift ;;
 --xwayland) platform=xwayland; shift ;;
@@ -282,4 +283,4 @@ status=0
 wait_exit "$fourth" 10 || status=$?
 [ "$status" -eq 0 ] || fail "Alt+E ended the program with status $status"
 
-echo "smoke ($platform): 7 passed, 0 failed"
+echo "smoke ($platform): $steps passed, 0 failed"

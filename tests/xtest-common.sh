@@ -24,7 +24,9 @@ export TAVREL_EVIDENCE="$out"
 
 stamp() { date +%T.%3N; }
 trace() { echo "$(stamp) $*" >>"$out/trace.log"; }
+steps=0
 step() {
+    steps=$((steps + 1))
     current_step="$*"
     echo "-- $*"
     trace "step: $*"
