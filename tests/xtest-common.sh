@@ -1,8 +1,8 @@
 # Shared by the tests that drive real windows: a private Xvfb, ways to wait for what the screen shows, and the
 # evidence a failure leaves behind.
-# The including script sets `work` to a temporary folder (and may set `xvfb_screen`), and may set `leg` to its name (its evidence folder; by
-# default $TAVREL_LEG, which CTest sets to the test's name, or the script's name); it may add
-# process ids to `pids`, functions that gather more evidence to `evidence_hooks` and functions that end what it
+# The including script sets `work` to a temporary folder; it may set `xvfb_screen` and `leg`, its name and that of
+# its evidence folder (by default $TAVREL_LEG, which CTest sets to the test's name, or the script's name). It may
+# add process ids to `pids`, functions that gather more evidence to `evidence_hooks` and functions that end what it
 # started to `teardown_hooks` (run last first, before the processes in `pids` are killed).
 #
 # Evidence: everything the leg writes that explains a failure (the steps with their times, the logs of the
@@ -20,7 +20,6 @@ out="${TAVREL_TEST_OUTPUT:-$PWD/test-output}/$leg"
 rm -rf "$out"
 mkdir -p "$out"
 out="$(cd "$out" && pwd)"
-export TAVREL_EVIDENCE="$out"
 
 stamp() { date +%T.%3N; }
 trace() { echo "$(stamp) $*" >>"$out/trace.log"; }
@@ -73,6 +72,7 @@ cleanup() {
     exit "$status"
 }
 trap cleanup EXIT
+trap 'fail "ended by a signal"' TERM INT HUP
 
 # Settings and the single-instance lock of the program under test live in the temporary folder.
 export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run"
