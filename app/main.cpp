@@ -4,6 +4,9 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstdlib>
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -12,7 +15,14 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(TAVREL_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tavrel.Tavrel"));
     tavrel::StartApplication();
-    const int code = tavrel::shell::isEnding() ? 0 : app.exec();
+    if (tavrel::shell::isEnding()) {
+        // Refused beside a running copy, after its message: this copy holds nothing to keep or give back, so it
+        // ends at once. Tearing down the connection to the window system right after its only window closed can
+        // hang on Wayland (Qt 6.4), which would leave an invisible copy running.
+        std::fflush(nullptr);
+        std::_Exit(0);
+    }
+    const int code = app.exec();
     // The windows that the end unloaded are destroyed before the application object.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return code;

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets up and builds Tavrel (the program only), then opens it.
+# Installs what building and running need (the compiler, CMake, Ninja and Qt), builds Tavrel (the program only)
+# into build/, then opens it.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$here/scripts/setup.sh" "$here/build"

@@ -1,43 +1,82 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Tavrel needs (only those that are missing), then configures a build tree, or with
-# --windows builds the static Qt for Windows (once per machine: about 30 minutes on 2 cores; later runs reuse it)
-# and prints its folder.
+# Installs the Debian packages a purpose needs (only those that are missing), then does that purpose's set-up.
 # Usage: scripts/setup.sh BUILD-DIR [CMAKE-OPTIONS...]
+#            what building and running need (the compiler, CMake, Ninja and Qt), then configures BUILD-DIR with the
+#            dev preset (optimised with debug information, tests and benchmarks; options after it override)
+#        scripts/setup.sh --preset NAME [CMAKE-OPTIONS...]
+#            the same, for a preset of CMakePresets.json in the folder it names
+#        scripts/setup.sh --tests
+#            what the test command needs besides: X servers, the Wayland compositor, the accessibility bus, the
+#            package tools, Wine and the Windows cross compiler
 #        scripts/setup.sh --windows
+#            what making the Windows program needs, then builds the static Qt for Windows (once per machine: about
+#            30 minutes on 2 cores; later runs reuse it) and prints its folder
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-build="$1"
-shift
+usage() { sed -n '2,/^set -euo/p' "${BASH_SOURCE[0]}" | sed '$d; s/^# \{0,1\}//' >&2; exit 2; }
+[ $# -ge 1 ] || usage
 
-packages=(
-    build-essential cmake ninja-build pkg-config ccache
+# Building and running: the compiler, CMake, Ninja and Qt (with the fonts the program's texts are laid out in).
+build_packages=(
+    build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libxkbcommon-dev libfontconfig-dev qt6-qpa-plugins
     fonts-dejavu-core
+)
+# Making the Windows program: the cross compiler and the installer maker.
+windows_packages=(g++-mingw-w64-x86-64-posix nsis osslsigncode openssl)
+# The test command: X servers and input (xdotool), screenshots, a window manager and the Wayland compositor with
+# its X server for X programs, the clipboard tools of Wayland, the message bus with the accessibility bus and its
+# reader, the Debian package's tools, the startup benchmark's X extension, and Wine.
+test_packages=(
+    ccache
     xvfb xauth xdotool x11-utils imagemagick libxdamage-dev openbox
+    weston qt6-wayland xwayland wl-clipboard
+    dbus-daemon dbus-bin at-spi2-core python3 python3-gi gir1.2-atspi-2.0
     desktop-file-utils appstream dpkg-dev file
-    dbus-daemon dbus-bin at-spi2-core
-    g++-mingw-w64-x86-64-posix nsis wine64 osslsigncode openssl
+    wine64
+    "${windows_packages[@]}"
 )
 
-missing=()
-for p in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed'; then
-        missing+=("$p")
-    fi
-done
-
-if ((${#missing[@]})); then
-    echo "Installing: ${missing[*]}"
-    sudo=""
+install_missing() {
+    local missing=() p
+    for p in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed'; then
+            missing+=("$p")
+        fi
+    done
+    ((${#missing[@]})) || return 0
+    echo "Installing: ${missing[*]}" >&2
+    local sudo=""
     if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
     $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
+}
 
-if [ "$build" = "--windows" ]; then
+case "$1" in
+--tests)
+    install_missing "${build_packages[@]}" "${test_packages[@]}"
+    ;;
+--windows)
+    install_missing "${build_packages[@]}" "${windows_packages[@]}"
     exec "$here/packaging/windows/build-qt.sh"
-fi
-
-cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${TAVREL_BUILD_TYPE:-RelWithDebInfo}" \
-      -DCMAKE_CXX_COMPILER_LAUNCHER=ccache "$@"
+    ;;
+--preset)
+    [ $# -ge 2 ] || usage
+    preset="$2"
+    shift 2
+    install_missing "${build_packages[@]}"
+    cd "$here"
+    cmake --preset "$preset" "$@"
+    ;;
+-*)
+    usage
+    ;;
+*)
+    build="$(realpath -m "$1")"
+    shift
+    install_missing "${build_packages[@]}"
+    cd "$here"
+    cmake --preset dev -B "$build" "$@"
+    ;;
+esac

@@ -11,7 +11,7 @@ work="$(mktemp -d)"
 . "$(dirname "${BASH_SOURCE[0]}")/xtest-common.sh"
 
 step "package"
-cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; fail "cpack"; }
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >"$out/cpack.log" 2>&1 || fail "cpack ended with $? (cpack.log)"
 deb=$(ls "$work"/package/*.deb)
 dpkg-deb --field "$deb" Package Version Depends
 [ "$(dpkg-deb --field "$deb" Version)" = "$TAVREL_VERSION" ] || fail "the package does not carry version $TAVREL_VERSION"
@@ -35,9 +35,9 @@ grep -q "<release version=\"$TAVREL_VERSION\"" "$root/usr/share/metainfo/org.tav
     fail "the AppStream metadata does not name version $TAVREL_VERSION"
 
 step "start the installed program"
-"$root/usr/bin/tavrel" >"$work/app.log" 2>&1 &
+"$root/usr/bin/tavrel" >"$out/tavrel.log" 2>&1 &
 app=$!; pids+=("$app")
-wait_windows "^$TAVREL_TITLE$" 20 >/dev/null || fail "the installed program showed no input form"
+wait_windows "^$TAVREL_TITLE$" 20 >/dev/null || fail "the installed program showed no input form in 20 s (tavrel.log)"
 kill "$app"
 
 echo "package: 3 passed, 0 failed"

@@ -14,6 +14,7 @@
 #include "ui/twips.h"
 
 #include <QClipboard>
+#include <QMimeData>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -37,6 +38,46 @@ namespace {
 
 // A window built by rehearse() leaves the clipboard alone.
 bool rehearsing = false;
+
+// What this program last put into the clipboard (its text, and its formatted text for a copy from a rich text
+// box), while it may still be there: a clipboard manager (most desktops run one, and the Wayland compositor weston
+// is one) takes over what a program copies, whole or in one of its formats, so that it stays after that program
+// ends; the clipboard then holds this program's text without this program owning it.
+struct Copied {
+    QString text;
+    QString html;
+};
+Copied &lastCopied(QClipboard *clipboard)
+{
+    static Copied copied;
+    static const bool watching = [clipboard] {
+        QObject::connect(clipboard, &QClipboard::dataChanged, clipboard, [clipboard] {
+            if (const QMimeData *data = clipboard->mimeData(); data && clipboard->ownsClipboard())
+                copied = {data->text(), data->html()};
+        });
+        return true;
+    }();
+    Q_UNUSED(watching)
+    return copied;
+}
+
+// Whether the clipboard, owned by another program, holds what this program copied last. Asks the owner only until
+// it holds something else.
+bool heldForThisProgram(QClipboard *clipboard)
+{
+    Copied &copied = lastCopied(clipboard);
+    if (copied.text.isEmpty() && copied.html.isEmpty())
+        return false;
+    const QMimeData *data = clipboard->mimeData();
+    const QString text = data ? data->text() : QString();
+    const QString html = data ? data->html() : QString();
+    if (text.isEmpty() && html.isEmpty())
+        return false; // nothing to read yet, while the manager takes it over
+    if ((text.isEmpty() || text == copied.text) && (html.isEmpty() || html == copied.html))
+        return true;
+    copied = {};
+    return false;
+}
 
 constexpr QColor CaptionColor{128, 128, 255};
 constexpr QColor ValueColor{255, 128, 0};
@@ -561,6 +602,8 @@ void frmDisplay::guardClipboard(QAbstractScrollArea *box)
         connect(plain, &QPlainTextEdit::textChanged, this, &frmDisplay::emptyClipboard);
     else if (auto *rich = qobject_cast<QTextEdit *>(box))
         connect(rich, &QTextEdit::textChanged, this, &frmDisplay::emptyClipboard);
+    if (!rehearsing)
+        lastCopied(QGuiApplication::clipboard()); // from now on
     QWidget *viewport = box->viewport();
     viewport->setMouseTracking(true);
     viewport->installEventFilter(this);
@@ -568,7 +611,7 @@ void frmDisplay::guardClipboard(QAbstractScrollArea *box)
 }
 
 // Empties the clipboard and the X11 selection (what a middle click pastes) while they hold what this program put
-// there, and leaves alone what other programs put there. Platforms without a clipboard shared with other
+// there (or a clipboard manager holds it for this program), and leaves alone what other programs put there. Platforms without a clipboard shared with other
 // programs (offscreen, minimal) keep it inside this program: there, all of it is this program's. A clipboard that
 // cannot be emptied is left as it is.
 void frmDisplay::emptyClipboard()
@@ -578,8 +621,13 @@ void frmDisplay::emptyClipboard()
         return;
     static const bool keptInside =
         QStringList{QStringLiteral("offscreen"), QStringLiteral("minimal")}.contains(QGuiApplication::platformName());
-    if (keptInside || clipboard->ownsClipboard())
+    if (keptInside || clipboard->ownsClipboard()) {
         clipboard->clear(QClipboard::Clipboard);
+    } else if (heldForThisProgram(clipboard)) {
+        // Only an owner can empty it: this program becomes the owner of an empty text, which the manager takes
+        // over in turn. (Emptied at once, the manager would put back what it holds.)
+        clipboard->setText(QString(), QClipboard::Clipboard);
+    }
     if (clipboard->supportsSelection() && clipboard->ownsSelection())
         clipboard->clear(QClipboard::Selection);
 }

@@ -12,6 +12,9 @@
 #     the setting;
 #  6.-9. what a careful user meets besides: one install per computer, the focus after a reading, manifest, licence
 #     and signatures, the portable zip (wine-details.sh).
+# Before each input it waits, with a deadline, for what the screen shows: the window mapped and holding the
+# keyboard, the name typed into its box, the frame, the message box. A failure keeps its evidence (the steps, the
+# logs of the programs and of Wine, a screenshot) in test-output/ of the build folder and names it.
 # Everything it starts ends with it: the programs and the Wine server of its prefix, and its X server. Nothing
 # outside its temporary folder is touched (no other Wine prefix, no settings, no desktop menus).
 # Usage: tests/windows/wine.sh WINDOWS-BUILD-DIR SCRAMBLE-PROGRAM [SCREENSHOT-DIR]
@@ -22,15 +25,12 @@ scramble="$2"
 shots="${3:-}"
 : "${TAVREL_TITLE:?the window title, set by CTest}" "${TAVREL_VERSION:?the version, set by CTest}"
 setup="$build/Tavrel-$TAVREL_VERSION-setup.exe"
-if [ ! -f "$setup" ]; then
-    echo "FAIL: there is no $setup: scripts/windows.sh makes it" >&2
-    exit 1
-fi
 wine="$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)"
 export WINESERVER="$(command -v wineserver || echo /usr/lib/wine/wineserver)"
 
 work="$(mktemp -d)"
 . "$(dirname "${BASH_SOURCE[0]}")/../xtest-common.sh"
+[ -f "$setup" ] || fail "there is no $setup: scripts/windows.sh makes it"
 export WINEPREFIX="$work/wine" WINEARCH=win64 WINEDEBUG=-all
 unset QT_QPA_PLATFORM # the program is a Windows one: Qt's windows platform
 # No desktop menu entries, no offers to install .NET or a web engine; the user's folders of the prefix are linked
@@ -38,12 +38,11 @@ unset QT_QPA_PLATFORM # the program is a Windows one: Qt's windows platform
 export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
 export HOME="$work/home" XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache"
 mkdir -p "$HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
-wine_cleanup() {
+stop_wine() {
     "$WINESERVER" -k 2>/dev/null || true
     "$WINESERVER" -w 2>/dev/null || true
-    cleanup
 }
-trap wine_cleanup EXIT
+teardown_hooks+=(stop_wine)
 
 # The data of value $2 of registry key $1 (empty when missing); fails when the key is missing.
 reg_value() {
@@ -53,7 +52,23 @@ reg_value() {
 }
 reg_values() { "$wine" reg query "$1" 2>/dev/null | tr -d '\r' | grep -c '^    ' || true; }
 
-click() { xdotool mousemove "$1" "$2" sleep 0.2 click 1; }
+click() {
+    trace "click at $1,$2"
+    xdotool mousemove "$1" "$2" click 1
+}
+# Waits until the window $1 is shown and holds the keyboard ($2 says which window). Without a window manager
+# nothing gives a new window the keyboard: the test does what the window manager would.
+window_ready() {
+    xdotool windowfocus --sync "$1" 2>>"$out/tools.log" || true
+    wait_focus "$1" 20 || fail "$2 does not get the keyboard"
+}
+# The number of dark pixels on the screen in the rectangle $1 (WIDTHxHEIGHT+X+Y): the text drawn there.
+dark_pixels() {
+    import -window root -crop "$1" png:- 2>/dev/null |
+        convert - -colorspace Gray -threshold 50% -format '%[fx:round(w*h*(1-mean))]' info:
+}
+# Whether the name box of the input form whose client area is at CX, CY shows a name (more than the caret).
+name_shown() { [ "$(dark_pixels "233x19+$((CX + 188))+$((CY + 147))")" -gt 40 ]; }
 # Sets CX and CY to the top left corner of the input form's client area below its menu (7440 x 5295 twips).
 form_origin() {
     eval "$(geometry "$1")"
@@ -61,10 +76,13 @@ form_origin() {
     CX=$((X + border))
     CY=$((Y + HEIGHT - border - 353))
 }
-start_tavrel() { (cd "$instdir" && exec "$wine" tavrel.exe) >"$work/$1.log" 2>&1 & }
+start_tavrel() {
+    (cd "$instdir" && exec "$wine" tavrel.exe) >"$out/$1.log" 2>&1 &
+    trace "started $1: process $!"
+}
 
 step "a Wine prefix of the test's own"
-"$wine" wineboot --init >"$work/wineboot.log" 2>&1 || { cat "$work/wineboot.log"; fail "wineboot"; }
+"$wine" wineboot --init >"$out/wineboot.log" 2>&1 || fail "wineboot ended with $? (wineboot.log)"
 "$WINESERVER" -w
 
 step "1. the installer installs silently, and again over the first install"
@@ -73,7 +91,7 @@ instdir="$WINEPREFIX/drive_c/users/$user/AppData/Local/Programs/Tavrel"
 menu_link="$WINEPREFIX/drive_c/users/$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Tavrel.lnk"
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tavrel'
 for round in first second; do
-    "$wine" "$setup" /S >"$work/setup-$round.log" 2>&1 || fail "the installer ended with $? ($round run)"
+    "$wine" "$setup" /S >"$out/setup-$round.log" 2>&1 || fail "the installer ended with $? ($round run, setup-$round.log)"
     [ "$(ls "$instdir")" = "$(printf 'LICENSE.txt\nTHIRD-PARTY-NOTICES.txt\nUninstall Tavrel.exe\ntavrel.exe')" ] ||
         fail "the program folder holds: $(ls "$instdir" | tr '\n' ' ')"
 done
@@ -92,39 +110,47 @@ grep -qiE 'qt6|libgcc|libstdc|winpthread' <<<"$imports" && fail "tavrel.exe need
 step "2. a reading"
 start_tavrel first
 first=$!; pids+=("$first")
-form=$(input_form 90) || { cat "$work/first.log"; fail "the input form did not appear"; }
-sleep 1
+form=$(input_form 90) || fail "the input form did not appear (first.log)"
+window_ready "$form" "the input form"
 form_origin "$form"
-[ -n "$shots" ] && import -window root "$shots/wine-input-form.png"
+# (a window not yet drawn is black: the white name box shows that it is)
+wait_until 20 "the empty name box drawn" eval '! name_shown' || fail "the input form shows no empty name box"
+[ -z "$shots" ] || import -window root "$shots/wine-input-form.png"
 click $((CX + 300)) $((CY + 156)) # the name box
+trace "types: anna"
 xdotool type --delay 50 "anna"
+wait_until 10 "the name in its box" name_shown || fail "the name box does not show the name typed"
+trace "keys: Tab Down Down Down Down Tab Down Down"
 xdotool key --delay 100 Tab Down Down Down Down Tab Down Down # day 5, March
 click $((CX + 248)) $((CY + 253)) # Get My Tavrel Reading
 frame=$(frame_window 20) || fail "the frame with the reading did not appear"
 # Without a window manager nothing maximizes the frame: do what the window manager would.
-xdotool windowmove "$frame" 0 0 windowsize "$frame" "$screen_w" "$screen_h"
-sleep 1
-import -window root "$work/reading.png"
-colours=$(convert "$work/reading.png" -format '%k' info:)
+xdotool windowmove --sync "$frame" 0 0 windowsize --sync "$frame" "$screen_w" "$screen_h"
+window_ready "$frame" "the frame"
+import -window root "$out/reading.png"
+colours=$(convert "$out/reading.png" -format '%k' info:)
 [ "$colours" -gt 50 ] || fail "the screenshot of the reading is nearly blank ($colours colours)"
-[ -n "$shots" ] && cp "$work/reading.png" "$shots/wine-reading.png"
+[ -z "$shots" ] || cp "$out/reading.png" "$shots/wine-reading.png"
+trace "keys: alt+b"
 xdotool key alt+b
 form=$(input_form 10) || fail "Back did not bring the input form back"
 
 step "3. a second copy is refused"
 start_tavrel second
 second=$!; pids+=("$second")
-box=$(wait_windows '^Tavrel$' 60 | head -n 1) || fail "no 'already running' message"
-[ -n "$shots" ] && import -window root "$shots/wine-second-copy.png"
-xdotool mousemove --window "$box" 40 40 sleep 0.3 key Return
+box=$(wait_windows '^Tavrel$' 60 | head -n 1) || fail "no 'already running' message (second.log)"
+window_ready "$box" "the message 'Application is already running'"
+[ -z "$shots" ] || import -window root "$shots/wine-second-copy.png"
+trace "keys: Return"
+xdotool key Return
 wait_exit "$second" 20 || fail "the second copy did not end after OK"
 kill -0 "$first" 2>/dev/null || fail "the first copy ended"
-"$wine" taskkill /F /IM tavrel.exe >"$work/taskkill.log" 2>&1 || fail "taskkill ended with $?"
+"$wine" taskkill /F /IM tavrel.exe >"$out/taskkill.log" 2>&1 || fail "taskkill ended with $? (taskkill.log)"
 wait_exit "$first" 20 || true
 kill -0 "$first" 2>/dev/null && fail "taskkill left the first copy running"
 start_tavrel third
 first=$!; pids+=("$first")
-form=$(input_form 60) || { cat "$work/third.log"; fail "the start after a killed copy showed no input form"; }
+form=$(input_form 60) || fail "the start after a killed copy showed no input form (third.log)"
 xdotool search --onlyvisible --name '^Tavrel$' >/dev/null 2>&1 && fail "the start after a killed copy said it was running"
 
 step "4. the reminder's setting in the registry, scrambled"
@@ -134,13 +160,14 @@ settings_key='HKCU\Software\Tavrel\tavrel\Settings'
 [ "$(reg_value "$settings_key" "$entry")" = "$today" ] || fail "no scrambled date under the scrambled entry name"
 
 step "5. Exit, and the uninstaller"
+window_ready "$form" "the input form"
 form_origin "$form"
 click $((CX + 456)) $((CY + 324)) # Exit, in the bottom strip
 status=0
 wait_exit "$first" 20 || status=$?
 [ "$status" -eq 0 ] || fail "Exit ended the program with $status"
-"$wine" "$instdir/Uninstall Tavrel.exe" /S >"$work/uninstall.log" 2>&1 || fail "the uninstaller ended with $?"
-for _ in $(seq 300); do [ -e "$instdir" ] || break; sleep 0.1; done # it runs on from a copy of itself
+"$wine" "$instdir/Uninstall Tavrel.exe" /S >"$out/uninstall.log" 2>&1 || fail "the uninstaller ended with $? (uninstall.log)"
+wait_until 30 "the program folder removed" test ! -e "$instdir" || true # it runs on from a copy of itself
 "$WINESERVER" -w
 [ ! -e "$instdir" ] || fail "the uninstaller left $(ls "$instdir" | tr '\n' ' ')"
 [ ! -e "$menu_link" ] || fail "the uninstaller left the Start menu entry"
