@@ -37,7 +37,9 @@ QString portableSettingsFile()
         return {};
     const QDir dir(folder);
     const QString path = dir.filePath(QStringLiteral("tavrel.ini"));
-    if (!QFileInfo(path).isFile())
+    const QFileInfo info(path);
+    // A file marked read-only cannot be replaced by its new version, even where it could be opened for writing.
+    if (!info.isFile() || !info.isWritable())
         return {};
     // A lock that is not a plain file (a named pipe) would hold every write for ever.
     const QFileInfo lock(path + QLatin1String(".lock"));

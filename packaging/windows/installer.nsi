@@ -7,9 +7,9 @@
 ; installer of that run is thrown away); the second makes the installer, which carries that uninstaller:
 ;   makensis -INPUTCHARSET UTF8 -DVERSION=1.15 -DVERSION_MAJOR=1 -DVERSION_MINOR=15 -DFILE_VERSION=1.15.0.0
 ;            -DICON=tavrel.ico -DWIZARD_BITMAP=wizard.bmp -DWEBSITE=https://... -DSIGN_SCRIPT=sign.sh
-;            -DSIGN_PKCS12= -DSIGN_TIMESTAMP= -DUNINSTALLER_OUT=uninstall.exe -DOUTFILE=scratch.exe installer.nsi
+;            -DSIGN_PKCS12= -DSIGN_TIMESTAMP= -DUNINSTALLER_OUT=uninstaller.exe -DOUTFILE=scratch.exe installer.nsi
 ;   makensis (the same) -DPROGRAM=tavrel.exe -DLICENSE_FILE=LICENSE.txt -DNOTICES_FILE=THIRD-PARTY-NOTICES.txt
-;            -DUNINSTALLER_FILE=uninstall.exe -DOUTFILE=Tavrel-1.15-setup.exe installer.nsi
+;            -DUNINSTALLER_FILE=uninstaller.exe -DOUTFILE=Tavrel-1.15-setup.exe installer.nsi
 ; The uninstaller is signed by SIGN_SCRIPT (packaging/windows/sign.sh) with the certificate SIGN_PKCS12, if any.
 ;
 ; Command line (besides NSIS' own /S and /D=folder):
@@ -500,12 +500,12 @@ FunctionEnd
 !else
 ; ---- Uninstaller -----------------------------------------------------------------------------------------------
 
-; This run's installer is thrown away: it only makes the uninstaller, which is signed and kept.
+; This run's installer is thrown away: it only makes the uninstaller, which is kept and signed.
 SilentInstall silent
 Section
   WriteUninstaller "$EXEDIR\${UNINSTALLER}"
 SectionEnd
-!uninstfinalize 'bash "${SIGN_SCRIPT}" "${SIGN_PKCS12}" "${SIGN_TIMESTAMP}" "%1" && cp "%1" "${UNINSTALLER_OUT}"'
+!uninstfinalize 'cp "%1" "${UNINSTALLER_OUT}" && bash "${SIGN_SCRIPT}" "${UNINSTALLER_OUT}" "${SIGN_PKCS12}" "${SIGN_TIMESTAMP}"'
 
 !insertmacro EnsureNotRunning "un."
 

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Signs a Windows program in place with osslsigncode (Authenticode, SHA-256) when a certificate is given, with a
 # time stamp when a time-stamp server is given; without a certificate it says that the file stays unsigned.
-# Usage: sign.sh PKCS12-FILE TIMESTAMP-URL FILE   (either of the first two may be empty; the certificate's
-#        password is read from TAVREL_SIGN_PASSWORD, never from the command line)
+# Usage: sign.sh FILE [PKCS12-FILE [TIMESTAMP-URL]]   (either may be empty; the certificate's password is read from
+#        TAVREL_SIGN_PASSWORD, never from the command line)
 set -euo pipefail
-pkcs12="$1" timestamp="$2" file="$3"
+file="$1" pkcs12="${2:-}" timestamp="${3:-}"
 name="$(basename "$file")"
 if [ -z "$pkcs12" ]; then
     echo "$name: unsigned (no certificate: TAVREL_SIGN_PKCS12 was empty when the build was configured)"

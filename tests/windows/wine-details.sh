@@ -75,8 +75,8 @@ setup_run /S || fail_setup "the installer ended with $? over an install for the 
 only_install user || fail_setup "/S over an install for the user did not update it in place"
 [ "$(reg_value "$uninstall_key" DisplayIcon)" = "$win_instdir\\tavrel.exe,0" ] ||
     fail "the registration's icon is $(reg_value "$uninstall_key" DisplayIcon)"
-reg_value "$uninstall_key" HelpLink | grep -q '^https\?://.*/tavrel-help\.html$' || fail "the registration has no help link"
-reg_value "$uninstall_key" URLUpdateInfo | grep -q '^https\?://.*/download-tavrel\.html$' ||
+grep -q '^https\?://.*/tavrel-help\.html$' <<<"$(reg_value "$uninstall_key" HelpLink)" || fail "the registration has no help link"
+grep -q '^https\?://.*/download-tavrel\.html$' <<<"$(reg_value "$uninstall_key" URLUpdateInfo)" ||
     fail "the registration has no update link"
 [ -n "$(reg_value "$uninstall_key" Comments)" ] || fail "the registration has no comment"
 [ "$(reg_value "$uninstall_key" VersionMajor)" = "$(printf '0x%x' "${TAVREL_VERSION%%.*}")" ] &&
@@ -142,9 +142,9 @@ for text in 'level="asInvoker"' '<supportedOS Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd5
             '>PerMonitorV2</dpiAwareness>' '>true</longPathAware>'; do
     grep -aqF "$text" "$instdir/tavrel.exe" || fail "the manifest of tavrel.exe lacks $text"
 done
-x86_64-w64-mingw32-objdump -p "$instdir/tavrel.exe" | grep -q TERMINAL_SERVICE_AWARE ||
+grep -q TERMINAL_SERVICE_AWARE <<<"$(x86_64-w64-mingw32-objdump -p "$instdir/tavrel.exe")" ||
     fail "tavrel.exe is not marked for terminal services"
-strings -el "$instdir/Uninstall Tavrel.exe" | grep -qx "Tavrel $TAVREL_VERSION Uninstaller" ||
+grep -qx "Tavrel $TAVREL_VERSION Uninstaller" <<<"$(strings -el "$instdir/Uninstall Tavrel.exe")" ||
     fail "the uninstaller does not describe itself as the uninstaller"
 same_text "$instdir/LICENSE.txt" "$src/LICENSE" || fail "LICENSE.txt is not installed as it is in the source"
 same_text "$instdir/THIRD-PARTY-NOTICES.txt" "$src/packaging/windows/THIRD-PARTY-NOTICES.txt" ||
