@@ -127,9 +127,13 @@ frame=$(frame_window 20) || fail "the frame with the reading did not appear"
 # Without a window manager nothing maximizes the frame: do what the window manager would.
 xdotool windowmove --sync "$frame" 0 0 windowsize --sync "$frame" "$screen_w" "$screen_h"
 window_ready "$frame" "the frame"
-import -window root "$out/reading.png"
-colours=$(convert "$out/reading.png" -format '%k' info:)
-[ "$colours" -gt 50 ] || fail "the screenshot of the reading is nearly blank ($colours colours)"
+# (a window not yet drawn is black)
+reading_drawn() {
+    import -window root "$out/reading.png"
+    colours=$(convert "$out/reading.png" -format '%k' info:)
+    [ "$colours" -gt 50 ]
+}
+wait_until 20 "the reading drawn" reading_drawn || fail "the screenshot of the reading is nearly blank ($colours colours)"
 [ -z "$shots" ] || cp "$out/reading.png" "$shots/wine-reading.png"
 trace "keys: alt+b"
 xdotool key alt+b
