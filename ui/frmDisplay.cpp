@@ -3,6 +3,7 @@
 #include "reading/chakras.h"
 #include "reading/descriptions.h"
 #include "reading/reading.h"
+#include "ui/clipboardguard.h"
 #include "ui/diagramnames.h"
 #include "ui/displayimagelist.h"
 #include "ui/displaylabel.h"
@@ -13,17 +14,13 @@
 #include "ui/treediagram.h"
 #include "ui/twips.h"
 
-#include <QClipboard>
-#include <QMimeData>
 #include <QCoreApplication>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QResizeEvent>
-#include <QScopedValueRollback>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -35,49 +32,6 @@
 namespace tavrel::ui {
 
 namespace {
-
-// A window built by rehearse() leaves the clipboard alone.
-bool rehearsing = false;
-
-// What this program last put into the clipboard (its text, and its formatted text for a copy from a rich text
-// box), while it may still be there: a clipboard manager (most desktops run one, and the Wayland compositor weston
-// is one) takes over what a program copies, whole or in one of its formats, so that it stays after that program
-// ends; the clipboard then holds this program's text without this program owning it.
-struct Copied {
-    QString text;
-    QString html;
-};
-Copied &lastCopied(QClipboard *clipboard)
-{
-    static Copied copied;
-    static const bool watching = [clipboard] {
-        QObject::connect(clipboard, &QClipboard::dataChanged, clipboard, [clipboard] {
-            if (const QMimeData *data = clipboard->mimeData(); data && clipboard->ownsClipboard())
-                copied = {data->text(), data->html()};
-        });
-        return true;
-    }();
-    Q_UNUSED(watching)
-    return copied;
-}
-
-// Whether the clipboard, owned by another program, holds what this program copied last. Asks the owner only until
-// it holds something else.
-bool heldForThisProgram(QClipboard *clipboard)
-{
-    Copied &copied = lastCopied(clipboard);
-    if (copied.text.isEmpty() && copied.html.isEmpty())
-        return false;
-    const QMimeData *data = clipboard->mimeData();
-    const QString text = data ? data->text() : QString();
-    const QString html = data ? data->html() : QString();
-    if (text.isEmpty() && html.isEmpty())
-        return false; // nothing to read yet, while the manager takes it over
-    if ((text.isEmpty() || text == copied.text) && (html.isEmpty() || html == copied.html))
-        return true;
-    copied = {};
-    return false;
-}
 
 constexpr QColor CaptionColor{128, 128, 255};
 constexpr QColor ValueColor{255, 128, 0};
@@ -215,7 +169,13 @@ struct frmDisplay::BandDesign
 };
 
 frmDisplay::frmDisplay(QWidget *parent)
+    : frmDisplay(parent, true)
+{
+}
+
+frmDisplay::frmDisplay(QWidget *parent, bool guardsClipboard)
     : QWidget(parent)
+    , m_clipboardGuard(guardsClipboard ? new ClipboardGuard(this) : nullptr)
 {
     setObjectName(QStringLiteral("frmDisplay"));
     setWindowTitle(QStringLiteral("Tavrel v1.05"));
@@ -594,48 +554,10 @@ QPlainTextEdit *frmDisplay::addTextBox(QWidget *page, const char *name, const QR
     return box;
 }
 
-// The description boxes empty the clipboard whenever their text changes and whenever the mouse moves,
-// is pressed, released or clicked over them, so that their text does not stay copied.
-void frmDisplay::guardClipboard(QAbstractScrollArea *box)
-{
-    if (auto *plain = qobject_cast<QPlainTextEdit *>(box))
-        connect(plain, &QPlainTextEdit::textChanged, this, &frmDisplay::emptyClipboard);
-    else if (auto *rich = qobject_cast<QTextEdit *>(box))
-        connect(rich, &QTextEdit::textChanged, this, &frmDisplay::emptyClipboard);
-    if (!rehearsing)
-        lastCopied(QGuiApplication::clipboard()); // from now on
-    QWidget *viewport = box->viewport();
-    viewport->setMouseTracking(true);
-    viewport->installEventFilter(this);
-    m_guardedViewports.insert(viewport);
-}
-
-// Empties the clipboard and the X11 selection (what a middle click pastes) while they hold what this program put
-// there (or a clipboard manager holds it for this program), and leaves alone what other programs put there. Platforms without a clipboard shared with other
-// programs (offscreen, minimal) keep it inside this program: there, all of it is this program's. A clipboard that
-// cannot be emptied is left as it is.
-void frmDisplay::emptyClipboard()
-{
-    QClipboard *clipboard = rehearsing ? nullptr : QGuiApplication::clipboard();
-    if (!clipboard)
-        return;
-    static const bool keptInside =
-        QStringList{QStringLiteral("offscreen"), QStringLiteral("minimal")}.contains(QGuiApplication::platformName());
-    if (keptInside || clipboard->ownsClipboard()) {
-        clipboard->clear(QClipboard::Clipboard);
-    } else if (heldForThisProgram(clipboard)) {
-        // Only an owner can empty it: this program becomes the owner of an empty text, which the manager takes
-        // over in turn. (Emptied at once, the manager would put back what it holds.)
-        clipboard->setText(QString(), QClipboard::Clipboard);
-    }
-    if (clipboard->supportsSelection() && clipboard->ownsSelection())
-        clipboard->clear(QClipboard::Selection);
-}
-
 void frmDisplay::rehearse(const Reading &reading, QWidget &host)
 {
-    const QScopedValueRollback<bool> rehearsal(rehearsing, true);
-    const std::unique_ptr<frmDisplay> window(new frmDisplay(&host));
+    // Without a clipboard guard: the clipboard is left alone.
+    const std::unique_ptr<frmDisplay> window(new frmDisplay(&host, false));
     window->setWindowFlags(Qt::Widget);
     window->show(); // along with its host, which is not shown
     window->Form_Load();
@@ -801,9 +723,7 @@ bool frmDisplay::eventFilter(QObject *watched, QEvent *event)
     if (!mouse)
         return QWidget::eventFilter(watched, event);
 
-    if (m_guardedViewports.contains(watched)) {
-        emptyClipboard();
-    } else if (type == QEvent::MouseMove) {
+    if (type == QEvent::MouseMove) {
         if (watched == m_sphereDesc || watched == m_sunSignDesc) {
             ClearSphereExplanation();
         } else if (watched == m_picSplit || watched == m_picSplitTwo) {
@@ -821,6 +741,12 @@ bool frmDisplay::eventFilter(QObject *watched, QEvent *event)
             ClearSphereExplanation();
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void frmDisplay::guardClipboard(QAbstractScrollArea *box)
+{
+    if (m_clipboardGuard)
+        m_clipboardGuard->guard(box);
 }
 
 } // namespace tavrel::ui

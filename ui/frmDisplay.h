@@ -2,7 +2,6 @@
 
 #include "reading/vocabulary.h"
 
-#include <QSet>
 #include <QWidget>
 
 #include <array>
@@ -18,6 +17,7 @@ struct Reading;
 
 namespace tavrel::ui {
 
+class ClipboardGuard;
 class DisplayImageList;
 class DisplayLabel;
 class DisplayPicture;
@@ -98,6 +98,9 @@ private:
     };
     struct BandDesign;
 
+    // A window built without a clipboard guard leaves the clipboard alone.
+    frmDisplay(QWidget *parent, bool guardsClipboard);
+
     void buildDiagram();
     void buildTabs();
     QWidget *buildSephirothPage();
@@ -109,7 +112,6 @@ private:
 
     void writeSephirah(Band &band, const tavrel::Reading &reading, bool one);
     static void writeChakraRecord(QTextEdit *box, tavrel::Chakra chakra);
-    static void emptyClipboard();
 
     QGroupBox *m_frame = nullptr;
     TreeDiagram *m_diagram = nullptr;
@@ -136,7 +138,7 @@ private:
     DisplayLabel *m_sphereName = nullptr;
     DisplayLabel *m_sphereDesc = nullptr;
 
-    QSet<const QObject *> m_guardedViewports;
+    ClipboardGuard *m_clipboardGuard = nullptr; // none in a rehearsal
 };
 
 } // namespace tavrel::ui
