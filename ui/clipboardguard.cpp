@@ -16,7 +16,8 @@ namespace {
 // box), while it may still be there: a clipboard manager (most desktops run one, and the Wayland compositor weston
 // is one) takes over what a program copies, whole or in one of its formats, so that it stays after that program
 // ends; the clipboard then holds this program's text without this program owning it.
-struct Copied {
+struct Copied
+{
     QString text;
     QString html;
 };

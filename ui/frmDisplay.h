@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reading/vocabulary.h"
+#include "ui/displaylayout.h"
 
 #include <QWidget>
 
@@ -70,34 +71,18 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    // The attributes of one value grid, in the order of a reading.
-    enum Attribute {
-        SphereSign,
-        Position,
-        PlanetaryRuler,
-        Archangel,
-        LuckyDay,
-        Colour,
-        Wood,
-        Keyword,
-        Metal,
-        AttributeCount
-    };
-
     // The controls of one band of the first tab: Sephirah One above, Sephirah Two below.
     struct Band
     {
         DisplayLabel *sphereHead = nullptr;
         QPlainTextEdit *sphereDesc = nullptr;
         QPlainTextEdit *angelDesc = nullptr;
-        std::array<DisplayLabel *, AttributeCount> values{};
+        std::array<DisplayLabel *, displaylayout::AttributeCount> values{};
         DisplayLabel *chakraName = nullptr;
         QTextEdit *chakraRecord = nullptr;
         DisplayPicture *picture = nullptr;
         DisplayImageList *pictures = nullptr;
     };
-    struct BandDesign;
-
     // A window built without a clipboard guard leaves the clipboard alone.
     frmDisplay(QWidget *parent, bool guardsClipboard);
 
@@ -106,7 +91,7 @@ private:
     QWidget *buildSephirothPage();
     QWidget *buildPathPage();
     QWidget *buildSignPage();
-    Band buildBand(QWidget *page, const BandDesign &design);
+    Band buildBand(QWidget *page, const displaylayout::BandDesign &design);
     QPlainTextEdit *addTextBox(QWidget *page, const char *name, const QRect &twips);
     void guardClipboard(QAbstractScrollArea *box);
 
