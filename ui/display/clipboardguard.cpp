@@ -1,4 +1,4 @@
-#include "ui/clipboardguard.h"
+#include "ui/display/clipboardguard.h"
 
 #include <QAbstractScrollArea>
 #include <QClipboard>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "reading/vocabulary.h"
-#include "ui/displaylayout.h"
+#include "ui/display/displaylayout.h"
 
 #include <QWidget>
 

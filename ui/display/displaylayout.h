@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/displaylabel.h"
+#include "ui/display/displaylabel.h"
 
 #include <QColor>
 #include <QPoint>

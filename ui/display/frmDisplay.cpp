@@ -1,18 +1,18 @@
-#include "ui/frmDisplay.h"
+#include "ui/display/frmDisplay.h"
 
 #include "reading/chakras.h"
 #include "reading/descriptions.h"
 #include "reading/reading.h"
-#include "ui/clipboardguard.h"
-#include "ui/diagramnames.h"
-#include "ui/displaylayout.h"
-#include "ui/displayimagelist.h"
-#include "ui/displaylabel.h"
-#include "ui/displaypicture.h"
-#include "ui/displaytabs.h"
+#include "ui/diagram/diagramnames.h"
+#include "ui/diagram/treediagram.h"
+#include "ui/display/clipboardguard.h"
+#include "ui/display/displayimagelist.h"
+#include "ui/display/displaylabel.h"
+#include "ui/display/displaylayout.h"
+#include "ui/display/displaypicture.h"
+#include "ui/display/displaytabs.h"
 #include "ui/keptcache.h"
 #include "ui/style.h"
-#include "ui/treediagram.h"
 #include "ui/twips.h"
 
 #include <QCoreApplication>
@@ -89,8 +89,7 @@ void takeSizeNow(QAbstractScrollArea *box)
 
 frmDisplay::frmDisplay(QWidget *parent)
     : frmDisplay(parent, true)
-{
-}
+{ }
 
 frmDisplay::frmDisplay(QWidget *parent, bool guardsClipboard)
     : QWidget(parent)

@@ -1,4 +1,4 @@
-#include "ui/diagramscene.h"
+#include "ui/diagram/diagramscene.h"
 
 #include "ui/style.h"
 

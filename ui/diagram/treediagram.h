@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ui/diagramline.h"
-#include "ui/diagramscene.h"
-#include "ui/diagramsphere.h"
+#include "ui/diagram/diagramline.h"
+#include "ui/diagram/diagramscene.h"
+#include "ui/diagram/diagramsphere.h"
 
 #include <QColor>
 #include <QHash>

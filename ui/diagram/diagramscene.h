@@ -1,7 +1,7 @@
 #pragma once
 
 #include "reading/vocabulary.h"
-#include "ui/diagramsphere.h"
+#include "ui/diagram/diagramsphere.h"
 #include "ui/twips.h"
 
 #include <QColor>

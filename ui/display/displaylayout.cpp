@@ -1,4 +1,4 @@
-#include "ui/displaylayout.h"
+#include "ui/display/displaylayout.h"
 
 namespace tavrel::ui::displaylayout {
 
