@@ -14,8 +14,8 @@
 #include "shell/forms.h"
 #include "shell/messages.h"
 #include "tests/residentmemory.h"
+#include "ui/display/frmDisplay.h"
 #include "ui/formregistry.h"
-#include "ui/frmDisplay.h"
 #include "ui/frmMain.h"
 #include "ui/frmMdi.h"
 

@@ -3,8 +3,8 @@
 // Shared by the tests of the result window: opening it on a reading, reading its controls, driving its focus.
 
 #include "reading/reading.h"
-#include "ui/frmDisplay.h"
-#include "ui/treediagram.h"
+#include "ui/diagram/treediagram.h"
+#include "ui/display/frmDisplay.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -5,12 +5,12 @@
 #include "shell/settingsstore.h"
 #include "shell/version.h"
 #include "tests/apptesthelpers.h"
+#include "ui/diagram/treediagram.h"
+#include "ui/display/frmDisplay.h"
 #include "ui/formregistry.h"
-#include "ui/frmDisplay.h"
 #include "ui/frmMain.h"
 #include "ui/frmMdi.h"
 #include "ui/style.h"
-#include "ui/treediagram.h"
 #include "ui/twips.h"
 
 #include <QAction>

@@ -2,7 +2,7 @@
 // mouse.
 
 #include "tests/displaytesthelpers.h"
-#include "ui/diagramlabel.h"
+#include "ui/diagram/diagramlabel.h"
 #include "ui/style.h"
 #include "ui/twips.h"
 

@@ -4,11 +4,11 @@
 #include "shell/settingsstore.h"
 #include "tests/apptesthelpers.h"
 #include "tests/residentmemory.h"
+#include "ui/diagram/treediagram.h"
+#include "ui/display/frmDisplay.h"
 #include "ui/formregistry.h"
-#include "ui/frmDisplay.h"
 #include "ui/frmMain.h"
 #include "ui/frmMdi.h"
-#include "ui/treediagram.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "ui/aheadoftime.h"
 
-#include "ui/frmDisplay.h"
+#include "ui/display/frmDisplay.h"
 #include "ui/frmMdi.h"
 
 #include <QFutureWatcher>

@@ -1,7 +1,7 @@
 #include "ui/formregistry.h"
 
+#include "ui/display/frmDisplay.h"
 #include "ui/frmAbout.h"
-#include "ui/frmDisplay.h"
 #include "ui/frmMain.h"
 #include "ui/frmMdi.h"
 #include "ui/style.h"

@@ -3,17 +3,16 @@
 #include "shell/forms.h"
 #include "shell/links.h"
 #include "ui/clicklabel.h"
+#include "ui/display/frmDisplay.h"
 #include "ui/formregistry.h"
-#include "ui/frmDisplay.h"
 #include "ui/frmMain.h"
 #include "ui/menus.h"
+#include "ui/scrollingclientarea.h"
 #include "ui/style.h"
 #include "ui/textlabel.h"
 #include "ui/texts.h"
 #include "ui/twips.h"
 
-#include <QAbstractScrollArea>
-#include <QChildEvent>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
@@ -21,10 +20,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
-#include <QStyle>
 #include <QVBoxLayout>
-
-#include <utility>
 
 namespace tavrel::ui {
 
@@ -39,99 +35,6 @@ QWidget *addStrip(QLayout *layout, QWidget *parent, const char *name, int height
     layout->addWidget(strip);
     return strip;
 }
-
-// The frame's client area, which hosts the result window. As a multiple-document frame's client area does, it
-// scrolls when a window in it does not fit, over the visible area and every window in it, also to the left of or
-// above the visible area; scrolling moves the windows. Until the user scrolls they stay where they were put.
-class ScrollingClientArea final : public QAbstractScrollArea
-{
-public:
-    explicit ScrollingClientArea(QWidget *parent)
-        : QAbstractScrollArea(parent)
-    {
-        setFrameShape(QFrame::NoFrame);
-        setFocusPolicy(Qt::NoFocus);
-        // The windows inside take the background role of the client area, as they would in any other widget.
-        viewport()->setBackgroundRole(QPalette::Window);
-        setBackground(viewport(), Navy);
-    }
-
-protected:
-    bool viewportEvent(QEvent *event) override
-    {
-        if (event->type() == QEvent::ChildAdded) {
-            if (QObject *added = static_cast<QChildEvent *>(event)->child(); added->isWidgetType())
-                added->installEventFilter(this);
-        } else if (event->type() == QEvent::ChildRemoved || event->type() == QEvent::Resize) {
-            fit();
-        }
-        return QAbstractScrollArea::viewportEvent(event);
-    }
-
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        const QEvent::Type type = event->type();
-        if (!m_scrolling && watched->parent() == viewport()
-            && (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show || type == QEvent::Hide))
-            fit();
-        return QAbstractScrollArea::eventFilter(watched, event);
-    }
-
-    void scrollContentsBy(int dx, int dy) override
-    {
-        const bool scrolling = std::exchange(m_scrolling, true);
-        for (QWidget *window : viewport()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-            window->move(window->pos() + QPoint(dx, dy));
-        m_scrolling = scrolling;
-    }
-
-private:
-    // The scroll range: from the visible area's position, wherever the windows reach beyond it.
-    void fit()
-    {
-        if (std::exchange(m_fitting, true))
-            return;
-        QRect windows;
-        for (const QWidget *window : viewport()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-            if (!window->isHidden())
-                windows |= window->geometry();
-        }
-        // Which scroll bars are needed is settled here and now rather than later, as Qt would, so that a frame
-        // laid out at its design size and then maximized is never painted with bars that are about to go.
-        const QSize whole = maximumViewportSize();
-        const int thickness = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-        const auto beyond = [&windows](int width, int height) {
-            return std::pair{windows.left() < 0 || windows.left() + windows.width() > width,
-                             windows.top() < 0 || windows.top() + windows.height() > height};
-        };
-        auto [horizontal, vertical] = beyond(whole.width(), whole.height());
-        if (horizontal != vertical) {
-            const auto [h, v] =
-                beyond(whole.width() - (vertical ? thickness : 0), whole.height() - (horizontal ? thickness : 0));
-            horizontal = horizontal || h;
-            vertical = vertical || v;
-        }
-        setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-        setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-
-        const QSize view = viewport()->size();
-        const QRect extent = windows | QRect(QPoint(), view);
-        m_scrolling = true;
-        for (QScrollBar *bar : {horizontalScrollBar(), verticalScrollBar()}) {
-            const bool isHorizontal = bar == horizontalScrollBar();
-            const int start = (isHorizontal ? extent.left() : extent.top()) + bar->value();
-            const int overhang = (isHorizontal ? extent.width() - view.width() : extent.height() - view.height());
-            bar->setRange(qMin(0, start), qMax(0, start + overhang));
-            bar->setPageStep(isHorizontal ? view.width() : view.height());
-            bar->setSingleStep(20);
-        }
-        m_scrolling = false;
-        m_fitting = false;
-    }
-
-    bool m_scrolling = false;
-    bool m_fitting = false;
-};
 
 } // namespace
 

@@ -1,4 +1,4 @@
-#include "ui/displaypicture.h"
+#include "ui/display/displaypicture.h"
 
 #include "ui/keptcache.h"
 

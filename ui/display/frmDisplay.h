@@ -1,8 +1,8 @@
 #pragma once
 
 #include "reading/vocabulary.h"
+#include "ui/display/displaylayout.h"
 
-#include <QSet>
 #include <QWidget>
 
 #include <array>
@@ -18,6 +18,7 @@ struct Reading;
 
 namespace tavrel::ui {
 
+class ClipboardGuard;
 class DisplayImageList;
 class DisplayLabel;
 class DisplayPicture;
@@ -70,46 +71,32 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    // The attributes of one value grid, in the order of a reading.
-    enum Attribute {
-        SphereSign,
-        Position,
-        PlanetaryRuler,
-        Archangel,
-        LuckyDay,
-        Colour,
-        Wood,
-        Keyword,
-        Metal,
-        AttributeCount
-    };
-
     // The controls of one band of the first tab: Sephirah One above, Sephirah Two below.
     struct Band
     {
         DisplayLabel *sphereHead = nullptr;
         QPlainTextEdit *sphereDesc = nullptr;
         QPlainTextEdit *angelDesc = nullptr;
-        std::array<DisplayLabel *, AttributeCount> values{};
+        std::array<DisplayLabel *, displaylayout::AttributeCount> values{};
         DisplayLabel *chakraName = nullptr;
         QTextEdit *chakraRecord = nullptr;
         DisplayPicture *picture = nullptr;
         DisplayImageList *pictures = nullptr;
     };
-    struct BandDesign;
+    // A window built without a clipboard guard leaves the clipboard alone.
+    frmDisplay(QWidget *parent, bool guardsClipboard);
 
     void buildDiagram();
     void buildTabs();
     QWidget *buildSephirothPage();
     QWidget *buildPathPage();
     QWidget *buildSignPage();
-    Band buildBand(QWidget *page, const BandDesign &design);
+    Band buildBand(QWidget *page, const displaylayout::BandDesign &design);
     QPlainTextEdit *addTextBox(QWidget *page, const char *name, const QRect &twips);
     void guardClipboard(QAbstractScrollArea *box);
 
     void writeSephirah(Band &band, const tavrel::Reading &reading, bool one);
     static void writeChakraRecord(QTextEdit *box, tavrel::Chakra chakra);
-    static void emptyClipboard();
 
     QGroupBox *m_frame = nullptr;
     TreeDiagram *m_diagram = nullptr;
@@ -136,7 +123,7 @@ private:
     DisplayLabel *m_sphereName = nullptr;
     DisplayLabel *m_sphereDesc = nullptr;
 
-    QSet<const QObject *> m_guardedViewports;
+    ClipboardGuard *m_clipboardGuard = nullptr; // none in a rehearsal
 };
 
 } // namespace tavrel::ui

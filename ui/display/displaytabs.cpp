@@ -1,6 +1,6 @@
-#include "ui/displaytabs.h"
+#include "ui/display/displaytabs.h"
 
-#include "ui/displaytabbar.h"
+#include "ui/display/displaytabbar.h"
 
 namespace tavrel::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/displaylabel.h"
+#include "ui/display/displaylabel.h"
 
 #include "ui/keptcache.h"
 #include "ui/style.h"

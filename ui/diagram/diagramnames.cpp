@@ -1,4 +1,4 @@
-#include "ui/diagramnames.h"
+#include "ui/diagram/diagramnames.h"
 
 #include "reading/catalogue.h"
 

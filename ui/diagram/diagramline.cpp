@@ -1,4 +1,4 @@
-#include "ui/diagramline.h"
+#include "ui/diagram/diagramline.h"
 
 namespace tavrel::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/diagramsphere.h"
+#include "ui/diagram/diagramsphere.h"
 
 namespace tavrel::ui {
 

@@ -1,29 +1,27 @@
-#include "ui/frmDisplay.h"
+#include "ui/display/frmDisplay.h"
 
 #include "reading/chakras.h"
 #include "reading/descriptions.h"
 #include "reading/reading.h"
-#include "ui/diagramnames.h"
-#include "ui/displayimagelist.h"
-#include "ui/displaylabel.h"
-#include "ui/displaypicture.h"
-#include "ui/displaytabs.h"
+#include "ui/diagram/diagramnames.h"
+#include "ui/diagram/treediagram.h"
+#include "ui/display/clipboardguard.h"
+#include "ui/display/displayimagelist.h"
+#include "ui/display/displaylabel.h"
+#include "ui/display/displaylayout.h"
+#include "ui/display/displaypicture.h"
+#include "ui/display/displaytabs.h"
 #include "ui/keptcache.h"
 #include "ui/style.h"
-#include "ui/treediagram.h"
 #include "ui/twips.h"
 
-#include <QClipboard>
-#include <QMimeData>
 #include <QCoreApplication>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QResizeEvent>
-#include <QScopedValueRollback>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -34,101 +32,9 @@
 
 namespace tavrel::ui {
 
+using namespace displaylayout;
+
 namespace {
-
-// A window built by rehearse() leaves the clipboard alone.
-bool rehearsing = false;
-
-// What this program last put into the clipboard (its text, and its formatted text for a copy from a rich text
-// box), while it may still be there: a clipboard manager (most desktops run one, and the Wayland compositor weston
-// is one) takes over what a program copies, whole or in one of its formats, so that it stays after that program
-// ends; the clipboard then holds this program's text without this program owning it.
-struct Copied {
-    QString text;
-    QString html;
-};
-Copied &lastCopied(QClipboard *clipboard)
-{
-    static Copied copied;
-    static const bool watching = [clipboard] {
-        QObject::connect(clipboard, &QClipboard::dataChanged, clipboard, [clipboard] {
-            if (const QMimeData *data = clipboard->mimeData(); data && clipboard->ownsClipboard())
-                copied = {data->text(), data->html()};
-        });
-        return true;
-    }();
-    Q_UNUSED(watching)
-    return copied;
-}
-
-// Whether the clipboard, owned by another program, holds what this program copied last. Asks the owner only until
-// it holds something else.
-bool heldForThisProgram(QClipboard *clipboard)
-{
-    Copied &copied = lastCopied(clipboard);
-    if (copied.text.isEmpty() && copied.html.isEmpty())
-        return false;
-    const QMimeData *data = clipboard->mimeData();
-    const QString text = data ? data->text() : QString();
-    const QString html = data ? data->html() : QString();
-    if (text.isEmpty() && html.isEmpty())
-        return false; // nothing to read yet, while the manager takes it over
-    if ((text.isEmpty() || text == copied.text) && (html.isEmpty() || html == copied.html))
-        return true;
-    copied = {};
-    return false;
-}
-
-constexpr QColor CaptionColor{128, 128, 255};
-constexpr QColor ValueColor{255, 128, 0};
-constexpr QColor ParagraphColor{255, 255, 128};
-constexpr QColor HoverColor{255, 0, 255};
-constexpr QColor RecordHeadingColor{0, 128, 0};
-constexpr QColor RecordValueColor{0, 0, 0};
-
-constexpr int CaptionHeight = 195;
-constexpr int TabStripHeight = 600;
-
-const QStringList ChakraPictures{
-    QStringLiteral(":/chakras/0 Crown Chakra.jpg"),  QStringLiteral(":/chakras/1 Third Eye Chakra.jpg"),
-    QStringLiteral(":/chakras/2 Throat Chakra.jpg"), QStringLiteral(":/chakras/3 Heart Chakra.jpg"),
-    QStringLiteral(":/chakras/4 Navel Chakra.jpg"),  QStringLiteral(":/chakras/5 Sacral Chakra.jpg"),
-    QStringLiteral(":/chakras/6 Root Chakra.jpg")};
-
-// A caption: 8.25 pt (or larger) bold underlined, sized to its text.
-LabelDesign caption(const char *name, const char *text, QRect twips, Qt::Alignment alignment = Qt::AlignLeft,
-                    double points = 8.25)
-{
-    return {.name = name,
-            .text = QString::fromLatin1(text),
-            .twips = twips,
-            .points = points,
-            .underline = true,
-            .color = CaptionColor,
-            .alignment = alignment};
-}
-
-// A value, sized to its text; `underline` and `points` for the headings of tabs 1 and 2.
-LabelDesign value(const char *name, QRect twips, Qt::Alignment alignment, double points = 8.25, bool underline = false)
-{
-    return {.name = name,
-            .twips = twips,
-            .points = points,
-            .underline = underline,
-            .color = ValueColor,
-            .alignment = alignment};
-}
-
-// A paragraph label of tab 2: fixed, word-wrapped, centred, cut off at the bottom.
-LabelDesign paragraph(const char *name, QRect twips)
-{
-    return {.name = name,
-            .twips = twips,
-            .color = ParagraphColor,
-            .alignment = Qt::AlignHCenter,
-            .sizedToText = false,
-            .wordWrap = true};
-}
 
 // What assistive tools call the controls of a band that has no caption of its own.
 QString ordinal(int band)
@@ -181,41 +87,13 @@ void takeSizeNow(QAbstractScrollArea *box)
 
 } // namespace
 
-struct frmDisplay::BandDesign
-{
-    struct Cell
-    {
-        const char *caption;
-        const char *captionText;
-        QPoint captionAt;
-        const char *value;
-        QRect valueBox; // left, top, width; 195 high
-    };
-
-    const char *chakraCaption;
-    int top; // of the chakra caption
-    const char *chakraName;
-    QRect chakraNameBox;
-    const char *recordBox;
-    int index; // in the control array RTB
-    QRect recordBoxGeometry;
-    const char *picture;
-    QRect pictureBox;
-    const char *pictureList;
-    const char *sphereHead;
-    QRect sphereHeadBox;
-    const char *angelCaption;
-    Qt::Alignment angelCaptionAlignment;
-    QRect angelCaptionBox;
-    const char *sphereDesc;
-    QRect sphereDescBox;
-    const char *angelDesc;
-    QRect angelDescBox;
-    std::array<Cell, AttributeCount> cells; // by Attribute
-};
-
 frmDisplay::frmDisplay(QWidget *parent)
+    : frmDisplay(parent, true)
+{ }
+
+frmDisplay::frmDisplay(QWidget *parent, bool guardsClipboard)
     : QWidget(parent)
+    , m_clipboardGuard(guardsClipboard ? new ClipboardGuard(this) : nullptr)
 {
     setObjectName(QStringLiteral("frmDisplay"));
     setWindowTitle(QStringLiteral("Tavrel v1.05"));
@@ -272,143 +150,7 @@ QWidget *frmDisplay::buildSephirothPage()
     m_picSplit->setMouseTracking(true);
     m_picSplit->installEventFilter(this);
 
-    static const BandDesign one{
-        .chakraCaption = "Label38",
-        .top = 0,
-        .chakraName = "lbSephirothSOneCardName",
-        .chakraNameBox = {3720, 0, 4290, 240},
-        .recordBox = "RTB_0",
-        .index = 0,
-        .recordBoxGeometry = {120, 255, 7215, 1095},
-        .picture = "PicOneSephirothsCard",
-        .pictureBox = {7500, 260, 630, 630},
-        .pictureList = "IMGSephirothsOneCard",
-        .sphereHead = "lblOneSphereHead",
-        .sphereHeadBox = {2400, 2880, 1200, 240},
-        .angelCaption = "Label51",
-        .angelCaptionAlignment = Qt::AlignRight,
-        .angelCaptionBox = {5955, 2880, 2370, 240},
-        .sphereDesc = "txtOneSphereDesc",
-        .sphereDescBox = {120, 3120, 5775, 735},
-        .angelDesc = "txtOneAngelDesc",
-        .angelDescBox = {6000, 3120, 2295, 735},
-        .cells = {{
-            {.caption = "Label1",
-             .captionText = "Sphere Sign",
-             .captionAt = {6540, 1485},
-             .value = "lblOneSphereSign",
-             .valueBox = {6450, 1725, 1350, 0}},
-            {.caption = "Label2",
-             .captionText = "Position In Tree Of Life",
-             .captionAt = {6000, 1965},
-             .value = "lblOnePositionInTreeOfLife",
-             .valueBox = {6000, 2205, 2250, 0}},
-            {.caption = "Label4",
-             .captionText = "Planetary Ruler",
-             .captionAt = {375, 2452},
-             .value = "lblOnePlanetaryRuler",
-             .valueBox = {285, 2700, 1695, 0}},
-            {.caption = "Label5",
-             .captionText = "Archangel",
-             .captionAt = {630, 1484},
-             .value = "lblOneArchangel",
-             .valueBox = {510, 1726, 1230, 0}},
-            {.caption = "Label6",
-             .captionText = "Lucky Day",
-             .captionAt = {3360, 1484},
-             .value = "lblOneLuckyDay",
-             .valueBox = {3360, 1726, 1185, 0}},
-            {.caption = "Label7",
-             .captionText = "Color ",
-             .captionAt = {6840, 2445},
-             .value = "lblOneColor",
-             .valueBox = {6720, 2700, 750, 0}},
-            {.caption = "Label8",
-             .captionText = "Wood",
-             .captionAt = {855, 1968},
-             .value = "lblOneWood",
-             .valueBox = {735, 2210, 780, 0}},
-            {.caption = "Label3",
-             .captionText = "Keyword",
-             .captionAt = {3480, 2452},
-             .value = "lblOneKeyword",
-             .valueBox = {2160, 2700, 3960, 0}},
-            {.caption = "Label9",
-             .captionText = "Metal",
-             .captionAt = {3600, 1968},
-             .value = "lblOneMetal",
-             .valueBox = {3480, 2210, 765, 0}},
-        }},
-    };
-    static const BandDesign two{
-        .chakraCaption = "Label39",
-        .top = 3960,
-        .chakraName = "lbSephirothSTwoCardName",
-        .chakraNameBox = {3720, 3960, 2025, 240},
-        .recordBox = "RTB_1",
-        .index = 1,
-        .recordBoxGeometry = {120, 4200, 7215, 1095},
-        .picture = "PicTwoSephirothsCard",
-        .pictureBox = {7500, 4200, 630, 630},
-        .pictureList = "IMGSephirothsTwoCard",
-        .sphereHead = "lblTwoSphereHead",
-        .sphereHeadBox = {2407, 6720, 1200, 240},
-        .angelCaption = "Label50",
-        .angelCaptionAlignment = Qt::AlignLeft,
-        .angelCaptionBox = {5955, 6720, 2370, 240},
-        .sphereDesc = "txtTwoSphereDesc",
-        .sphereDescBox = {120, 6960, 5775, 735},
-        .angelDesc = "txtTwoAngelDesc",
-        .angelDescBox = {6000, 6960, 2295, 735},
-        .cells = {{
-            {.caption = "Label23",
-             .captionText = "Sphere Sign",
-             .captionAt = {6540, 5404},
-             .value = "lblTwoSphereSign",
-             .valueBox = {6450, 5626, 1350, 0}},
-            {.caption = "Label24",
-             .captionText = "Position In Tree Of Life",
-             .captionAt = {6000, 5848},
-             .value = "lblTwoPositionInTreeOfLife",
-             .valueBox = {6000, 6070, 2250, 0}},
-            {.caption = "Label26",
-             .captionText = "Planetary Ruler",
-             .captionAt = {315, 6292},
-             .value = "lblTwoPlanetaryRuler",
-             .valueBox = {225, 6520, 1695, 0}},
-            {.caption = "Label27",
-             .captionText = "Archangel",
-             .captionAt = {570, 5404},
-             .value = "lblTwoArchangel",
-             .valueBox = {450, 5626, 1230, 0}},
-            {.caption = "Label28",
-             .captionText = "Lucky Day",
-             .captionAt = {3510, 5404},
-             .value = "lblTwoLuckyDay",
-             .valueBox = {3420, 5626, 1185, 0}},
-            {.caption = "Label29",
-             .captionText = "Color ",
-             .captionAt = {6960, 6292},
-             .value = "lblTwoColor",
-             .valueBox = {6840, 6520, 750, 0}},
-            {.caption = "Label30",
-             .captionText = "Wood",
-             .captionAt = {795, 5848},
-             .value = "lblTwoWood",
-             .valueBox = {675, 6070, 780, 0}},
-            {.caption = "Label25",
-             .captionText = "Keyword",
-             .captionAt = {3585, 6292},
-             .value = "lblTwoKeyword",
-             .valueBox = {2160, 6520, 3960, 0}},
-            {.caption = "Label31",
-             .captionText = "Metal",
-             .captionAt = {3750, 5848},
-             .value = "lblTwoMetal",
-             .valueBox = {3630, 6070, 765, 0}},
-        }},
-    };
-    m_one = buildBand(m_picSplit, one);
+    m_one = buildBand(m_picSplit, BandOne);
 
     // The white rule between the two bands; like every line, it takes no mouse input.
     auto *rule = new QWidget(m_picSplit);
@@ -417,7 +159,7 @@ QWidget *frmDisplay::buildSephirothPage()
     setBackground(rule, White);
     rule->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    m_two = buildBand(m_picSplit, two);
+    m_two = buildBand(m_picSplit, BandTwo);
     return m_picSplit;
 }
 
@@ -445,7 +187,7 @@ frmDisplay::Band frmDisplay::buildBand(QWidget *page, const BandDesign &design)
     keepShapedText(band.chakraRecord->document());
     takeSizeNow(band.chakraRecord);
 
-    band.pictures = new DisplayImageList(ChakraPictures, this);
+    band.pictures = new DisplayImageList(chakraPictures(), this);
     band.pictures->setObjectName(QString::fromLatin1(design.pictureList));
     band.picture = new DisplayPicture(page);
     band.picture->setObjectName(QString::fromLatin1(design.picture));
@@ -594,48 +336,10 @@ QPlainTextEdit *frmDisplay::addTextBox(QWidget *page, const char *name, const QR
     return box;
 }
 
-// The description boxes empty the clipboard whenever their text changes and whenever the mouse moves,
-// is pressed, released or clicked over them, so that their text does not stay copied.
-void frmDisplay::guardClipboard(QAbstractScrollArea *box)
-{
-    if (auto *plain = qobject_cast<QPlainTextEdit *>(box))
-        connect(plain, &QPlainTextEdit::textChanged, this, &frmDisplay::emptyClipboard);
-    else if (auto *rich = qobject_cast<QTextEdit *>(box))
-        connect(rich, &QTextEdit::textChanged, this, &frmDisplay::emptyClipboard);
-    if (!rehearsing)
-        lastCopied(QGuiApplication::clipboard()); // from now on
-    QWidget *viewport = box->viewport();
-    viewport->setMouseTracking(true);
-    viewport->installEventFilter(this);
-    m_guardedViewports.insert(viewport);
-}
-
-// Empties the clipboard and the X11 selection (what a middle click pastes) while they hold what this program put
-// there (or a clipboard manager holds it for this program), and leaves alone what other programs put there. Platforms without a clipboard shared with other
-// programs (offscreen, minimal) keep it inside this program: there, all of it is this program's. A clipboard that
-// cannot be emptied is left as it is.
-void frmDisplay::emptyClipboard()
-{
-    QClipboard *clipboard = rehearsing ? nullptr : QGuiApplication::clipboard();
-    if (!clipboard)
-        return;
-    static const bool keptInside =
-        QStringList{QStringLiteral("offscreen"), QStringLiteral("minimal")}.contains(QGuiApplication::platformName());
-    if (keptInside || clipboard->ownsClipboard()) {
-        clipboard->clear(QClipboard::Clipboard);
-    } else if (heldForThisProgram(clipboard)) {
-        // Only an owner can empty it: this program becomes the owner of an empty text, which the manager takes
-        // over in turn. (Emptied at once, the manager would put back what it holds.)
-        clipboard->setText(QString(), QClipboard::Clipboard);
-    }
-    if (clipboard->supportsSelection() && clipboard->ownsSelection())
-        clipboard->clear(QClipboard::Selection);
-}
-
 void frmDisplay::rehearse(const Reading &reading, QWidget &host)
 {
-    const QScopedValueRollback<bool> rehearsal(rehearsing, true);
-    const std::unique_ptr<frmDisplay> window(new frmDisplay(&host));
+    // Without a clipboard guard: the clipboard is left alone.
+    const std::unique_ptr<frmDisplay> window(new frmDisplay(&host, false));
     window->setWindowFlags(Qt::Widget);
     window->show(); // along with its host, which is not shown
     window->Form_Load();
@@ -801,9 +505,7 @@ bool frmDisplay::eventFilter(QObject *watched, QEvent *event)
     if (!mouse)
         return QWidget::eventFilter(watched, event);
 
-    if (m_guardedViewports.contains(watched)) {
-        emptyClipboard();
-    } else if (type == QEvent::MouseMove) {
+    if (type == QEvent::MouseMove) {
         if (watched == m_sphereDesc || watched == m_sunSignDesc) {
             ClearSphereExplanation();
         } else if (watched == m_picSplit || watched == m_picSplitTwo) {
@@ -821,6 +523,12 @@ bool frmDisplay::eventFilter(QObject *watched, QEvent *event)
             ClearSphereExplanation();
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void frmDisplay::guardClipboard(QAbstractScrollArea *box)
+{
+    if (m_clipboardGuard)
+        m_clipboardGuard->guard(box);
 }
 
 } // namespace tavrel::ui

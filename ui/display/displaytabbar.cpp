@@ -1,4 +1,4 @@
-#include "ui/displaytabbar.h"
+#include "ui/display/displaytabbar.h"
 
 #include "ui/textlabel.h"
 

@@ -1,4 +1,4 @@
-#include "ui/diagramlabel.h"
+#include "ui/diagram/diagramlabel.h"
 
 #include "ui/keptcache.h"
 #include "ui/textlabel.h"

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "ui/diagramline.h"
-#include "ui/diagramsphere.h"
+#include "ui/diagram/diagramline.h"
+#include "ui/diagram/diagramscene.h"
+#include "ui/diagram/diagramsphere.h"
 
 #include <QColor>
 #include <QHash>
@@ -36,7 +37,7 @@ class TreeDiagram : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr int SphereCount = 11;
+    static constexpr int SphereCount = diagramdesign::SphereCount;
     // Sphere indexes in the order Tab visits them: the ten Sephiroth by their numbers, Da'at where it stands,
     // below Chokmah and Binah. Home and End go to the first and the last.
     static constexpr std::array<int, SphereCount> TabOrder{0, 1, 2, 10, 3, 4, 5, 6, 7, 8, 9};
@@ -79,9 +80,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    struct Scene;
     struct Prepared;
-    Scene scene() const;
+    DiagramScene scene() const;
     // The box of the ring drawn around a sphere with the focus, in canvas pixels; the pen runs along it.
     QRectF focusMarkBox(int index) const;
     // The sphere that an arrow key leads to from sphere `from`; `from` itself when none lies that way.

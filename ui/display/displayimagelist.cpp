@@ -1,4 +1,4 @@
-#include "ui/displayimagelist.h"
+#include "ui/display/displayimagelist.h"
 
 namespace tavrel::ui {
 

@@ -1,0 +1,93 @@
+#include "ui/scrollingclientarea.h"
+
+#include "ui/style.h"
+
+#include <QChildEvent>
+#include <QScrollBar>
+#include <QStyle>
+
+#include <utility>
+
+namespace tavrel::ui {
+
+ScrollingClientArea::ScrollingClientArea(QWidget *parent)
+    : QAbstractScrollArea(parent)
+{
+    setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::NoFocus);
+    // The windows inside take the background role of the client area, as they would in any other widget.
+    viewport()->setBackgroundRole(QPalette::Window);
+    setBackground(viewport(), Navy);
+}
+
+bool ScrollingClientArea::viewportEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ChildAdded) {
+        if (QObject *added = static_cast<QChildEvent *>(event)->child(); added->isWidgetType())
+            added->installEventFilter(this);
+    } else if (event->type() == QEvent::ChildRemoved || event->type() == QEvent::Resize) {
+        fit();
+    }
+    return QAbstractScrollArea::viewportEvent(event);
+}
+
+bool ScrollingClientArea::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (!m_scrolling && watched->parent() == viewport()
+        && (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show || type == QEvent::Hide))
+        fit();
+    return QAbstractScrollArea::eventFilter(watched, event);
+}
+
+void ScrollingClientArea::scrollContentsBy(int dx, int dy)
+{
+    const bool scrolling = std::exchange(m_scrolling, true);
+    for (QWidget *window : viewport()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        window->move(window->pos() + QPoint(dx, dy));
+    m_scrolling = scrolling;
+}
+
+void ScrollingClientArea::fit()
+{
+    if (std::exchange(m_fitting, true))
+        return;
+    QRect windows;
+    for (const QWidget *window : viewport()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!window->isHidden())
+            windows |= window->geometry();
+    }
+    // Which scroll bars are needed is settled here and now rather than later, as Qt would, so that a frame
+    // laid out at its design size and then maximized is never painted with bars that are about to go.
+    const QSize whole = maximumViewportSize();
+    const int thickness = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    const auto beyond = [&windows](int width, int height) {
+        return std::pair{windows.left() < 0 || windows.left() + windows.width() > width,
+                         windows.top() < 0 || windows.top() + windows.height() > height};
+    };
+    auto [horizontal, vertical] = beyond(whole.width(), whole.height());
+    if (horizontal != vertical) {
+        const auto [h, v] =
+            beyond(whole.width() - (vertical ? thickness : 0), whole.height() - (horizontal ? thickness : 0));
+        horizontal = horizontal || h;
+        vertical = vertical || v;
+    }
+    setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+
+    const QSize view = viewport()->size();
+    const QRect extent = windows | QRect(QPoint(), view);
+    m_scrolling = true;
+    for (QScrollBar *bar : {horizontalScrollBar(), verticalScrollBar()}) {
+        const bool isHorizontal = bar == horizontalScrollBar();
+        const int start = (isHorizontal ? extent.left() : extent.top()) + bar->value();
+        const int overhang = (isHorizontal ? extent.width() - view.width() : extent.height() - view.height());
+        bar->setRange(qMin(0, start), qMax(0, start + overhang));
+        bar->setPageStep(isHorizontal ? view.width() : view.height());
+        bar->setSingleStep(20);
+    }
+    m_scrolling = false;
+    m_fitting = false;
+}
+
+} // namespace tavrel::ui
