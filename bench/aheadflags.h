@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tavrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The benchmarks' flags that turn work done ahead of time off: "--without NAME", NAME being one of the pieces below

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tavrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for the application's start-up: the smallest Qt Widgets program that shows what every program
 // with an input form shows, a line of text, a text box and a button. With --label the window shows the line of
 // text alone.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tavrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Computes the reading of every date that the input form accepts and prints the time per reading.
 #include "reading/descriptions.h"
 #include "reading/reading.h"

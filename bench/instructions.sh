@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tavrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Instructions counted by callgrind, which do not depend on what else the machine is doing: from the start of the
 # process until the first paint of the input form has been handed to the window system (main thread, and all
 # threads), for Tavrel and the floor; and the instructions of one round of reading and Back, from the difference

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tavrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The least a window manager does for the reading benchmark: it maps the windows that ask to be mapped, gives
 // them the geometry they ask for, and a window that asks to be maximized gets the whole screen, as a desktop
 // would give it. Runs until killed.

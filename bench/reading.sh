@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tavrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The reading in the real windows, in a private X server (Xvfb, on a free display) of 1280x1024 where a
 # maximized window fills the screen as on a desktop: the time from a click on the reading button until the
 # result is painted, and the resident memory after 10, 100 and 1000 rounds of reading and Back.

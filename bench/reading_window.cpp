@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tavrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reading in the real windows: the time from a click on the reading button until the frame with the result
 // window is painted, and the resident memory over many rounds of reading and Back.
 //

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tavrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up time and peak memory of Tavrel against the floor, a bare Qt window with a line of text, a text box and
 # a button, both in a private X server (Xvfb, on a free display). Prints, for each, the medians of the time from
 # the start of the process until the window is mapped and until its content is first painted, and the medians

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tavrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program again and again in the X server of $DISPLAY and measures, from the start of the process:
 // - the time until its window titled TITLE is mapped;
 // - the time until that window's content is first painted: the first change of the screen inside the window

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Tavrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the benchmarks: starts a window manager in the X server of $DISPLAY and waits until it manages windows.
 #   start_window_manager openbox|maximizer BUILD-DIR
 # openbox decorates windows and maximizes those that ask, as a desktop does; bench_maximizer only gives a window

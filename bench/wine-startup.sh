@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tavrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up of the Windows program under Wine against a bare Qt window built the same way (static, GUI), side by
 # side in one run, in a Wine prefix and an X server of its own: the time from the start of the process until its
 # window is mapped, and the peak memory of the process, with their ratios; then the sizes of tavrel.exe and of the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tavrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building and running need (the compiler, CMake, Ninja and Qt), builds Tavrel (the program only)
 # into build/, then opens it.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tavrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages a purpose needs (only those that are missing), then does that purpose's set-up.
 # Usage: scripts/setup.sh BUILD-DIR [CMAKE-OPTIONS...]
 #            what building and running need (the compiler, CMake, Ninja and Qt), then configures BUILD-DIR with the
@@ -14,7 +16,7 @@
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-usage() { sed -n '2,/^set -euo/p' "${BASH_SOURCE[0]}" | sed '$d; s/^# \{0,1\}//' >&2; exit 2; }
+usage() { sed -n '2,/^set -euo/p' "${BASH_SOURCE[0]}" | grep -v SPDX- | sed '$d; s/^# \{0,1\}//' >&2; exit 2; }
 [ $# -ge 1 ] || usage
 
 # Building and running: the compiler, CMake, Ninja and Qt (with the fonts the program's texts are laid out in).

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tavrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up and builds Tavrel, then runs the whole test suite headless: once on the dev build (unit and window
 # tests, the runs in a private X server and in a private Wayland compositor, and the package test), the Windows
 # program made by scripts/windows.sh installed and used under Wine, and once more built with AddressSanitizer and

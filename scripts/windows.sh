@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tavrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Windows program in build-windows/: tavrel.exe (one static executable), the installer
 # Tavrel-<version>-setup.exe and Tavrel-<version>-portable.zip, and prints their sizes and whether they are signed.
 # The first run on a machine also builds Qt for Windows (about 30 minutes on 2 cores); later runs reuse it.

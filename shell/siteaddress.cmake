@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Tavrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The check of a web-site base address set at configure time. The program appends each page's path to it, so it
 # must be the scheme http or https and a host name (with a port, if need be) and nothing else. Anything else
 # stops the configure with a message that says what is wrong.

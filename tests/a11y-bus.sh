@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tavrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a test program where assistive tools could listen: in a private X server, on a private D-Bus message bus
 # with the AT-SPI accessibility bus started. Its output is kept with the evidence of a failure.
 # Usage: tests/a11y-bus.sh PROGRAM [ARGS...]

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Tavrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What the program under test shows, read as a screen reader reads it: through the accessibility bus (AT-SPI).
 
 The tests that drive real windows wait on this state before each input, on any platform (X11, Wayland, XWayland).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tavrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Seams for driving the whole application in a test: messages are recorded instead of shown, web pages are

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tavrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Another program that copies: puts the text given as its argument into the clipboard and the X11 selection,
 // says "ready" on standard output, and keeps serving them until it is ended.
 #include <QClipboard>

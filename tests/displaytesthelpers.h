@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tavrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Shared by the tests of the result window: opening it on a reading, reading its controls, driving its focus.

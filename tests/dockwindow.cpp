@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tavrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A dock at the left edge of the screen, as a desktop's side panel is: a window of the dock type that reserves a
 // strip of the screen, so that a window manager maximizes other windows beside it. It stays until it is killed.
 // Usage: tavrel_dockwindow WIDTH

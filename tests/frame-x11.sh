@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tavrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the built program in a private X server with real X input (xdotool):
 #  - without a window manager, with a named pipe where a system-wide settings file could be: the program starts;
 #    the frame keeps its restored size, and a click on its Back button brings the input form back with the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tavrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Readings of four signs written out once, as the result window shows them: the engine's tests, the result

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tavrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program under limits on threads and on memory, as a hostile environment sets them: it starts and gives a
 # reading, and nothing freezes or aborts.
 #  - the reading driver (the program's windows, driven from inside) on Qt's offscreen platform, with room for two

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tavrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a build tree, installs it into a temporary root, checks its desktop entry,
 # AppStream metadata, icons and copyright file, and starts the installed program in a real X server until its input
 # form appears.

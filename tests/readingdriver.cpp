@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tavrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the application on whatever platform Qt is given, types a name, gets a reading for 5 March and paints
 // its frame, then ends: prints "reading: SIGN" and ends with status 0, or says what went wrong and ends with 1.
 // tests/limits.sh runs it under limits on threads and memory. Settings live where XDG_CONFIG_HOME points.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tavrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one leg of the test suite again and again, to find a failure that comes only now and then: the tests of a
 # label (x11, wayland, windows, ...) or one test by its name (smoke_real_x, wayland_native, windows_wine, ...), N
 # times in a row or until the first failure, and prints the time of each pass and of all of them. A failed leg
@@ -6,7 +8,7 @@
 # Usage: tests/repeat.sh LABEL-OR-TEST N [BUILD-DIR]   (BUILD-DIR defaults to build/ beside this folder)
 set -euo pipefail
 
-[ $# -ge 2 ] || { sed -n '2,/^set -euo/p' "$0" | sed '$d; s/^# \{0,1\}//' >&2; exit 2; }
+[ $# -ge 2 ] || { sed -n '2,/^set -euo/p' "$0" | grep -v SPDX- | sed '$d; s/^# \{0,1\}//' >&2; exit 2; }
 what="$1"
 runs="$2"
 build="${3:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build}"

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Tavrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The configure-time check of the web-site addresses: a good address passes, and a bad one stops the configure
 # with a message that says what is wrong. Each row is "address|words the message must hold" (none: it passes).
 # Usage: cmake -DCHECK=<shell/siteaddress.cmake> -P siteaddresses.cmake

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tavrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the built program as a person uses it, with real key presses and clicks (xdotool), on one of three
 # platforms: a private X server (Xvfb); a private Wayland compositor (weston, its X11 back end inside the Xvfb, so
 # that the key presses and clicks reach the program through the compositor's seat) with the program on Qt's

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tavrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The result window without a mouse: what a screen reader finds in it, the spheres of the diagram under the
 // keyboard, and the ring that marks the sphere with the focus.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tavrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/startup.h"
 #include "shell/forms.h"
 #include "shell/links.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tavrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Tree-of-Life diagram of the result window: its drawing, and the sphere explanations that follow the
 // mouse.
 

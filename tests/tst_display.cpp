@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tavrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The result window: what a reading writes into it, the chakra records, the clipboard guard, the layout and
 // the state of a fresh window.
 

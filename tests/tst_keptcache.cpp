@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tavrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the windows keep between them goes with the application object, also when a program makes another one.
 
 #include "ui/keptcache.h"

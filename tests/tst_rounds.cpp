@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tavrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Many rounds of reading, Back and a new reading leave no window, widget or memory behind.
 #include "app/startup.h"
 #include "shell/scramble.h"

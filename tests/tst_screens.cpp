@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tavrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows on screens of different sizes and scales: the frame laid out for its width wherever it opens and
 // whatever becomes of it, the input form brought back onto a screen. The screens are those of
 // tests/offscreen-screens.json: 1280 x 1024, and beside it 1280 x 1024 at 144 dots per inch (853 x 683).

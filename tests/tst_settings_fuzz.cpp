@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tavrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whatever the settings store holds for the reminder, start-up never crashes and never shows a message other
 // than the update question.
 #include "shell/clock.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tavrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The update reminder's decisions, on a store the test controls, and what it leaves in the real settings file.
 #include "shell/clock.h"
 #include "shell/links.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tavrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real settings store, in a temporary folder, and the scrambling that hides the reminder's entry in it.
 #include "shell/portablesettings.h"
 #include "shell/scramble.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tavrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single-instance lock: of many copies started at once exactly one runs, a killed copy refuses no one, and
 // nothing but a running copy's lock ever refuses a start or holds it up.
 #include "shell/singleinstance.h"

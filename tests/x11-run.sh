@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tavrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a test program in a private X server, where the clipboard and the selection are shared with other programs.
 # Its output is kept with the evidence of a failure.
 # Usage: tests/x11-run.sh PROGRAM [ARGS...]

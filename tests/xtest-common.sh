@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Tavrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the tests that drive real windows: a private Xvfb, ways to wait for what the screen shows, and the
 # evidence a failure leaves behind.
 # The including script sets `work` to a temporary folder; it may set `xvfb_screen` and `leg`, its name and that of

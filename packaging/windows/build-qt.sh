@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tavrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the static Qt that the Windows program is made with: Debian's own qt6-base source, cross-compiled with
 # MinGW-w64 (posix threads), with only what Tavrel uses. The result is kept outside the work tree, keyed by the
 # Qt version and these options, so that later runs reuse it.

@@ -1,3 +1,5 @@
+; SPDX-FileCopyrightText: 2026 The Tavrel developers
+; SPDX-License-Identifier: GPL-3.0-or-later
 ; The Tavrel installer (NSIS, Modern UI 2). It installs for the current user without administrator rights unless
 ; "everyone who uses this computer" is chosen, puts Tavrel in the Start menu, optionally on the desktop, registers
 ; the uninstaller with Windows, and brings an earlier install up to date in its place.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tavrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Signs a Windows program in place with osslsigncode (Authenticode, SHA-256) when a certificate is given, with a
 # time stamp when a time-stamp server is given; without a certificate it says that the file stays unsigned.
 # Usage: sign.sh FILE [PKCS12-FILE [TIMESTAMP-URL]]   (either may be empty; the certificate's password is read from

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Tavrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What a careful Windows user meets besides the round of wine.sh, which sources this file at its end, with the
 # program uninstalled and the Wine prefix, X server and helpers of wine.sh at hand:
 #  6. one install per computer: a silent install for the user, for everyone (/AllUsers) over it, a plain /S over

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tavrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows program as a Windows user gets it: its installer run under Wine, in a Wine prefix and an X server of
 # this test's own, and the installed program used with real X input (xdotool):
 #  1. the installer runs silently and installs (and runs again over it, updating in place); the installed

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tavrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Writes a Windows icon holding several sizes of one picture. Qt's own ICO

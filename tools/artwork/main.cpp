@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tavrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tavrel-artwork: paints the seven chakra pictures and renders the
 // application icon from assets/icons/tavrel.svg into PNGs and a Windows icon.
 //
