@@ -516,7 +516,16 @@ Section "-un.Program"
   Delete "$INSTDIR\tavrel.exe"
   Delete "$INSTDIR\LICENSE.txt"
   Delete "$INSTDIR\THIRD-PARTY-NOTICES.txt"
-  Delete "$INSTDIR\${UNINSTALLER}"
+  ; Started from the program folder, the uninstaller goes on from a copy of itself while the original ends, and
+  ; the original's file cannot go until it has: try again for up to five seconds.
+  ${For} $R2 1 50
+    ClearErrors
+    Delete "$INSTDIR\${UNINSTALLER}"
+    ${IfNot} ${Errors}
+      ${Break}
+    ${EndIf}
+    Sleep 100
+  ${Next}
   RMDir "$INSTDIR"
   ; The folders above the program's own that the installer made go too, once they are empty.
   !insertmacro RemoveMadeFolders $INSTDIR $MadeFolder
