@@ -8,7 +8,7 @@ start_window_manager() {
     local name="$1" build="$2" wm
     case "$name" in
     openbox)
-        # Its own configuration folder, empty: openbox's defaults, no session, no autostart.
+        # Its own configuration folder, empty: openbox's defaults, no autostart.
         mkdir -p "$work/openbox-config"
         XDG_CONFIG_HOME="$work/openbox-config" openbox --sm-disable >"$work/wm.log" 2>&1 &
         ;;
