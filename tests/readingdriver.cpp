@@ -1,11 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Tavrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Starts the application on whatever platform Qt is given, types a name, gets a reading for 5 March and paints
-// its frame, then ends: prints "reading: SIGN" and ends with status 0, or says what went wrong and ends with 1.
-// tests/limits.sh runs it under limits on threads and memory. Settings live where XDG_CONFIG_HOME points.
+// The application as the program starts it, for the limits leg (tests/driver.py), on whatever platform Qt is
+// given; settings live where XDG_CONFIG_HOME points. It prints "rehearsed" once the first letter's rehearsal is
+// done. With --drive it drives itself: types a name, waits for the rehearsal, gets a reading for 5 March and paints
+// its frame, prints "reading: SIGN" and ends with status 0, or says what went wrong and ends with 1. Without it a
+// person (the driver) types and clicks, and Exit ends it.
 #include "app/startup.h"
 #include "shell/forms.h"
 #include "shell/messages.h"
+#include "ui/aheadoftime.h"
 #include "ui/formregistry.h"
 #include "ui/frmMain.h"
 #include "ui/frmMdi.h"
@@ -16,13 +19,31 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdio>
 
+using namespace tavrel;
+
 int main(int argc, char *argv[])
 {
-    using namespace tavrel;
     QApplication app(argc, argv);
+    const auto rehearsed = [] { return ui::ahead::rehearsalsDone() > 0; };
+    if (!app.arguments().contains(QStringLiteral("--drive"))) {
+        StartApplication();
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, &watch, [&] {
+            if (rehearsed()) {
+                std::puts("rehearsed");
+                std::fflush(stdout);
+                watch.stop();
+            }
+        });
+        watch.start(10);
+        const int code = app.exec();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return code;
+    }
     shell::setMessageSink([](const shell::MessageRequest &request) {
         std::printf("message: %s\n", qPrintable(request.text));
         return request.buttons == shell::MessageButtons::Ok ? shell::Answer::Ok : shell::Answer::No;
@@ -34,7 +55,10 @@ int main(int argc, char *argv[])
         return 1;
     }
     QTest::keyClicks(form->findChild<QLineEdit *>(QStringLiteral("txtName")), QStringLiteral("ANNA"));
-    QTest::qWait(200); // the first letter's rehearsal, as a person pauses before the click
+    if (!QTest::qWaitFor(rehearsed, 20000)) {
+        std::puts("no rehearsal after the name was typed");
+        return 1;
+    }
     form->findChild<QComboBox *>(QStringLiteral("cboDate"))->setCurrentIndex(4);
     form->findChild<QComboBox *>(QStringLiteral("cboMonth"))->setCurrentIndex(2);
     QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("cmdProceed")), Qt::LeftButton);

@@ -21,6 +21,8 @@ namespace tavrel::ui::ahead {
 
 namespace {
 
+int rehearsals = 0;
+
 std::array<bool, 2> &switches()
 {
     static std::array<bool, 2> on{true, true};
@@ -145,9 +147,15 @@ void rehearseReading(const Reading &reading)
     try {
         frmMdi frame; // at its restored size: the picture of a maximized one would take far more memory, to no end
         frmDisplay::rehearse(reading, *frame.clientArea());
+        ++rehearsals;
     } catch (const std::bad_alloc &) {
         // Short of memory: the first reading makes what it needs itself.
     }
+}
+
+int rehearsalsDone()
+{
+    return rehearsals;
 }
 
 } // namespace tavrel::ui::ahead

@@ -44,5 +44,7 @@ bool handToPool(Piece piece, QObject *receiver, std::function<std::function<void
 // The rehearsal: builds the frame with a result window for `reading` off screen, paints them into pictures and
 // drops them, without loading either window (see frmDisplay::rehearse).
 void rehearseReading(const Reading &reading);
+// How many rehearsals have been done to the end since the program started, for tests that wait for one.
+int rehearsalsDone();
 
 } // namespace tavrel::ui::ahead
