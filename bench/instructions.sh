@@ -12,7 +12,7 @@ build="${1:-$here/build}"
 command -v valgrind >/dev/null || { echo "needs valgrind" >&2; exit 2; }
 
 work="$(mktemp -d)"
-. "$here/tests/xtest-common.sh" # a private Xvfb of 1280x1024 on a free display, settings in $work
+. "$here/bench/xvfb.sh" # a private Xvfb of 1280x1024 on a free display, settings in $work
 
 # Runs a program under callgrind for a few seconds, dumping the counts once the first paint has been flushed.
 firstPaint() {

@@ -25,7 +25,7 @@ readings="${2:-41}"
 rounds="${3:-1000}"
 
 work="$(mktemp -d)"
-. "$here/tests/xtest-common.sh" # a private Xvfb of 1280x1024 on a free display, settings in $work
+. "$here/bench/xvfb.sh" # a private Xvfb of 1280x1024 on a free display, settings in $work
 . "$here/bench/windowmanager.sh"
 start_window_manager "$wm" "$build"
 

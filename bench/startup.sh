@@ -23,7 +23,7 @@ version=$(sed -n 's/^#define TAVREL_VERSION "\(.*\)"$/\1/p' "$build/include/shel
 title="Tavrel v$version"
 
 work="$(mktemp -d)"
-. "$here/tests/xtest-common.sh" # a private Xvfb of 1280x1024 on a free display, settings in $work
+. "$here/bench/xvfb.sh" # a private Xvfb of 1280x1024 on a free display, settings in $work
 if [ -n "$wm" ]; then
     . "$here/bench/windowmanager.sh"
     start_window_manager "$wm" "$build"

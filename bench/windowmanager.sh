@@ -3,7 +3,7 @@
 # Shared by the benchmarks: starts a window manager in the X server of $DISPLAY and waits until it manages windows.
 #   start_window_manager openbox|maximizer BUILD-DIR
 # openbox decorates windows and maximizes those that ask, as a desktop does; bench_maximizer only gives a window
-# that asks to be maximized the whole screen. The including script has `work` and `pids` (tests/xtest-common.sh).
+# that asks to be maximized the whole screen. The including script has `work` and `pids` (bench/xvfb.sh).
 start_window_manager() {
     local name="$1" build="$2" wm
     case "$name" in
