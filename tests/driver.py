@@ -1,18 +1,12 @@
 #!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 The Tavrel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The legs of the test suite that drive real windows with real key presses and clicks, as a person does.
+"""The legs of the test suite that drive real windows with real key presses and clicks, as a person does: each a
+list of steps on a session (X11, X11 with a window manager, Wayland, XWayland, Wine) that waits with a deadline for
+what the screen shows before each input. Evidence goes into $TAVREL_TEST_OUTPUT/$TAVREL_LEG, kept at a failure.
 Usage: driver.py smoke x11|wayland|xwayland PROGRAM | frame PROGRAM DOCK-PROGRAM | limits READING-DRIVER
        | package BUILD-DIR | wine WINDOWS-BUILD-DIR SCRAMBLE-PROGRAM | run [--accessibility] PROGRAM [ARG...]
-       | repeat LABEL-OR-TEST N [BUILD-DIR]   (runs a label's tests or one test N times, or until one fails)
-A leg is a list of steps on a session: a private X server (Xvfb), bare or with a window manager; a private Wayland
-compositor (weston, its X11 back end in the X server, so that input reaches the program through its seat), natively
-or on its X server for X programs (XWayland); or Wine in a prefix of its own. Before each key press or click it
-waits with a deadline (wait) for what the screen shows, read through the accessibility bus as a screen reader reads
-it, or from the X server and screenshots under Wine, where controls are placed by the design (DESIGN). Evidence
-goes into $TAVREL_TEST_OUTPUT/$TAVREL_LEG: the steps with their times (trace.log), the programs' and tools' logs,
-and at a failure a screenshot, the windows, what each program showed its accessibility bus and the compositor's
-scene graph. A passing leg removes it; a failing one keeps it and names it."""
+       | repeat LABEL-OR-TEST N [BUILD-DIR]   (a label's tests or one test N times, or until one fails)"""
 import hashlib
 import os
 import re
@@ -177,21 +171,21 @@ class X11:
                 self.bus.dump(p.pid)))
         return p
 
+    def xdotool(self, what, *argv):  # real X input: a person's hands
+        L.trace(what)
+        self.tool("xdotool", *argv)
+
     def key(self, *keys):
-        L.trace(f"keys: {' '.join(keys)}")
-        self.tool("xdotool", "key", "--delay", "80", *keys)
+        self.xdotool(f"keys: {' '.join(keys)}", "key", "--delay", "80", *keys)
 
     def type(self, text):
-        L.trace(f"types: {text}")
-        self.tool("xdotool", "type", "--delay", "50", text)
+        self.xdotool(f"types: {text}", "type", "--delay", "50", text)
 
     def click(self, x, y, what, times=1):
-        L.trace(f"click{f' x{times}' * (times > 1)} on {what} at {x},{y}")
-        self.tool("xdotool", "mousemove", x, y, "click", "--repeat", times, "--delay", "80", "1")
+        self.xdotool(f"click x{times} on {what} at {x},{y}", "mousemove", x, y, "click", "--repeat", times, "1")
 
     def point(self, x, y, what):
-        L.trace(f"the mouse on {what} at {x},{y}")
-        self.tool("xdotool", "mousemove", x, y)
+        self.xdotool(f"the mouse on {what} at {x},{y}", "mousemove", x, y)
 
     def windows(self, title, pid=None):
         """The visible X windows of that title (and process): [(id, x, y, width, height)]."""
@@ -307,9 +301,10 @@ class Weston(X11):
         wait("the compositor's panel", lambda: any("panel for output" in v[2] for v in self.scene()), 20)
         # The compositor moves its pointer by the steps the X pointer makes from where it entered its window: the
         # pointer enters once more, so that both are at the same place.
-        self.tool("xdotool", "mousemove", 640, 1034, "mousemove", 640, 512)
-        wait("the compositor's pointer in the middle",
-             lambda: any(v[0] == "wl_pointer-cursor" and v[3][:2] == (635, 507) for v in self.scene()))
+        x, y = self.width // 2, self.height // 2
+        self.tool("xdotool", "mousemove", x, self.height + 10, "mousemove", x, y)
+        wait("the compositor's pointer in the middle",  # (the pointer's picture has its hot spot at 5, 5)
+             lambda: any(v[0] == "wl_pointer-cursor" and v[3][:2] == (x - 5, y - 5) for v in self.scene()))
         self.launch = {"QT_QPA_PLATFORM": "wayland"}
         if xwayland:
             shown = lambda: re.findall(r"xserver listening on display (:\d+)", (L.out / "weston.log").read_text())
@@ -442,7 +437,8 @@ def smoke(platform, program):
     s.screenshot("input-form")
 
     L.step("a second copy is refused, five times")
-    settings = lambda: [(p, p.is_file() and hashlib.md5(p.read_bytes()).digest()) for p in (L.work / "config").rglob("*")]
+    settings = lambda: [(p, p.is_file() and hashlib.md5(p.read_bytes()).digest())
+                        for p in (L.work / "config").rglob("*")]
     before = settings()
     for copy in range(1, 6):
         second = s.start(f"second-{copy}", [program])
@@ -583,14 +579,11 @@ def frame(program, dock):
 
 
 def limits(driver):
-    """The program under limits on threads and on memory, as a hostile environment sets them: it starts and gives a
-    reading, the first letter's rehearsal is done before it, and nothing freezes or aborts. The reading driver
-    drives the program's windows itself on Qt's offscreen platform, with room for two threads (prlimit --nproc=2),
-    and a person drives them in an X server with room for four (the main thread, the X11 connection's reader, the
-    message bus's and one of the pool: what Qt itself needs there); both in 200 MB of address space as well. A limit
-    on threads counts every process of the user, and binds only users other than root: run as root, the runs are
-    made as the user "nobody", from a copy of what they run in a folder anyone may enter (a clone may lie in a
-    private one); run as another user, the limits on threads are skipped."""
+    """Under limits on threads and memory the program starts and gives a reading after the first letter's rehearsal,
+    driven from inside on Qt's offscreen platform (room for two threads) and by a person in an X server (room for
+    four: the main thread, the X11 connection's reader, the message bus's and one of the pool), and in 200 MB of
+    address space. A limit on threads binds users other than root alone: as root the runs are made as "nobody", from
+    a copy of what they run in a folder anyone may enter; as another user they are skipped."""
     s, user, own = X11(), [], Path(tempfile.mkdtemp(prefix="tavrel-limits-"))
     L.cleanups.append(lambda: shutil.rmtree(own, ignore_errors=True))
     fonts = os.environ.get("FONTCONFIG_FILE", SOURCE / "tests/fonts/fonts.conf")
@@ -604,9 +597,11 @@ def limits(driver):
         (home / "run").mkdir(mode=0o700)
         for folder in (home, home / "run"):
             user and os.chown(folder, 65534, 65534)
-        env = dict(FONTCONFIG_FILE=str(fonts), HOME=str(home), XDG_CONFIG_HOME=str(home), XDG_RUNTIME_DIR=str(home / "run"))
+        env = dict(FONTCONFIG_FILE=str(fonts), HOME=str(home), XDG_CONFIG_HOME=str(home),
+                   XDG_RUNTIME_DIR=str(home / "run"))
         if not person:
-            p = s.start(f"driver{limit}", user + ["prlimit", limit, driver, "--drive"], env | {"QT_QPA_PLATFORM": "offscreen"})
+            p = s.start(f"driver{limit}", user + ["prlimit", limit, driver, "--drive"],
+                        env | {"QT_QPA_PLATFORM": "offscreen"})
             p.ended(f"the reading under prlimit {limit}", seconds=60)
             "reading: Pisces" in p.output() or fail(f"no reading under prlimit {limit} ({p.log.name})")
             return
@@ -689,11 +684,14 @@ class Wine(X11):
     def __init__(self):
         super().__init__()
         self.prefix, home, self.user = L.work / "wine", L.work / "home", run("id", "-un").strip()
-        self.drive, self.wine = self.prefix / "drive_c", shutil.which("wine64") or shutil.which("wine")
+        self.drive, self.wine = self.prefix / "drive_c", shutil.which("wine64") or "/usr/lib/wine/wine64"
+        for folder in ("data", "cache"):
+            (home / folder).mkdir(parents=True)
         del self.env["QT_QPA_PLATFORM"]  # the program is a Windows one: Qt's windows platform
         self.env.update(WINEPREFIX=str(self.prefix), WINEARCH="win64", WINEDEBUG="-all", HOME=str(home),
                         WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d", XDG_DATA_HOME=str(home / "data"),
-                        XDG_CACHE_HOME=str(home / "cache"), WINESERVER=shutil.which("wineserver") or "wineserver")
+                        XDG_CACHE_HOME=str(home / "cache"),
+                        WINESERVER=shutil.which("wineserver") or "/usr/lib/wine/wineserver")
         L.cleanups.append(lambda: [self.tool(self.env["WINESERVER"], a, check=False) for a in ("-k", "-w")])
 
     def __call__(self, *argv, log="wine.log", check=True):
@@ -747,7 +745,8 @@ def wine(build, scramble):
 
     L.step("1. the installer installs silently, and again over the first install; tavrel.exe needs no DLL")
     appdata = w.drive / "users" / w.user / "AppData"
-    instdir, menu = appdata / "Local/Programs/Tavrel", appdata / "Roaming/Microsoft/Windows/Start Menu/Programs/Tavrel.lnk"
+    menus = "Microsoft/Windows/Start Menu/Programs/Tavrel.lnk"
+    instdir, menu = appdata / "Local/Programs/Tavrel", appdata / "Roaming" / menus
     user_key = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tavrel"
     machine_key, settings_key = user_key.replace("HKCU", "HKLM"), r"HKCU\Software\Tavrel\tavrel\Settings"
     for round in ("first", "second"):
@@ -817,13 +816,14 @@ def wine(build, scramble):
     w.reg(settings_key).get(entry) == today or fail("the uninstaller removed the setting unasked")
 
     L.step("6. one install per computer: for the user, for everyone, and /S over each")
-    scopes = {"user": (user_key, instdir, menu), "everyone": (machine_key, w.drive / "Program Files/Tavrel",
-                                                              w.drive / "ProgramData/Microsoft/Windows/Start Menu/Programs/Tavrel.lnk")}
+    scopes = {"user": (user_key, instdir, menu),
+              "everyone": (machine_key, w.drive / "Program Files/Tavrel", w.drive / "ProgramData" / menus)}
     desktop, own = w.drive / "users" / w.user / "Desktop/Tavrel.lnk", w.drive / "TavrelTest"
 
     def install(*options, scope="user"):
         w(setup, *options, "/S", log="setup.log")
-        (key, folder, link), (other, other_folder, other_link) = scopes[scope], scopes["everyone" if scope == "user" else "user"]
+        (key, folder, link), (other, other_folder, other_link) = scopes[scope], \
+            scopes["everyone" if scope == "user" else "user"]
         registered(key) and not registered(other) and (folder / "tavrel.exe").exists() and link.exists() \
             and not other_folder.exists() and not other_link.exists() and w.reg(key)["DisplayVersion"] == VERSION \
             or fail(f"the installer {' '.join(options)} /S did not leave the one install, for {scope}")
