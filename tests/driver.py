@@ -127,10 +127,14 @@ class Program:
     def running(self):
         return self.process.poll() is None
 
-    def kill(self):
+    def kill(self, now=False):
+        """Ends the program: at once (SIGKILL), or given five seconds to clean up after itself (SIGTERM first)."""
         if self.running():
-            self.process.kill()
-            self.process.wait()
+            self.process.send_signal(signal.SIGKILL if now else signal.SIGTERM)
+            try:
+                self.process.wait(5)
+            except subprocess.TimeoutExpired:
+                self.kill(now=True)
 
     def ended(self, why, seconds=10, status=0):
         wait(f"{self.name} ends after {why}", lambda: not self.running(), seconds)
@@ -521,7 +525,7 @@ def smoke(platform, program):
     L.step("a killed copy leaves no lock behind")
     third = s.start("third", [program])
     s.ready(third, TITLE, "the input form")
-    third.kill()
+    third.kill(now=True)
     fourth = s.start("fourth", [program])
     s.ready(fourth, TITLE, "the input form after a killed copy")
     s.bus.check(fourth.pid, "window=Tavrel")[0] and fail("the start after a killed copy said it was running")
