@@ -830,22 +830,23 @@ def wine(build, scramble):
         (key, folder, link), (other, other_folder, other_link) = scopes[scope], \
             scopes["everyone" if scope == "user" else "user"]
         registered(key) and not registered(other) and (folder / "tavrel.exe").exists() and link.exists() \
-            and not other_folder.exists() and not other_link.exists() and w.reg(key)["DisplayVersion"] == VERSION \
-            or fail(f"the installer {' '.join(options)} /S did not leave the one install, for {scope}")
+            and not other_folder.exists() and not other_link.exists() \
+            and w.reg(key).get("DisplayVersion") == VERSION or fail(f"the installer {' '.join(options)} /S did not leave the one install, for {scope}")
     install()
     install()
     r, win_instdir = w.reg(user_key), f"C:\\users\\{w.user}\\AppData\\Local\\Programs\\Tavrel\\tavrel.exe"
     major, minor = VERSION.split(".")
     r.get("DisplayIcon") == f"{win_instdir},0" and r.get("Comments") and r.get("VersionMajor") == hex(int(major)) \
-        and r.get("VersionMinor") == hex(int(minor)) and re.match(r"https?://.*/tavrel-help\.html$", r["HelpLink"]) \
-        and re.match(r"https?://.*/download-tavrel\.html$", r["URLUpdateInfo"]) or fail(f"the registration: {r}")
+        and r.get("VersionMinor") == hex(int(minor)) and re.match(r"https?://.*/tavrel-help\.html$", r.get(
+            "HelpLink", "")) and re.match(r"https?://.*/download-tavrel\.html$", r.get("URLUpdateInfo", "")) \
+        or fail(f"the registration: {r}")
     w.reg(r"HKCU\Software\Microsoft\Windows\CurrentVersion\App Paths\tavrel.exe").get("(Default)") == win_instdir \
         or fail("no App Paths entry for tavrel.exe")
     install("/AllUsers", scope="everyone")
     install(scope="everyone")
     w("reg", "add", machine_key, "/v", "DisplayVersion", "/d", "99.0", "/f")
-    w(setup, "/S", log="setup.log", check=False).returncode and w.reg(machine_key)["DisplayVersion"] == "99.0" \
-        or fail("a silent install replaced a newer version unasked")
+    w(setup, "/S", log="setup.log", check=False).returncode \
+        and w.reg(machine_key).get("DisplayVersion") == "99.0" or fail("a silent install replaced a newer version unasked")
     install("/AllowDowngrade", scope="everyone")
     install("/CurrentUser")
     shutil.copy(menu, desktop)
