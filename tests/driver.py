@@ -831,7 +831,8 @@ def wine(build, scramble):
             scopes["everyone" if scope == "user" else "user"]
         registered(key) and not registered(other) and (folder / "tavrel.exe").exists() and link.exists() \
             and not other_folder.exists() and not other_link.exists() \
-            and w.reg(key).get("DisplayVersion") == VERSION or fail(f"the installer {' '.join(options)} /S did not leave the one install, for {scope}")
+            and w.reg(key).get("DisplayVersion") == VERSION \
+            or fail(f"the installer {' '.join(options)} /S did not leave the one install, for {scope}")
     install()
     install()
     r, win_instdir = w.reg(user_key), f"C:\\users\\{w.user}\\AppData\\Local\\Programs\\Tavrel\\tavrel.exe"
@@ -846,7 +847,8 @@ def wine(build, scramble):
     install(scope="everyone")
     w("reg", "add", machine_key, "/v", "DisplayVersion", "/d", "99.0", "/f")
     w(setup, "/S", log="setup.log", check=False).returncode \
-        and w.reg(machine_key).get("DisplayVersion") == "99.0" or fail("a silent install replaced a newer version unasked")
+        and w.reg(machine_key).get("DisplayVersion") == "99.0" \
+        or fail("a silent install replaced a newer version unasked")
     install("/AllowDowngrade", scope="everyone")
     install("/CurrentUser")
     shutil.copy(menu, desktop)
