@@ -322,6 +322,11 @@ class Weston(X11):
             r"View \d+ \(role ([^,]*), PID (\S+), surface ID \d+, (.*), 0x\w+\):\n\s*position: \((-?\d+), (-?\d+)\) "
             r"-> \((-?\d+), (-?\d+)\)", graph)]
 
+    def windows_shown(self):
+        """The top-level windows in the compositor's stacking order, top first: [(title, (x1, y1, x2, y2))]."""
+        return [(m.group(1), box) for _, _, what, box in self.scene()
+                if (m := re.match(r"top-level window '(.*)'", what))]
+
     def gather(self):
         super().gather()
         (L.out / "failure-scene-graph.txt").write_text(self.scene(text=True))
@@ -330,7 +335,7 @@ class Weston(X11):
         """A Wayland program does not know where its window is: the scene graph tells where the window's client
         area of that size is (its decorations as wide left, right and below, the title bar above)."""
         box, (title, width, height), _ = self.bus.where(program.pid, name) or fail(f"{name} is not shown")
-        for x1, y1, x2, y2 in (v[3] for v in self.scene() if f"top-level window '{title}'" in v[2]):
+        for x1, y1, x2, y2 in (box for t, box in self.windows_shown() if t == title):
             border = (x2 - x1 - width) // 2
             top = y2 - y1 - border - height
             if (x2 - x1 - width) % 2 == 0 and 0 <= border <= 50 and 0 <= top <= 100:
