@@ -474,7 +474,8 @@ void TestApp::aboutBoxFromBothMenus()
         QWidget *about = QApplication::activeModalWidget();
         if (!about)
             return;
-        wasModal = about->objectName() == QLatin1String("frmAbout") && about->parentWidget() == nullptr;
+        // Modal, and owned by the window it was opened from, which the window system keeps it above.
+        wasModal = about->objectName() == QLatin1String("frmAbout") && about->parentWidget() == window;
         sizeRight = about->size() == ui::twipSize(6060, 3660);
         for (const char *name : {"Label2", "Label1", "lblHomePage", "Label3", "lblCoBrand"})
             seen << child<QLabel>(about, QString::fromLatin1(name))->text();
