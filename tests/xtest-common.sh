@@ -77,7 +77,7 @@ trap cleanup EXIT
 trap 'fail "ended by a signal"' TERM INT HUP
 
 # Settings and the single-instance lock of the program under test live in the temporary folder.
-export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run"
+export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" TMPDIR="$work/run"
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=xcb
