@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QShortcut>
 
 namespace tavrel::shell {
 
@@ -58,6 +59,12 @@ QWidget *ownerWindow()
             return (*form)->window();
     }
     return nullptr;
+}
+
+void takeEscapeEverywhere(QWidget *dialog)
+{
+    auto *escape = new QShortcut(QKeySequence::Cancel, dialog, dialog, &QWidget::close, Qt::ApplicationShortcut);
+    escape->setObjectName(QStringLiteral("escapeEverywhere"));
 }
 
 void bringForward()

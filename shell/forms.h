@@ -25,6 +25,10 @@ public:
 // the application is shown.
 QWidget *ownerWindow();
 
+// A modal dialog answers Escape (as its Cancel) whichever of the application's windows holds the keyboard: a
+// window system may give the keyboard to a window the dialog blocks (on a click on it), where keys go nowhere.
+void takeEscapeEverywhere(QWidget *dialog);
+
 // Brings the application's window forward, as the user asked by starting it again: the visible window (with the
 // windows it belongs to) restored if minimized, raised and activated. The window system decides whether it
 // takes the focus.

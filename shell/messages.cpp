@@ -36,6 +36,7 @@ Answer showMessageBox(const MessageRequest &request)
     // Modal for the whole application, and stacked by the window system over the window it belongs to.
     box.setWindowModality(Qt::ApplicationModal);
     keepFixedSize(&box);
+    takeEscapeEverywhere(&box);
     // One that belongs to no window (the copy refused at start-up has none) asks to be centred on the screen
     // rather than be put in a corner.
     if (!box.parentWidget()) {

@@ -3,6 +3,7 @@
 #include "ui/frmAbout.h"
 
 #include "shell/fixedsize.h"
+#include "shell/forms.h"
 #include "shell/links.h"
 #include "ui/clicklabel.h"
 #include "ui/style.h"
@@ -24,6 +25,7 @@ frmAbout::frmAbout(QWidget *parent)
     setModal(true);
     setFixedSize(twipSize(6060, 3660));
     shell::keepFixedSize(this);
+    shell::takeEscapeEverywhere(this);
     setFont(verdana(8.25));
     setBackground(this, Navy);
 
