@@ -88,11 +88,13 @@ void StartApplication()
     if (!instanceLock())
         instanceLock() = std::make_unique<shell::SingleInstance>();
     if (!instanceLock()->isFirst()) {
+        instanceLock()->askFirstToComeForward();
         shell::showInformation(QStringLiteral("Application is already running"));
         shell::UnloadAllAndEnd();
         return;
     }
 
+    instanceLock()->listenForLaterCopies(&shell::bringForward);
     shell::beginReminderRun();
     shell::RemindOfUpdate();
     ui::frmMain &form = ui::mainForm().get();

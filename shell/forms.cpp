@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/forms.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
+#include <QShortcut>
 
 namespace tavrel::shell {
 
@@ -44,6 +45,39 @@ QList<QPointer<QWidget>> LoadedForms::all()
     QList<QPointer<QWidget>> forms = loadedForms();
     forms.removeAll(nullptr);
     return forms;
+}
+
+QWidget *ownerWindow()
+{
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    if (QWidget *active = QApplication::activeWindow())
+        return active;
+    const QList<QPointer<QWidget>> forms = LoadedForms::all();
+    for (auto form = forms.crbegin(); form != forms.crend(); ++form) {
+        if ((*form)->isVisible())
+            return (*form)->window();
+    }
+    return nullptr;
+}
+
+void takeEscapeEverywhere(QWidget *dialog)
+{
+    auto *escape = new QShortcut(QKeySequence::Cancel, dialog, dialog, &QWidget::close, Qt::ApplicationShortcut);
+    escape->setObjectName(QStringLiteral("escapeEverywhere"));
+}
+
+void bringForward()
+{
+    QWidget *window = ownerWindow();
+    if (!window)
+        return;
+    for (QWidget *w = window; w; w = w->parentWidget() ? w->parentWidget()->window() : nullptr) {
+        if (w->isMinimized())
+            w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+    }
+    window->raise();
+    window->activateWindow();
 }
 
 void UnloadAllAndEnd()

@@ -20,6 +20,20 @@ public:
     static QList<QPointer<QWidget>> all();
 };
 
+// The window that a dialog or message box opened now belongs to, and is stacked over by the window system: the
+// modal dialog in front, else the active window, else the visible window loaded last; nullptr when no window of
+// the application is shown.
+QWidget *ownerWindow();
+
+// A modal dialog answers Escape (as its Cancel) whichever of the application's windows holds the keyboard: a
+// window system may give the keyboard to a window the dialog blocks (on a click on it), where keys go nowhere.
+void takeEscapeEverywhere(QWidget *dialog);
+
+// Brings the application's window forward, as the user asked by starting it again: the visible window (with the
+// windows it belongs to) restored if minimized, raised and activated. The window system decides whether it
+// takes the focus.
+void bringForward();
+
 // One window of the application: created and loaded on first use, destroyed when unloaded, and created
 // afresh from its design state when used again. `prepare` (optional) loads what the window lives in, which
 // may in turn load this window; `create` builds the window (with its parent, if any); `load` runs its load

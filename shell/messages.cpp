@@ -2,7 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/messages.h"
 
+#include "shell/fixedsize.h"
+#include "shell/forms.h"
+
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QScreen>
 
 namespace tavrel::shell {
 
@@ -27,8 +32,17 @@ Answer showMessageBox(const MessageRequest &request)
 {
     const bool question = request.buttons == MessageButtons::YesNo;
     QMessageBox box(QMessageBox::Information, request.title, displayedText(request.text),
-                    question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, nullptr);
+                    question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, ownerWindow());
+    // Modal for the whole application, and stacked by the window system over the window it belongs to.
     box.setWindowModality(Qt::ApplicationModal);
+    keepFixedSize(&box);
+    takeEscapeEverywhere(&box);
+    // One that belongs to no window (the copy refused at start-up has none) asks to be centred on the screen
+    // rather than be put in a corner.
+    if (!box.parentWidget()) {
+        if (const QScreen *screen = QGuiApplication::primaryScreen())
+            box.move(screen->availableGeometry().center() - QRect(QPoint(), box.sizeHint()).center());
+    }
     box.setTextFormat(Qt::PlainText);
     if (question) {
         box.setDefaultButton(QMessageBox::Yes);

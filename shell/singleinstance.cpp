@@ -2,8 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/singleinstance.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QStandardPaths>
 
 #ifdef Q_OS_WIN
@@ -28,6 +31,7 @@ namespace tavrel::shell {
 // A named mutex in the Local\ namespace of the user's logon: it goes when the last handle to it is closed, which Windows does when the
 // process ends. The name is made from the path, which lies in the user's own folder.
 SingleInstance::SingleInstance(const QString &lockPath)
+    : m_lockPath(lockPath)
 {
     if (lockPath.isEmpty())
         return;
@@ -70,21 +74,24 @@ bool isPrivateFolder(const QByteArray &path)
         && (info.st_mode & 077) == 0;
 }
 
+// One folder for every copy of the user's, whatever its environment (a desktop's launcher sets a runtime folder,
+// a terminal over ssh may not): a folder of the user's own in the shared temporary folder, named by the user id.
+// Only when another user has planted something there is the runtime folder used instead, which no one else can
+// reach.
 QString privateFolder()
 {
+    const QByteArray folder = QFile::encodeName(QDir::tempPath()) + "/tavrel-" + QByteArray::number(::getuid());
+    if (::mkdir(folder.constData(), 0700) == 0 || errno == EEXIST) {
+        struct stat info = {};
+        if (::lstat(folder.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::getuid())
+            ::chmod(folder.constData(), 0700);
+        if (isPrivateFolder(folder))
+            return QFile::decodeName(folder);
+    }
     const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
     if (runtime.startsWith('/') && isPrivateFolder(runtime))
         return QFile::decodeName(runtime);
-
-    // Otherwise a folder of the user's own in the shared temporary folder, named by the user id. One that another
-    // user has planted there is not used.
-    const QByteArray folder = QFile::encodeName(QDir::tempPath()) + "/tavrel-" + QByteArray::number(::getuid());
-    if (::mkdir(folder.constData(), 0700) != 0 && errno != EEXIST)
-        return {};
-    struct stat info = {};
-    if (::lstat(folder.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::getuid())
-        ::chmod(folder.constData(), 0700);
-    return isPrivateFolder(folder) ? QFile::decodeName(folder) : QString();
+    return {};
 }
 
 } // namespace
@@ -92,6 +99,7 @@ QString privateFolder()
 // An advisory lock on an open file: it goes with the file descriptor, which the system closes when the process
 // ends. The file itself stays; its contents do not matter.
 SingleInstance::SingleInstance(const QString &lockPath)
+    : m_lockPath(lockPath)
 {
     if (lockPath.isEmpty())
         return;
@@ -127,5 +135,58 @@ QString SingleInstance::defaultLockPath()
 }
 
 #endif
+
+namespace {
+
+// What a later copy asks of the first.
+constexpr char ComeForward[] = "come forward\n";
+
+} // namespace
+
+QString SingleInstance::channelName() const
+{
+    return m_lockPath + QLatin1String(".channel");
+}
+
+void SingleInstance::listenForLaterCopies(const std::function<void()> &comeForward)
+{
+    if (m_handle == -1 || m_channel)
+        return;
+    auto *channel = new QLocalServer(QCoreApplication::instance());
+    channel->setSocketOptions(QLocalServer::UserAccessOption);
+    // (made aside and moved into its place: whatever a killed copy left there is replaced)
+    if (!channel->listen(channelName())) {
+        delete channel;
+        return;
+    }
+    m_channel = channel;
+    QObject::connect(channel, &QLocalServer::newConnection, channel, [channel, comeForward] {
+        while (QLocalSocket *caller = channel->nextPendingConnection()) {
+            QObject::connect(caller, &QLocalSocket::disconnected, caller, &QObject::deleteLater);
+            QObject::connect(caller, &QLocalSocket::readyRead, caller, [caller, comeForward] {
+                if (!caller->canReadLine())
+                    return;
+                const bool asked = caller->readLine() == ComeForward;
+                caller->disconnectFromServer();
+                if (asked)
+                    comeForward();
+            });
+        }
+    });
+}
+
+bool SingleInstance::askFirstToComeForward(int msecs) const
+{
+    if (m_first || m_lockPath.isEmpty())
+        return false;
+    QLocalSocket channel;
+    channel.connectToServer(channelName());
+    if (!channel.waitForConnected(msecs))
+        return false;
+    channel.write(ComeForward);
+    // Taken once the first has read it and hung up.
+    return channel.waitForBytesWritten(msecs)
+        && (channel.state() == QLocalSocket::UnconnectedState || channel.waitForDisconnected(msecs));
+}
 
 } // namespace tavrel::shell

@@ -2,7 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QPointer>
 #include <QString>
+
+#include <functional>
+
+class QLocalServer;
 
 namespace tavrel::shell {
 
@@ -10,6 +15,8 @@ namespace tavrel::shell {
 // the process ends, however it ends, so no leftover of an earlier run can ever refuse a start. Whatever stands
 // at the lock's place and is not a lock held by a running copy (an empty or foreign file, a folder, a link, a
 // pipe) never refuses the start either: when no lock can be made, the test cannot be made, and the copy runs.
+// Beside the lock, the first copy listens on a local channel that only the user can reach, on which a later copy
+// asks it to bring its window forward.
 class SingleInstance
 {
 public:
@@ -22,10 +29,20 @@ public:
     // true unless another running copy holds the lock.
     bool isFirst() const { return m_first; }
 
+    // The first copy: calls `comeForward` whenever a later copy asks for it. Does nothing where no lock is held.
+    void listenForLaterCopies(const std::function<void()> &comeForward);
+    // A later copy: asks the first to bring its window forward, waiting at most `msecs` for it to take the
+    // request. false when it could not be asked.
+    bool askFirstToComeForward(int msecs = 2000) const;
+
     // The user's lock, in a folder that only the user can write; empty when there is no such folder.
     static QString defaultLockPath();
 
 private:
+    QString channelName() const;
+
+    QString m_lockPath;
+    QPointer<QLocalServer> m_channel;
     qintptr m_handle = -1; // the open, locked file, or the mutex on Windows; -1 when nothing is held
     bool m_first = true;
 };

@@ -40,6 +40,8 @@ struct AppHarness
 
     AppHarness()
     {
+        // The single-instance lock, and the channel beside it, in a folder of the test's own.
+        qputenv("TMPDIR", dir.path().toLocal8Bit());
         qputenv("XDG_RUNTIME_DIR", dir.path().toLocal8Bit());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());

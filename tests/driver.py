@@ -153,7 +153,7 @@ class X11:
     def __init__(self, screen="1280x1024x24"):
         self.width, self.height = 1280, 1024
         self.env = dict(os.environ, XDG_CONFIG_HOME=str(L.work / "config"), XDG_RUNTIME_DIR=str(L.work / "run"),
-                        QT_QPA_PLATFORM="xcb")
+                        TMPDIR=str(L.work / "run"), QT_QPA_PLATFORM="xcb")
         for folder in ("config", "run"):
             (L.work / folder).mkdir(mode=0o700)
         read, write = os.pipe()
@@ -608,7 +608,7 @@ def limits(driver):
         for folder in (home, home / "run"):
             user and os.chown(folder, 65534, 65534)
         env = dict(FONTCONFIG_FILE=str(fonts), HOME=str(home), XDG_CONFIG_HOME=str(home),
-                   XDG_RUNTIME_DIR=str(home / "run"))
+                   XDG_RUNTIME_DIR=str(home / "run"), TMPDIR=str(home / "run"))
         if not person:
             p = s.start(f"driver{limit}", user + ["prlimit", limit, driver, "--drive"],
                         env | {"QT_QPA_PLATFORM": "offscreen"})
@@ -703,6 +703,7 @@ class Wine(X11):
                         XDG_CACHE_HOME=str(home / "cache"),
                         WINESERVER=shutil.which("wineserver") or "/usr/lib/wine/wineserver")
         L.cleanups.append(lambda: [self.tool(self.env["WINESERVER"], a, check=False) for a in ("-k", "-w")])
+        run(self.env["WINESERVER"], "-p", env=self.env, log="wine.log")  # one Wine server for the whole leg
 
     def __call__(self, *argv, log="wine.log", check=True):
         """Runs a Windows program, or a command of Wine's, to its end."""
@@ -751,7 +752,6 @@ def wine(build, scramble):
     w = Wine()
     L.step("a Wine prefix of the leg's own")
     w("wineboot", "--init", log="wineboot.log")
-    w.tool(w.env["WINESERVER"], "-w")
 
     L.step("1. the installer installs silently, and again over the first install; tavrel.exe needs no DLL")
     appdata = w.drive / "users" / w.user / "AppData"

@@ -29,6 +29,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <cmath>
 
@@ -70,6 +71,8 @@ private slots:
     void focusMark();
     void reminderAtStart_data();
     void reminderAtStart();
+    void windowStates_data();
+    void windowStates();
 
 private:
     ui::frmMain *start();
@@ -474,7 +477,8 @@ void TestApp::aboutBoxFromBothMenus()
         QWidget *about = QApplication::activeModalWidget();
         if (!about)
             return;
-        wasModal = about->objectName() == QLatin1String("frmAbout") && about->parentWidget() == nullptr;
+        // Modal, and owned by the window it was opened from, which the window system keeps it above.
+        wasModal = about->objectName() == QLatin1String("frmAbout") && about->parentWidget() == window;
         sizeRight = about->size() == ui::twipSize(6060, 3660);
         for (const char *name : {"Label2", "Label1", "lblHomePage", "Label3", "lblCoBrand"})
             seen << child<QLabel>(about, QString::fromLatin1(name))->text();
@@ -779,6 +783,41 @@ void TestApp::reminderAtStart()
                                 "Do you want to check for an update?"));
     }
     QVERIFY(h->browser.urls.isEmpty());
+}
+
+void TestApp::windowStates_data()
+{
+    QTest::addColumn<bool>("inFrame");
+    QTest::addColumn<int>("asked"); // the state the window system is asked for, as a title bar's box asks
+
+    QTest::newRow("input form maximized") << false << int(Qt::WindowMaximized);
+    QTest::newRow("input form full screen") << false << int(Qt::WindowFullScreen);
+    QTest::newRow("input form minimized, brought forward") << false << int(Qt::WindowMinimized);
+    QTest::newRow("frame minimized, brought forward") << true << int(Qt::WindowMinimized);
+}
+
+// The fixed-size input form goes back to its own size and state from a maximized or full-screen state it was
+// granted; a minimized window comes back when a later copy asks for it.
+void TestApp::windowStates()
+{
+    QFETCH(bool, inFrame);
+    QFETCH(int, asked);
+    QWidget *window = start();
+    if (inFrame)
+        window = read(QStringLiteral("anna"), 21, 7, 1980);
+    const QSize size = window->size();
+    window->windowHandle()->setWindowStates(Qt::WindowStates(asked));
+    if (asked == Qt::WindowMinimized) {
+        QTRY_VERIFY(window->isMinimized());
+        shell::bringForward();
+    } else {
+        QTRY_COMPARE(window->windowState(), Qt::WindowStates(asked)); // granted, as a compositor grants it
+    }
+    QTRY_COMPARE(window->windowState() & ~Qt::WindowMaximized, Qt::WindowNoState);
+    QVERIFY(window->isVisible());
+    if (!inFrame)
+        QTRY_COMPARE(window->size(), size);
+    QCOMPARE(h->ends, 0);
 }
 
 QTEST_MAIN(TestApp)

@@ -30,6 +30,8 @@ private slots:
     void lockAtPath();
     void lockFolder_data();
     void lockFolder();
+    void laterCopyAsksFirstForward_data();
+    void laterCopyAsksFirstForward();
 };
 
 void TestShellSingleInstance::lockAtPath_data()
@@ -103,25 +105,66 @@ void TestShellSingleInstance::lockAtPath()
     QCOMPARE(targetFile.readAll(), QByteArray("kept"));
 }
 
+void TestShellSingleInstance::laterCopyAsksFirstForward_data()
+{
+    QTest::addColumn<bool>("afterKilledCopy"); // a first copy killed before: its channel is left behind
+
+    QTest::newRow("first copy running") << false;
+    QTest::newRow("after a killed copy") << true;
+}
+
+// A later copy asks the running one, over the channel beside the lock, to bring its window forward.
+void TestShellSingleInstance::laterCopyAsksFirstForward()
+{
+    QFETCH(bool, afterKilledCopy);
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("tavrel.lock"));
+    const auto startFirst = [&path](QProcess &first) {
+        first.start(QStringLiteral(TAVREL_LOCKHOLDER), {path}); // tests/lockholder.cpp
+        return first.waitForReadyRead(10000) && first.readLine() == "first\n";
+    };
+    QProcess killed;
+    if (afterKilledCopy) {
+        QVERIFY(startFirst(killed));
+        killed.kill();
+        QVERIFY(killed.waitForFinished(5000));
+    }
+    QProcess first;
+    QVERIFY(startFirst(first));
+
+    SingleInstance later(path);
+    QVERIFY(!later.isFirst());
+    QVERIFY(later.askFirstToComeForward());
+    QVERIFY(first.canReadLine() || first.waitForReadyRead(10000));
+    QCOMPARE(first.readLine(), QByteArray("came forward\n"));
+    first.closeWriteChannel();
+    QVERIFY(first.waitForFinished(5000));
+    QVERIFY(!SingleInstance(path).askFirstToComeForward()); // the first one asks no one
+}
+
 #ifdef Q_OS_UNIX
 void TestShellSingleInstance::lockFolder_data()
 {
     QTest::addColumn<QString>("runtime"); // XDG_RUNTIME_DIR: "private", "open" to all, or unset
     QTest::addColumn<QString>("user");
     QTest::addColumn<QString>("planted"); // what stands at the user's folder in the temporary folder beforehand
-    QTest::addColumn<QString>("folder"); // where the lock is: "runtime", "own" folder in the temporary folder, none
+    QTest::addColumn<QString>("folder"); // where the lock is: "own" folder in the temporary folder, "runtime", none
 
     const auto row = [](const char *name, const char *runtime, const QString &user, const char *planted,
                         const char *folder) { QTest::newRow(name) << runtime << user << planted << folder; };
     const QString alice = QStringLiteral("alice");
-    row("runtime folder", "private", alice, "", "runtime");
+    // The same folder with a runtime folder and without (a desktop's launcher and a terminal over ssh).
+    row("runtime folder", "private", alice, "", "own");
     row("no runtime folder", "", alice, "", "own");
     row("runtime folder open to all", "open", alice, "", "own");
     row("300-character user name", "", QString(300, QLatin1Char('u')), "", "own");
     row("own folder left open to all", "", alice, "open", "own");
     row("own folder is a link", "", alice, "link", "");
-    if (::getuid() == 0)
+    row("own folder is a link, runtime folder", "private", alice, "link", "runtime");
+    if (::getuid() == 0) {
         row("own folder planted by another user", "", alice, "foreign", "");
+        row("own folder planted by another user, runtime folder", "private", alice, "foreign", "runtime");
+    }
 }
 
 // The lock is in a folder that no one else can write, named by the user id: no other user can plant anything

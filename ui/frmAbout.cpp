@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/frmAbout.h"
 
+#include "shell/fixedsize.h"
+#include "shell/forms.h"
 #include "shell/links.h"
 #include "ui/clicklabel.h"
 #include "ui/style.h"
@@ -22,6 +24,8 @@ frmAbout::frmAbout(QWidget *parent)
     setWindowFlags(Qt::Dialog | FixedWindowHints);
     setModal(true);
     setFixedSize(twipSize(6060, 3660));
+    shell::keepFixedSize(this);
+    shell::takeEscapeEverywhere(this);
     setFont(verdana(8.25));
     setBackground(this, Navy);
 

@@ -5,6 +5,7 @@
 #include "reading/descriptions.h"
 #include "reading/reading.h"
 #include "reading/validation.h"
+#include "shell/fixedsize.h"
 #include "shell/forms.h"
 #include "shell/links.h"
 #include "shell/messages.h"
@@ -31,6 +32,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -212,6 +214,7 @@ frmMain::frmMain(QWidget *parent)
                 .secondSeparator = "mnuHelp2"});
     m_name->setFocus();
     setFixedSize(sizeHint());
+    shell::keepFixedSize(this);
 
     // Centred on the screen when first shown.
     centreOnScreen();
@@ -303,6 +306,11 @@ void frmMain::cmdProceed_Click()
     display.showReading(makeReading(*sign));
 
     hide();
+    // The hidden form gives its window back to the window system: shown again, it is a new window, placed where
+    // the form keeps its place, as at its first showing. A window manager that keeps a hidden window's frame may
+    // move that frame when the window comes back (weston's, for X programs, moves it by its shadow each time).
+    if (QWindow *window = windowHandle())
+        window->destroy();
     frmMdi &frame = mdiForm().get();
     display.show();
     frame.showMaximized();

@@ -38,7 +38,7 @@ void buildMenus(QMenuBar *bar, const MenuBarDesign &design)
     help->addSeparator()->setObjectName(QString::fromLatin1(design.firstSeparator));
     addItem(help, "mnuUpdate", QStringLiteral("Check for Software &Update"), &shell::OpenDownloadPage);
     help->addSeparator()->setObjectName(QString::fromLatin1(design.secondSeparator));
-    addItem(help, "mnuAbout", QStringLiteral("&About Software"), &showAboutBox);
+    addItem(help, "mnuAbout", QStringLiteral("&About Software"), [bar] { showAboutBox(bar->window()); });
 
     // Make Money Online stays in the menu bar's design but is never offered to the user.
     QAction *money = bar->addAction(QStringLiteral("Make Money &Online"));
@@ -48,9 +48,10 @@ void buildMenus(QMenuBar *bar, const MenuBarDesign &design)
     QObject::connect(money, &QAction::triggered, bar, [] { shell::OpenBrandingPage(); });
 }
 
-void showAboutBox()
+void showAboutBox(QWidget *owner)
 {
     frmAbout &about = aboutForm().get();
+    about.setParent(owner, about.windowFlags());
     about.exec();
     aboutForm().unload();
 }

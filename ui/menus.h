@@ -7,6 +7,7 @@
 #include <functional>
 
 class QMenuBar;
+class QWidget;
 
 namespace tavrel::ui {
 
@@ -31,7 +32,7 @@ struct MenuBarDesign
 
 void buildMenus(QMenuBar *bar, const MenuBarDesign &design);
 
-// Shows the About box, modal and without an owner, and unloads it when it closes.
-void showAboutBox();
+// Shows the About box over the window it is opened from, modal, and unloads it when it closes.
+void showAboutBox(QWidget *owner);
 
 } // namespace tavrel::ui
