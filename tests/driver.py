@@ -695,8 +695,8 @@ class Wine(X11):
         super().__init__()
         self.prefix, home, self.user = L.work / "wine", L.work / "home", run("id", "-un").strip()
         self.drive, self.wine = self.prefix / "drive_c", shutil.which("wine64") or "/usr/lib/wine/wine64"
-        for folder in ("data", "cache"):
-            (home / folder).mkdir(parents=True)
+        for folder in (home / "data", home / "cache", self.prefix):
+            folder.mkdir(parents=True)
         del self.env["QT_QPA_PLATFORM"]  # the program is a Windows one: Qt's windows platform
         self.env.update(WINEPREFIX=str(self.prefix), WINEARCH="win64", WINEDEBUG="-all", HOME=str(home),
                         WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d", XDG_DATA_HOME=str(home / "data"),
