@@ -59,11 +59,6 @@ class Leg:
         print(f"-- {text}", flush=True)
         self.trace(f"step: {text}")
 
-    def skip(self, text):
-        self.skipped += 1
-        print(f"skipped: {text}", flush=True)
-        self.trace(f"skipped: {text}")
-
     def finish(self, error):
         for end in [*(self.evidence if error else []), *reversed(self.cleanups)]:
             try:
@@ -630,8 +625,9 @@ def limits(driver):
         L.step("the program in an X server with room for four threads")
         under("--nproc=4", True)
     else:
-        L.skip("the limits on threads: they bind only users other than root and count every process of this "
-               "user; run as root, the leg runs them as the user nobody")
+        L.skipped += 1
+        print("skipped: the limits on threads: they bind only users other than root and count every process of "
+              "this user; run as root, the leg runs them as the user nobody", flush=True)
     L.step("the reading driver in 200 MB of address space")
     under("--as=200000000", False)
     L.step("the program in an X server in 200 MB of address space")
@@ -895,10 +891,10 @@ def wine(build, scramble):
     f"Tavrel {VERSION} Uninstaller" in run("strings", "-el", instdir / "Uninstall Tavrel.exe").splitlines() or fail(
         "the uninstaller does not describe itself as the uninstaller")
     same = lambda a, b: Path(a).read_text().replace("\r", "") == (SOURCE / b).read_text()
-    for folder in (instdir, ):
-        same(folder / "LICENSE.txt", "LICENSE") and same(folder / "THIRD-PARTY-NOTICES.txt",
-                                                         "packaging/windows/THIRD-PARTY-NOTICES.txt") or fail(
-            f"the licences in {folder} are not those of the source")
+    licences = lambda folder: same(folder / "LICENSE.txt", "LICENSE") and same(
+        folder / "THIRD-PARTY-NOTICES.txt", "packaging/windows/THIRD-PARTY-NOTICES.txt") or fail(
+        f"the licences in {folder} are not those of the source")
+    licences(instdir)
     # A throw-away certificate, whose password is never on a command line.
     signed, env = L.work / "signed", dict(os.environ, TAVREL_SIGN_PASSWORD="throw-away")
     signed.mkdir()
@@ -924,9 +920,7 @@ def wine(build, scramble):
     files = sorted(p.name for p in folder.iterdir())
     files == ["LICENSE.txt", "README.txt", "THIRD-PARTY-NOTICES.txt", "tavrel.exe", "tavrel.ini"] or fail(
         f"the portable zip holds {files}")
-    same(folder / "LICENSE.txt", "LICENSE") and same(folder / "THIRD-PARTY-NOTICES.txt",
-                                                     "packaging/windows/THIRD-PARTY-NOTICES.txt") or fail(
-        "the licences in the portable zip are not those of the source")
+    licences(folder)
     ini = folder / "tavrel.ini"
     kept = ini.read_bytes()
     w("reg", "delete", r"HKCU\Software\Tavrel", "/f", check=False)
