@@ -120,10 +120,7 @@ TreeDiagram::TreeDiagram(QWidget *parent)
         connect(sphereLabel, &DiagramSphereLabel::pressed, this, [this, i] { emit sphereSelected(i); });
         m_sphereLabels[static_cast<std::size_t>(i)] = sphereLabel;
     }
-    // Created in the order of the indexes, the labels already follow TabOrder but for Da'at.
-    for (std::size_t i = 1; i < TabOrder.size(); ++i)
-        setTabOrder(m_sphereLabels[static_cast<std::size_t>(TabOrder[i - 1])],
-                    m_sphereLabels[static_cast<std::size_t>(TabOrder[i])]);
+    makeTabStop(TabOrder.front());
     connect(qApp, &QApplication::focusChanged, this, &TreeDiagram::focusChanged);
 
     describeMarks();
@@ -247,6 +244,13 @@ void TreeDiagram::focusChanged(QWidget *old, QWidget *now)
         || m_focusReason == Qt::MenuBarFocusReason;
     if (old && old->isVisible() && !returning)
         emit sphereSelected(index);
+}
+
+void TreeDiagram::makeTabStop(int index)
+{
+    // Tab passes over the labels without a Tab focus; assistive tools still find every sphere focusable.
+    for (int i = 0; i < SphereCount; ++i)
+        m_sphereLabels[static_cast<std::size_t>(i)]->setFocusPolicy(i == index ? Qt::TabFocus : Qt::NoFocus);
 }
 
 void TreeDiagram::describeMarks()
@@ -402,6 +406,7 @@ bool TreeDiagram::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::FocusIn:
         m_focusReason = static_cast<QFocusEvent *>(event)->reason();
+        makeTabStop(index);
         update();
         break;
     case QEvent::FocusOut:
