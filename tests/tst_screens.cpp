@@ -1,24 +1,30 @@
 // SPDX-FileCopyrightText: 2026 The Tavrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The windows on screens of different sizes and scales: the frame laid out for its width wherever it opens and
-// whatever becomes of it, the input form brought back onto a screen. The screens are those of
-// tests/offscreen-screens.json: 1280 x 1024, and beside it 1280 x 1024 at 144 dots per inch (853 x 683).
+// whatever becomes of it, the input form brought back onto a screen, the keyboard where the result window does not
+// fit. The screens are those of tests/offscreen-screens.json: 1280 x 1024, and beside it 1280 x 1024 at 144 dots
+// per inch (853 x 683); the keyboard runs again on a laptop's 1366 x 768 at scale 1.5 (offscreen-laptop.json).
 #include "app/startup.h"
 #include "shell/clock.h"
 #include "shell/forms.h"
 #include "tests/apptesthelpers.h"
+#include "ui/diagram/treediagram.h"
 #include "ui/display/frmDisplay.h"
 #include "ui/formregistry.h"
 #include "ui/frmMain.h"
 #include "ui/frmMdi.h"
 #include "ui/twips.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 
 #include <memory>
@@ -36,9 +42,12 @@ private slots:
     void frameLayout();
     void formComesBackOnScreen_data();
     void formComesBackOnScreen();
+    void keyboard_data();
+    void keyboard();
 
 private:
     static ui::frmMain *start();
+    static ui::frmMdi *readOn(int screen);
     static ui::frmMdi *read(const QString &name, int day, int month, int year);
 
     std::unique_ptr<AppHarness> m_harness;
@@ -48,7 +57,6 @@ void TestScreens::initTestCase()
 {
     m_harness = std::make_unique<AppHarness>();
     shell::setToday([] { return QDate(2026, 12, 7); });
-    QCOMPARE(QGuiApplication::screens().size(), 2);
 }
 
 void TestScreens::cleanup()
@@ -80,8 +88,22 @@ ui::frmMdi *TestScreens::read(const QString &name, int day, int month, int year)
     return ui::mdiForm().loaded();
 }
 
+// The frame of a reading, opened from the input form on `screen`.
+ui::frmMdi *TestScreens::readOn(int screen)
+{
+    QScreen *on = QGuiApplication::screens().at(screen);
+    ui::frmMain *form = start();
+    form->setScreen(on);
+    form->move(on->availableGeometry().topLeft() + QPoint(40, 40));
+    ui::frmMdi *frame = read(QStringLiteral("anna"), 5, 3, 1980);
+    if (frame)
+        (void)QTest::qWaitForWindowExposed(frame);
+    return frame;
+}
+
 void TestScreens::frameLayout_data()
 {
+    QCOMPARE(QGuiApplication::screens().size(), 2);
     QTest::addColumn<int>("screen"); // where the input form is, and so where the frame opens
     QTest::addColumn<QString>("then"); // what becomes of the maximized frame
 
@@ -102,12 +124,8 @@ void TestScreens::frameLayout()
     QFETCH(QString, then);
 
     const QList<QScreen *> screens = QGuiApplication::screens();
-    ui::frmMain *form = start();
-    form->setScreen(screens.at(screen));
-    form->move(screens.at(screen)->availableGeometry().topLeft() + QPoint(40, 40));
-    ui::frmMdi *frame = read(QStringLiteral("anna"), 5, 3, 1980);
+    ui::frmMdi *frame = readOn(screen);
     QVERIFY(frame);
-    QVERIFY(QTest::qWaitForWindowExposed(frame));
     QCOMPARE(frame->screen(), screens.at(screen));
     QTRY_COMPARE(frame->geometry(), screens.at(screen)->availableGeometry());
     if (then == QLatin1String("dock")) {
@@ -151,6 +169,7 @@ void TestScreens::formComesBackOnScreen_data()
 {
     QTest::addColumn<QPoint>("movedTo"); // where the hidden form finds itself while the reading is shown
     QTest::addColumn<bool>("centred");
+    QCOMPARE(QGuiApplication::screens().size(), 2);
 
     QTest::newRow("its screen as it was") << QPoint(1280 + 40, 40) << false;
     QTest::newRow("its screen shrank: a corner in sight") << QPoint(1280 + 853 - 30, 683 - 30) << true;
@@ -177,6 +196,72 @@ void TestScreens::formComesBackOnScreen()
     QVERIFY(form->isVisible());
     const QRect main = QGuiApplication::primaryScreen()->availableGeometry();
     QCOMPARE(form->pos(), centred ? main.center() - QPoint(form->width() / 2, form->height() / 2) : movedTo);
+}
+
+void TestScreens::keyboard_data()
+{
+    QTest::addColumn<int>("screen");
+    for (int i = 0; i < QGuiApplication::screens().size(); ++i) {
+        const QScreen *screen = QGuiApplication::screens().at(i);
+        if (screen->size().width() < ui::px(13995)) // narrower than the result window
+            QTest::addRow("%s at scale %g", qPrintable(screen->name()), screen->devicePixelRatio()) << i;
+    }
+}
+
+// Where the result window does not fit, Tab goes once round the frame, the diagram one stop and Back before Exit;
+// each stop in the client area is scrolled into view and ringed, the tab strip with the focus the frame opened
+// with too, and so is the sphere that End reaches. Page Down and the keys the tab strip does not use scroll.
+void TestScreens::keyboard()
+{
+    QFETCH(int, screen);
+    ui::frmMdi *frame = readOn(screen);
+    QVERIFY(frame && QTest::qWaitForWindowActive(frame));
+    ui::TreeDiagram *diagram = ui::displayForm().loaded()->diagram();
+    QTabBar *tabs = ui::displayForm().loaded()->findChild<QTabWidget *>(QStringLiteral("SSTab1"))->tabBar();
+    QTRY_COMPARE(QApplication::focusWidget(), tabs);
+    const auto inViewAndRinged = [frame, diagram, tabs](QWidget *focus) {
+        // The part that shows the focus on the panel it is drawn on, and how far outside it the ring runs.
+        const int sphere = diagram->focusedSphere();
+        QWidget *panel = focus == tabs ? tabs : sphere >= 0 ? diagram : focus->parentWidget();
+        const QRectF box = focus == tabs ? tabs->tabRect(tabs->currentIndex())
+            : sphere >= 0                ? diagram->sphere(sphere)->geometry()
+                                         : focus->geometry();
+        const qreal out = focus == tabs ? -5 : 3;
+        const QPoint corner = panel->mapTo(frame->clientArea(), box.topLeft().toPoint());
+        QVERIFY2(frame->clientArea()->rect().contains(QRect(corner, box.size().toSize())),
+                 qPrintable(focus->objectName()));
+        const QImage image = panel->grab().toImage();
+        for (const QPointF &at :
+             {QPointF(box.center().x(), box.top() - out), QPointF(box.center().x(), box.bottom() + out),
+              QPointF(box.left() - out, box.center().y()), QPointF(box.right() + out, box.center().y())}) {
+            const QColor c = image.pixelColor((at * image.devicePixelRatio()).toPoint());
+            QVERIFY2(c.red() > 180 && c.green() > 180 && c.blue() < 110, qPrintable(focus->objectName() + c.name()));
+        }
+    };
+    QStringList stops;
+    for (QWidget *focus = tabs; stops.size() < 30 && (stops.isEmpty() || focus != tabs);
+         focus = QApplication::focusWidget()) {
+        stops << (focus == tabs ? QStringLiteral("tab strip") : focus->objectName());
+        if (frame->clientArea()->isAncestorOf(focus))
+            inViewAndRinged(focus);
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    QCOMPARE(stops,
+             (QStringList{"tab strip", "RTB_0", "txtOneSphereDesc", "txtOneAngelDesc", "RTB_1", "txtTwoSphereDesc",
+                          "txtTwoAngelDesc", "cmdBack", "cmdMdiExit", "lblClick_0"}));
+    QTest::keyClick(tabs, Qt::Key_Backtab, Qt::ShiftModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+    QCOMPARE(diagram->focusedSphere(), 9);
+    inViewAndRinged(QApplication::focusWidget());
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QScrollBar *bar = static_cast<QAbstractScrollArea *>(frame->clientArea()->parentWidget())->verticalScrollBar();
+    for (const auto &[key, down] :
+         {std::pair{Qt::Key_PageDown, true}, {Qt::Key_Up, false}, {Qt::Key_PageUp, false}, {Qt::Key_Down, true}}) {
+        const int before = bar->value();
+        QTest::keyClick(tabs, key);
+        QVERIFY2(down ? bar->value() > before : bar->value() < before, qPrintable(QKeySequence(key).toString()));
+    }
 }
 
 QTEST_MAIN(TestScreens)

@@ -53,7 +53,8 @@ void DisplayTabBar::paintEvent(QPaintEvent * /*event*/)
         paintTab(currentIndex());
     // The current tab is ringed while the strip has the focus, however the focus came: with the window too.
     if (hasFocus() && currentIndex() >= 0)
-        drawFocusRing(painter, QRectF(tabRect(currentIndex())).adjusted(FocusInset, FocusInset, -FocusInset, -FocusInset));
+        drawFocusRing(painter,
+                      QRectF(tabRect(currentIndex())).adjusted(FocusInset, FocusInset, -FocusInset, -FocusInset));
 }
 
 } // namespace tavrel::ui

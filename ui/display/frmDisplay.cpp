@@ -107,8 +107,8 @@ frmDisplay::frmDisplay(QWidget *parent, bool guardsClipboard)
     buildDiagram();
     buildTabs();
     new FocusRingOverlay({m_one.chakraRecord, m_one.sphereDesc, m_one.angelDesc, m_two.chakraRecord, m_two.sphereDesc,
-                   m_two.angelDesc, m_pathDesc},
-                  this);
+                          m_two.angelDesc, m_pathDesc},
+                         this);
 }
 
 void frmDisplay::buildDiagram()
