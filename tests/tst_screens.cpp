@@ -210,7 +210,7 @@ void TestScreens::keyboard_data()
 
 // Where the result window does not fit, Tab goes once round the frame, the diagram one stop and Back before Exit;
 // each stop in the client area is scrolled into view and ringed, the tab strip with the focus the frame opened
-// with too, and so is the sphere that End reaches. Page Down and the keys the tab strip does not use scroll.
+// with too, and so are the tab that the arrow keys choose and the sphere that End reaches. Page Down and the keys the tab strip does not use scroll.
 void TestScreens::keyboard()
 {
     QFETCH(int, screen);
@@ -238,6 +238,11 @@ void TestScreens::keyboard()
             QVERIFY2(c.red() > 180 && c.green() > 180 && c.blue() < 110, qPrintable(focus->objectName() + c.name()));
         }
     };
+    inViewAndRinged(tabs);
+    for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Left, Qt::Key_Left}) {
+        QTest::keyClick(tabs, key);
+        inViewAndRinged(tabs); // the tab that the arrow keys choose, the third too
+    }
     QStringList stops;
     for (QWidget *focus = tabs; stops.size() < 30 && (stops.isEmpty() || focus != tabs);
          focus = QApplication::focusWidget()) {
