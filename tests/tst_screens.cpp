@@ -210,7 +210,8 @@ void TestScreens::keyboard_data()
 
 // Where the result window does not fit, Tab goes once round the frame, the diagram one stop and Back before Exit;
 // each stop in the client area is scrolled into view and ringed, the tab strip with the focus the frame opened
-// with too, and so are the tab that the arrow keys choose and the sphere that End reaches. Page Down and the keys the tab strip does not use scroll.
+// with too, and so are the tab that the arrow keys choose and the sphere that End reaches. Page Down and the keys
+// that the tab strip does not use scroll.
 void TestScreens::keyboard()
 {
     QFETCH(int, screen);
