@@ -120,7 +120,7 @@ TreeDiagram::TreeDiagram(QWidget *parent)
         connect(sphereLabel, &DiagramSphereLabel::pressed, this, [this, i] { emit sphereSelected(i); });
         m_sphereLabels[static_cast<std::size_t>(i)] = sphereLabel;
     }
-    makeTabStop(TabOrder.front());
+    makeTabStop(TreeOrder.front());
     connect(qApp, &QApplication::focusChanged, this, &TreeDiagram::focusChanged);
 
     describeMarks();
@@ -190,9 +190,9 @@ QRectF TreeDiagram::focusMarkBox(int index) const
 int TreeDiagram::neighbour(int from, int key) const
 {
     if (key == Qt::Key_Home)
-        return TabOrder.front();
+        return TreeOrder.front();
     if (key == Qt::Key_End)
-        return TabOrder.back();
+        return TreeOrder.back();
 
     QPoint forward;
     switch (key) {
@@ -213,11 +213,11 @@ int TreeDiagram::neighbour(int from, int key) const
     }
 
     // A sphere counts by how far ahead of the centre it lies plus twice how far it lies to the side, so that
-    // the sphere straight ahead wins over a nearer one off to the side. Ties go to the first in TabOrder.
+    // the sphere straight ahead wins over a nearer one off to the side. Ties go to the first in TreeOrder.
     const QPoint origin = sphere(from)->geometry().center();
     int best = from;
     int bestScore = 0;
-    for (const int candidate : TabOrder) {
+    for (const int candidate : TreeOrder) {
         const QPoint d = sphere(candidate)->geometry().center() - origin;
         const int ahead = QPoint::dotProduct(d, forward);
         const int aside = qAbs(d.x() * forward.y() - d.y() * forward.x());
@@ -256,7 +256,7 @@ void TreeDiagram::makeTabStop(int index)
 void TreeDiagram::describeMarks()
 {
     QStringList marked;
-    for (const int i : TabOrder) {
+    for (const int i : TreeOrder) {
         const auto index = static_cast<std::size_t>(i);
         const bool mine = m_spheres[index]->color() != SphereColor;
         if (mine)

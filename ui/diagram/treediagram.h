@@ -29,7 +29,7 @@ class DisplayLabel;
 //
 // The keyboard: the diagram is one Tab stop, as a list is. Tab gives the focus to the sphere that last had it
 // (Keter at first), and the next Tab leaves the diagram. Once a sphere has the focus, the arrow keys move it
-// to the nearest sphere in their direction, Home and End to Keter and Malkhuth (see TabOrder). The sphere
+// to the nearest sphere in their direction, Home and End to Keter and Malkhuth (see TreeOrder). The sphere
 // with the focus is ringed. The mouse never moves the focus.
 //
 // Assistive tools read each sphere by its name, with ", your sphere" while a reading marks it, and its
@@ -42,7 +42,7 @@ public:
     static constexpr int SphereCount = diagramdesign::SphereCount;
     // Sphere indexes in the order of the Tree: the ten Sephiroth by their numbers, Da'at where it stands, below
     // Chokmah and Binah. Home and End go to the first and the last.
-    static constexpr std::array<int, SphereCount> TabOrder{0, 1, 2, 10, 3, 4, 5, 6, 7, 8, 9};
+    static constexpr std::array<int, SphereCount> TreeOrder{0, 1, 2, 10, 3, 4, 5, 6, 7, 8, 9};
 
     explicit TreeDiagram(QWidget *parent = nullptr);
     ~TreeDiagram() override;
