@@ -10,10 +10,10 @@ namespace tavrel::ui {
 // scrolls when a window in it does not fit, over the visible area and every window in it, also to the left of or
 // above the visible area; scrolling moves the windows. Until the user scrolls they stay where they were put.
 //
-// The keyboard scrolls it too: a control that takes the focus from the keyboard, from another control of the
-// frame, is scrolled into view with a margin around it (for a tab strip, its current tab, which shows the focus,
-// and again as the tab changes), as a scroll area's ensureWidgetVisible does; the focus that comes back with the
-// window leaves the view where the user left it. Page Up and Page Down, and the arrow keys that the control with
+// It follows the keyboard focus: a control inside that takes the focus from another control of the frame (by
+// Tab, an arrow key, a click) is scrolled into view with a margin for its mark of the focus, as a scroll area's
+// ensureWidgetVisible does; of a tab strip, the current tab, which shows the focus, and again as the tab changes.
+// The focus that comes back with the window leaves the view where the user left it. Page Up and Page Down, and the arrow keys that the control with
 // the focus does not use, scroll it as any scrolled window.
 class ScrollingClientArea final : public QAbstractScrollArea
 {
