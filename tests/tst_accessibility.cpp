@@ -299,32 +299,20 @@ void TestAccessibility::tabWalksTheTree_data()
     QTest::newRow("Shift+Tab") << false;
 }
 
-// The diagram is one Tab stop, as a list is: once round the window from the tab strip, either way, the focus
-// lands on one sphere, Keter at first, which is explained. Moved with the arrow keys, it is given back where it
-// was left when Tab comes back to the diagram.
+// The diagram is one Tab stop, as a list is: once round the window either way from Malkhuth, no other sphere
+// takes the focus, and Malkhuth, where the focus left the diagram, takes it back and is explained again.
 void TestAccessibility::tabWalksTheTree()
 {
     QFETCH(bool, forward);
-    const auto tab = [this](bool ahead) {
-        press(*m_window, ahead ? Qt::Key_Tab : Qt::Key_Backtab, ahead ? Qt::NoModifier : Qt::ShiftModifier);
-        return focused(*m_window);
-    };
-    focusOn(*m_window, QStringLiteral("tab strip"));
-    QStringList spheres;
-    for (int i = 0; i < 30 && tab(forward) != QLatin1String("tab strip"); ++i) {
-        if (sphereIndex(focused(*m_window)) >= 0)
-            spheres << focused(*m_window);
-    }
-    QCOMPARE(focused(*m_window), QStringLiteral("tab strip"));
-    QCOMPARE(spheres, QStringList{"Keter"});
-    QCOMPARE(explained(*m_window), QStringLiteral("Keter"));
-
-    while (sphereIndex(focused(*m_window)) < 0)
-        tab(forward);
-    press(*m_window, Qt::Key_End);
-    QVERIFY(sphereIndex(tab(forward)) < 0);
+    focusOn(*m_window, QStringLiteral("Malkhuth"));
     m_window->ClearSphereExplanation();
-    QCOMPARE(tab(!forward), QStringLiteral("Malkhuth"));
+    QStringList stops;
+    for (int i = 0; i < 30 && (stops.isEmpty() || stops.last() != QLatin1String("Malkhuth")); ++i) {
+        press(*m_window, forward ? Qt::Key_Tab : Qt::Key_Backtab, forward ? Qt::NoModifier : Qt::ShiftModifier);
+        stops << focused(*m_window);
+    }
+    QCOMPARE(std::count_if(stops.cbegin(), stops.cend(), [](const QString &s) { return sphereIndex(s) >= 0; }), 1);
+    QCOMPARE(stops.last(), QStringLiteral("Malkhuth"));
     QCOMPARE(explained(*m_window), QStringLiteral("Malkhuth"));
 }
 
