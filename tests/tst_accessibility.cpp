@@ -299,28 +299,21 @@ void TestAccessibility::tabWalksTheTree_data()
     QTest::newRow("Shift+Tab") << false;
 }
 
-// From the tab strip, Shift+Tab walks the spheres up the Tree; Tab walks them down and reaches the tab strip.
-// Each sphere reached is explained, and the explanation stays when the focus leaves the Tree.
+// The diagram is one Tab stop, as a list is: once round the window either way from Malkhuth, no other sphere
+// takes the focus, and Malkhuth, where the focus left the diagram, takes it back and is explained again.
 void TestAccessibility::tabWalksTheTree()
 {
     QFETCH(bool, forward);
-    QStringList order{"Keter",     "Chokmah", "Binah", "Daat",  "Chesed",   "Gevurah",
-                      "Tiphereth", "Netzach", "Hod",   "Yesod", "Malkhuth", "tab strip"};
-    focusOn(*m_window, QStringLiteral("tab strip"));
-    if (forward) {
-        // Round the window's other controls to the first sphere.
-        for (int i = 0; i < 30 && focused(*m_window) != order.first(); ++i)
-            press(*m_window, Qt::Key_Tab);
-        QCOMPARE(focused(*m_window), order.takeFirst());
-    } else {
-        std::reverse(order.begin(), order.end());
-        order.removeFirst();
-    }
-    for (const QString &next : std::as_const(order)) {
+    focusOn(*m_window, QStringLiteral("Malkhuth"));
+    m_window->ClearSphereExplanation();
+    QStringList stops;
+    for (int i = 0; i < 30 && (stops.isEmpty() || stops.last() != QLatin1String("Malkhuth")); ++i) {
         press(*m_window, forward ? Qt::Key_Tab : Qt::Key_Backtab, forward ? Qt::NoModifier : Qt::ShiftModifier);
-        QCOMPARE(focused(*m_window), next);
-        QCOMPARE(explained(*m_window), next == QLatin1String("tab strip") ? QStringLiteral("Malkhuth") : next);
+        stops << focused(*m_window);
     }
+    QCOMPARE(std::count_if(stops.cbegin(), stops.cend(), [](const QString &s) { return sphereIndex(s) >= 0; }), 1);
+    QCOMPARE(stops.last(), QStringLiteral("Malkhuth"));
+    QCOMPARE(explained(*m_window), QStringLiteral("Malkhuth"));
 }
 
 void TestAccessibility::arrowKeys_data()
@@ -445,8 +438,8 @@ void TestAccessibility::focusIsAnnounced()
     focusOn(*m_window, QStringLiteral("tab strip"));
     g_events.clear();
     const QList<std::pair<Qt::Key, QString>> moves{
-        {Qt::Key_Backtab, "Malkhuth"}, {Qt::Key_Up, "Yesod"}, {Qt::Key_Home, "Keter"}, {Qt::Key_Down, "Daat"},
-        {Qt::Key_Left, "Binah"},       {Qt::Key_Up, "Keter"}, {Qt::Key_Up, "Keter"},   {Qt::Key_End, "Malkhuth"}};
+        {Qt::Key_Backtab, "Keter"}, {Qt::Key_End, "Malkhuth"}, {Qt::Key_Up, "Yesod"}, {Qt::Key_Home, "Keter"},
+        {Qt::Key_Down, "Daat"},     {Qt::Key_Left, "Binah"},   {Qt::Key_Up, "Keter"}, {Qt::Key_Up, "Keter"}};
     QStringList expected; // one event for each sphere reached, none when the focus stays
     for (const auto &[key, sphere] : moves) {
         press(*m_window, key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);

@@ -348,12 +348,12 @@ void TestApp::readingFillsTheScreen()
 
     QCOMPARE(child<QLabel>(frame, "lblSoftwareName")->text(), QStringLiteral("Tavrel"));
 
-    // In the frame, Exit comes before Back in the tab order.
-    auto *exit = child<QPushButton>(frame, "cmdMdiExit");
-    QWidget *next = exit->nextInFocusChain();
+    // In the frame, Back comes before Exit in the tab order.
+    auto *back = child<QPushButton>(frame, "cmdBack");
+    QWidget *next = back->nextInFocusChain();
     while (next->focusPolicy() == Qt::NoFocus)
         next = next->nextInFocusChain();
-    QCOMPARE(next, child<QPushButton>(frame, "cmdBack"));
+    QCOMPARE(next, child<QPushButton>(frame, "cmdMdiExit"));
 }
 
 void TestApp::backKeepsEntriesAndTheNextReadingIsFresh_data()
@@ -616,7 +616,7 @@ void TestApp::focusAfterReading_data()
 }
 
 // The frame opens with the focus in the result window's tab strip: Ctrl+Tab switches tabs at once, Space does not
-// press Exit, and Tab reaches Exit before Back.
+// press Exit, and Tab reaches Back before Exit.
 void TestApp::focusAfterReading()
 {
     QFETCH(bool, accessKey);
@@ -642,11 +642,11 @@ void TestApp::focusAfterReading()
     QCOMPARE(h->ends, 0);
     QVERIFY(ui::mdiForm().isLoaded());
 
-    for (int i = 0; i < 100 && QApplication::focusWidget()->objectName() != QLatin1String("cmdMdiExit"); ++i)
+    for (int i = 0; i < 100 && QApplication::focusWidget()->objectName() != QLatin1String("cmdBack"); ++i)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdMdiExit"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdBack"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdMdiExit"));
 }
 
 void TestApp::clientAreaScrolls_data()

@@ -1,24 +1,30 @@
 // SPDX-FileCopyrightText: 2026 The Tavrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The windows on screens of different sizes and scales: the frame laid out for its width wherever it opens and
-// whatever becomes of it, the input form brought back onto a screen. The screens are those of
-// tests/offscreen-screens.json: 1280 x 1024, and beside it 1280 x 1024 at 144 dots per inch (853 x 683).
+// whatever becomes of it, the input form brought back onto a screen, the keyboard where the result window does not
+// fit. The screens are those of tests/offscreen-screens.json: 1280 x 1024, and beside it 1280 x 1024 at 144 dots
+// per inch (853 x 683); the keyboard runs again on a laptop's 1366 x 768 at scale 1.5 (offscreen-laptop.json).
 #include "app/startup.h"
 #include "shell/clock.h"
 #include "shell/forms.h"
 #include "tests/apptesthelpers.h"
+#include "ui/diagram/treediagram.h"
 #include "ui/display/frmDisplay.h"
 #include "ui/formregistry.h"
 #include "ui/frmMain.h"
 #include "ui/frmMdi.h"
 #include "ui/twips.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 
 #include <memory>
@@ -36,9 +42,11 @@ private slots:
     void frameLayout();
     void formComesBackOnScreen_data();
     void formComesBackOnScreen();
+    void keyboard();
 
 private:
     static ui::frmMain *start();
+    static ui::frmMdi *readOn(int screen);
     static ui::frmMdi *read(const QString &name, int day, int month, int year);
 
     std::unique_ptr<AppHarness> m_harness;
@@ -48,7 +56,7 @@ void TestScreens::initTestCase()
 {
     m_harness = std::make_unique<AppHarness>();
     shell::setToday([] { return QDate(2026, 12, 7); });
-    QCOMPARE(QGuiApplication::screens().size(), 2);
+    QCOMPARE(QGuiApplication::screens().size(), qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? 1 : 2);
 }
 
 void TestScreens::cleanup()
@@ -80,6 +88,19 @@ ui::frmMdi *TestScreens::read(const QString &name, int day, int month, int year)
     return ui::mdiForm().loaded();
 }
 
+// The frame of a reading, opened from the input form on `screen`.
+ui::frmMdi *TestScreens::readOn(int screen)
+{
+    QScreen *on = QGuiApplication::screens().at(screen);
+    ui::frmMain *form = start();
+    form->setScreen(on);
+    form->move(on->availableGeometry().topLeft() + QPoint(40, 40));
+    ui::frmMdi *frame = read(QStringLiteral("anna"), 5, 3, 1980);
+    if (frame)
+        (void)QTest::qWaitForWindowExposed(frame);
+    return frame;
+}
+
 void TestScreens::frameLayout_data()
 {
     QTest::addColumn<int>("screen"); // where the input form is, and so where the frame opens
@@ -102,12 +123,8 @@ void TestScreens::frameLayout()
     QFETCH(QString, then);
 
     const QList<QScreen *> screens = QGuiApplication::screens();
-    ui::frmMain *form = start();
-    form->setScreen(screens.at(screen));
-    form->move(screens.at(screen)->availableGeometry().topLeft() + QPoint(40, 40));
-    ui::frmMdi *frame = read(QStringLiteral("anna"), 5, 3, 1980);
+    ui::frmMdi *frame = readOn(screen);
     QVERIFY(frame);
-    QVERIFY(QTest::qWaitForWindowExposed(frame));
     QCOMPARE(frame->screen(), screens.at(screen));
     QTRY_COMPARE(frame->geometry(), screens.at(screen)->availableGeometry());
     if (then == QLatin1String("dock")) {
@@ -177,6 +194,58 @@ void TestScreens::formComesBackOnScreen()
     QVERIFY(form->isVisible());
     const QRect main = QGuiApplication::primaryScreen()->availableGeometry();
     QCOMPARE(form->pos(), centred ? main.center() - QPoint(form->width() / 2, form->height() / 2) : movedTo);
+}
+
+// Where the result window does not fit (the last screen), Tab goes once round the frame, the diagram one stop and
+// Back before Exit; what shows the focus in the client area is scrolled into view and ringed: each stop, the tab
+// strip as the frame opens, the tabs the arrow keys choose, the sphere End reaches. Page Down and the arrows scroll.
+void TestScreens::keyboard()
+{
+    ui::frmMdi *frame = readOn(int(QGuiApplication::screens().size()) - 1);
+    QVERIFY(frame && QTest::qWaitForWindowActive(frame));
+    QWidget *view = frame->clientArea();
+    ui::TreeDiagram *diagram = ui::displayForm().loaded()->diagram();
+    QTabBar *tabs = ui::displayForm().loaded()->findChild<QTabWidget *>(QStringLiteral("SSTab1"))->tabBar();
+    QTRY_COMPARE(QApplication::focusWidget(), tabs);
+    const auto inViewAndRinged = [view, diagram, tabs] { // yellow 3 pixels above it, or 5 below the top of a tab
+        QWidget *focus = QApplication::focusWidget();
+        const int sphere = diagram->focusedSphere();
+        QWidget *panel = focus == tabs ? tabs : sphere >= 0 ? diagram : focus->parentWidget();
+        const QRect box = focus == tabs ? tabs->tabRect(tabs->currentIndex())
+            : sphere >= 0               ? diagram->sphere(sphere)->geometry()
+                                        : focus->geometry();
+        const QImage image = panel->grab().toImage();
+        const QPointF above(box.center().x(), box.y() + (focus == tabs ? 5 : -3));
+        const QColor ring = image.pixelColor((above * image.devicePixelRatio()).toPoint());
+        return view->rect().contains(QRect(panel->mapTo(view, box.topLeft()), box.size())) && ring.red() > 180
+            && ring.green() > 180 && ring.blue() < 110;
+    };
+    for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Left, Qt::Key_Left}) {
+        QVERIFY2(inViewAndRinged(), qPrintable(QString::number(tabs->currentIndex())));
+        QTest::keyClick(tabs, key);
+    }
+    QStringList stops;
+    do {
+        QWidget *focus = QApplication::focusWidget();
+        stops << (focus == tabs ? QStringLiteral("tab strip") : focus->objectName());
+        QVERIFY2(!view->isAncestorOf(focus) || inViewAndRinged(), qPrintable(stops.last()));
+        QTest::keyClick(focus, Qt::Key_Tab);
+    } while (QApplication::focusWidget() != tabs && stops.size() < 30);
+    QCOMPARE(stops,
+             (QStringList{"tab strip", "RTB_0", "txtOneSphereDesc", "txtOneAngelDesc", "RTB_1", "txtTwoSphereDesc",
+                          "txtTwoAngelDesc", "cmdBack", "cmdMdiExit", "lblClick_0"}));
+    QTest::keyClick(tabs, Qt::Key_Backtab, Qt::ShiftModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+    QVERIFY(diagram->focusedSphere() == 9 && inViewAndRinged());
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QScrollBar *bar = static_cast<QAbstractScrollArea *>(view->parentWidget())->verticalScrollBar();
+    for (const auto &[key, way] :
+         {std::pair{Qt::Key_PageDown, 1}, {Qt::Key_Up, -1}, {Qt::Key_PageUp, -1}, {Qt::Key_Down, 1}}) {
+        const int before = bar->value();
+        QTest::keyClick(tabs, key);
+        QVERIFY2((bar->value() - before) * way > 0, qPrintable(QKeySequence(key).toString()));
+    }
 }
 
 QTEST_MAIN(TestScreens)

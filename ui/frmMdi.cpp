@@ -111,8 +111,8 @@ void frmMdi::MDIForm_Load()
 {
     displayForm().get().move(0, 0);
     layOut();
-    // Exit comes before Back when tabbing through the frame.
-    setTabOrder(m_exit, m_back);
+    // Tab reaches Back and then Exit after the controls of the result window.
+    setTabOrder(m_back, m_exit);
     // A frame opens with its child window active, and the focus in the child's first control.
     displayForm().get().firstControl()->setFocus(Qt::ActiveWindowFocusReason);
 }

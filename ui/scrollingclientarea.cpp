@@ -3,10 +3,13 @@
 #include "ui/scrollingclientarea.h"
 
 #include "ui/style.h"
+#include "ui/twips.h"
 
+#include <QApplication>
 #include <QChildEvent>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTabBar>
 
 #include <utility>
 
@@ -20,6 +23,35 @@ ScrollingClientArea::ScrollingClientArea(QWidget *parent)
     // The windows inside take the background role of the client area, as they would in any other widget.
     viewport()->setBackgroundRole(QPalette::Window);
     setBackground(viewport(), Navy);
+    connect(qApp, &QApplication::focusChanged, this, &ScrollingClientArea::focusChanged);
+}
+
+void ScrollingClientArea::focusChanged(QWidget *old, QWidget *now)
+{
+    disconnect(m_tabsFollowed);
+    if (!now || !viewport()->isAncestorOf(now))
+        return;
+    if (const auto *tabs = qobject_cast<const QTabBar *>(now))
+        m_tabsFollowed = connect(tabs, &QTabBar::currentChanged, this, [this, tabs] { showFocus(tabs); });
+    if (old && old->window() == window())
+        showFocus(now);
+}
+
+void ScrollingClientArea::showFocus(const QWidget *control)
+{
+    QRect box = control->rect();
+    if (const auto *tabs = qobject_cast<const QTabBar *>(control); tabs && tabs->currentIndex() >= 0)
+        box = tabs->tabRect(tabs->currentIndex());
+    const int margin = px(150); // room for the mark of the focus around the control
+    box = QRect(control->mapTo(viewport(), box.topLeft()), box.size()).adjusted(-margin, -margin, margin, margin);
+    // Along each axis: a box that starts before the view, or is longer than it, is shown from its start; one that
+    // ends beyond the view, up to its end.
+    const auto shift = [](int start, int length, int view) {
+        return start < 0 || length > view ? start : qMax(0, start + length - view);
+    };
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value()
+                                    + shift(box.left(), box.width(), viewport()->width()));
+    verticalScrollBar()->setValue(verticalScrollBar()->value() + shift(box.top(), box.height(), viewport()->height()));
 }
 
 bool ScrollingClientArea::viewportEvent(QEvent *event)

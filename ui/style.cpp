@@ -6,10 +6,13 @@
 #include "ui/twips.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPalette>
 #include <QScrollBar>
 #include <QWidget>
@@ -119,6 +122,46 @@ void styleEntryBox(QWidget *box, const QColor &text)
         palette.setColor(QPalette::ButtonText, text);
     }
     box->setPalette(palette);
+}
+
+void drawFocusRing(QPainter &painter, const QRectF &box)
+{
+    const auto band = [&painter](const QRectF &outer, qreal width, const QColor &color) {
+        QPainterPath ring; // filled odd-even: the outer rectangle less the inner one
+        ring.addRect(outer);
+        ring.addRect(outer.adjusted(width, width, -width, -width));
+        painter.fillPath(ring, color);
+    };
+    band(box, FocusRingWidth + 2, Navy);
+    band(box.adjusted(1, 1, -1, -1), FocusRingWidth, Yellow);
+}
+
+FocusRingOverlay::FocusRingOverlay(const QList<QWidget *> &controls, QWidget *parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    hide();
+    connect(qApp, &QApplication::focusChanged, this,
+            [this, controls](QWidget *, QWidget *now) { follow(controls.contains(now) ? now : nullptr); });
+}
+
+void FocusRingOverlay::paintEvent(QPaintEvent * /*event*/)
+{
+    QPainter painter(this);
+    drawFocusRing(painter, rect());
+}
+
+void FocusRingOverlay::follow(QWidget *control)
+{
+    if (!control) {
+        hide();
+        return;
+    }
+    if (parentWidget() != control->parentWidget())
+        setParent(control->parentWidget());
+    setGeometry(control->geometry().adjusted(-Reach, -Reach, Reach, Reach));
+    raise();
+    show();
 }
 
 QLabel *addLabel(QWidget *parent, const char *name, const QString &text, const QRect &twips, const QFont &font,

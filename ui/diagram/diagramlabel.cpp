@@ -24,14 +24,22 @@ public:
         : QAccessibleWidget(label, QAccessible::Button)
     { }
 
-    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+    // Every sphere can take the focus, though only one of them is the diagram's Tab stop.
+    QStringList actionNames() const override { return {pressAction(), setFocusAction()}; }
 
     void doAction(const QString &actionName) override
     {
         if (actionName == pressAction())
             static_cast<DiagramSphereLabel *>(widget())->press();
-        else
-            QAccessibleWidget::doAction(actionName);
+        else if (actionName == setFocusAction())
+            widget()->setFocus(Qt::OtherFocusReason);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.focusable = true;
+        return state;
     }
 
     QStringList keyBindingsForAction(const QString &actionName) const override

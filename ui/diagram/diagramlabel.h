@@ -13,7 +13,8 @@ namespace tavrel::ui {
 // run of blanks that does not fit ends a line of its own. "   1   Keter" reads "1" over "Keter", and
 // "         Daat" leaves its first line empty and puts "Daat" on the second.
 //
-// The keyboard reaches it with Tab only (the mouse never gives it the focus); Space and Enter press it.
+// The keyboard reaches it (the mouse never gives it the focus): with Tab while it is the diagram's Tab stop, with
+// the arrow keys otherwise; Space and Enter press it.
 // Assistive tools see a button named after the sphere that they can press too.
 class DiagramSphereLabel : public QLabel
 {

@@ -120,10 +120,7 @@ TreeDiagram::TreeDiagram(QWidget *parent)
         connect(sphereLabel, &DiagramSphereLabel::pressed, this, [this, i] { emit sphereSelected(i); });
         m_sphereLabels[static_cast<std::size_t>(i)] = sphereLabel;
     }
-    // Created in the order of the indexes, the labels already follow TabOrder but for Da'at.
-    for (std::size_t i = 1; i < TabOrder.size(); ++i)
-        setTabOrder(m_sphereLabels[static_cast<std::size_t>(TabOrder[i - 1])],
-                    m_sphereLabels[static_cast<std::size_t>(TabOrder[i])]);
+    makeTabStop(TreeOrder.front());
     connect(qApp, &QApplication::focusChanged, this, &TreeDiagram::focusChanged);
 
     describeMarks();
@@ -193,9 +190,9 @@ QRectF TreeDiagram::focusMarkBox(int index) const
 int TreeDiagram::neighbour(int from, int key) const
 {
     if (key == Qt::Key_Home)
-        return TabOrder.front();
+        return TreeOrder.front();
     if (key == Qt::Key_End)
-        return TabOrder.back();
+        return TreeOrder.back();
 
     QPoint forward;
     switch (key) {
@@ -216,11 +213,11 @@ int TreeDiagram::neighbour(int from, int key) const
     }
 
     // A sphere counts by how far ahead of the centre it lies plus twice how far it lies to the side, so that
-    // the sphere straight ahead wins over a nearer one off to the side. Ties go to the first in TabOrder.
+    // the sphere straight ahead wins over a nearer one off to the side. Ties go to the first in TreeOrder.
     const QPoint origin = sphere(from)->geometry().center();
     int best = from;
     int bestScore = 0;
-    for (const int candidate : TabOrder) {
+    for (const int candidate : TreeOrder) {
         const QPoint d = sphere(candidate)->geometry().center() - origin;
         const int ahead = QPoint::dotProduct(d, forward);
         const int aside = qAbs(d.x() * forward.y() - d.y() * forward.x());
@@ -249,10 +246,17 @@ void TreeDiagram::focusChanged(QWidget *old, QWidget *now)
         emit sphereSelected(index);
 }
 
+void TreeDiagram::makeTabStop(int index)
+{
+    // Tab passes over the labels without a Tab focus; assistive tools still find every sphere focusable.
+    for (int i = 0; i < SphereCount; ++i)
+        m_sphereLabels[static_cast<std::size_t>(i)]->setFocusPolicy(i == index ? Qt::TabFocus : Qt::NoFocus);
+}
+
 void TreeDiagram::describeMarks()
 {
     QStringList marked;
-    for (const int i : TabOrder) {
+    for (const int i : TreeOrder) {
         const auto index = static_cast<std::size_t>(i);
         const bool mine = m_spheres[index]->color() != SphereColor;
         if (mine)
@@ -402,6 +406,7 @@ bool TreeDiagram::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::FocusIn:
         m_focusReason = static_cast<QFocusEvent *>(event)->reason();
+        makeTabStop(index);
         update();
         break;
     case QEvent::FocusOut:

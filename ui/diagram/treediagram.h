@@ -27,10 +27,10 @@ class DisplayLabel;
 // with their connectors, the twelve tarot-card labels (hidden until a reading shows one) and, on top, the
 // sphere labels that carry the captions and receive the mouse.
 //
-// The keyboard: the sphere labels take the focus with Tab, in the order of the Tree from Keter down to
-// Malkhuth with Da'at in its place below Chokmah and Binah (see TabOrder). Once a sphere has the focus, the
-// arrow keys move it to the nearest sphere in their direction, Home and End to Keter and Malkhuth. The
-// sphere with the focus is ringed. The mouse never moves the focus.
+// The keyboard: the diagram is one Tab stop, as a list is. Tab gives the focus to the sphere that last had it
+// (Keter at first), and the next Tab leaves the diagram. Once a sphere has the focus, the arrow keys move it
+// to the nearest sphere in their direction, Home and End to Keter and Malkhuth (see TreeOrder). The sphere
+// with the focus is ringed. The mouse never moves the focus.
 //
 // Assistive tools read each sphere by its name, with ", your sphere" while a reading marks it, and its
 // paragraph as description; the canvas names the marked spheres and path in its description.
@@ -40,9 +40,9 @@ class TreeDiagram : public QWidget
 
 public:
     static constexpr int SphereCount = diagramdesign::SphereCount;
-    // Sphere indexes in the order Tab visits them: the ten Sephiroth by their numbers, Da'at where it stands,
-    // below Chokmah and Binah. Home and End go to the first and the last.
-    static constexpr std::array<int, SphereCount> TabOrder{0, 1, 2, 10, 3, 4, 5, 6, 7, 8, 9};
+    // Sphere indexes in the order of the Tree: the ten Sephiroth by their numbers, Da'at where it stands, below
+    // Chokmah and Binah. Home and End go to the first and the last.
+    static constexpr std::array<int, SphereCount> TreeOrder{0, 1, 2, 10, 3, 4, 5, 6, 7, 8, 9};
 
     explicit TreeDiagram(QWidget *parent = nullptr);
     ~TreeDiagram() override;
@@ -89,6 +89,8 @@ private:
     // The sphere that an arrow key leads to from sphere `from`; `from` itself when none lies that way.
     int neighbour(int from, int key) const;
     void focusChanged(QWidget *old, QWidget *now);
+    // Makes the label of sphere `index` the diagram's one Tab stop.
+    void makeTabStop(int index);
     // Accessible names and descriptions that follow the colours: which spheres and path a reading marks.
     void describeMarks();
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/display/displaytabbar.h"
 
+#include "ui/style.h"
 #include "ui/textlabel.h"
 
 #include <QStyleOptionTab>
@@ -50,6 +51,10 @@ void DisplayTabBar::paintEvent(QPaintEvent * /*event*/)
     }
     if (currentIndex() >= 0)
         paintTab(currentIndex());
+    // The current tab is ringed while the strip has the focus, however the focus came: with the window too.
+    if (hasFocus() && currentIndex() >= 0)
+        drawFocusRing(painter,
+                      QRectF(tabRect(currentIndex())).adjusted(FocusInset, FocusInset, -FocusInset, -FocusInset));
 }
 
 } // namespace tavrel::ui

@@ -7,7 +7,7 @@
 namespace tavrel::ui {
 
 // Tabs of equal width in one row, as high as the tab strip, with their captions wrapped over two lines
-// instead of elided.
+// instead of elided. While the strip has the keyboard focus, the current tab is ringed.
 class DisplayTabBar : public QTabBar
 {
     Q_OBJECT
@@ -21,6 +21,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    static constexpr int FocusInset = 3; // from the edge of the tab to the mark of the focus
     int m_stripHeight;
 };
 

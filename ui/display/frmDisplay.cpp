@@ -106,6 +106,9 @@ frmDisplay::frmDisplay(QWidget *parent, bool guardsClipboard)
 
     buildDiagram();
     buildTabs();
+    new FocusRingOverlay({m_one.chakraRecord, m_one.sphereDesc, m_one.angelDesc, m_two.chakraRecord, m_two.sphereDesc,
+                          m_two.angelDesc, m_pathDesc},
+                         this);
 }
 
 void frmDisplay::buildDiagram()
@@ -312,8 +315,8 @@ QWidget *frmDisplay::buildSignPage()
                           .color = HoverColor,
                           .alignment = Qt::AlignHCenter},
                          page);
-    hint->setAccessibleDescription(QStringLiteral("With the keyboard: Tab to the spheres of the diagram and move "
-                                                  "between them with the arrow keys."));
+    hint->setAccessibleDescription(QStringLiteral("With the keyboard: Tab to the diagram and move between its "
+                                                  "spheres with the arrow keys."));
 
     for (QWidget *clearing : {static_cast<QWidget *>(m_sunSignDesc), static_cast<QWidget *>(m_sphereDesc)}) {
         clearing->setMouseTracking(true);

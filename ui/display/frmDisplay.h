@@ -32,8 +32,10 @@ class TreeDiagram;
 // the mouse. Every control carries its name as objectName; the elements of a control array are named
 // Name_i and carry their index in the property "index".
 //
-// The keyboard: Tab visits the spheres of the diagram first (see TreeDiagram), then the tab strip and the
-// controls of the page shown. A sphere that gets the focus from the keyboard is explained as if hovered.
+// The keyboard: Tab visits the diagram first, one stop with the arrow keys inside it (see TreeDiagram), then the
+// tab strip and the controls of the page shown. A sphere that gets the focus from the keyboard is explained as
+// if hovered. Each control with the focus is ringed in yellow: the sphere by the diagram, the current tab by the
+// tab strip, a text box by a ring around it.
 // Ctrl+Tab and Ctrl+PageDown show the next tab, Ctrl+Shift+Tab and Ctrl+PageUp the previous one, from
 // anywhere in the window. Assistive tools read each value with its caption ("Lucky Day: Friday").
 class frmDisplay : public QWidget
