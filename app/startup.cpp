@@ -88,8 +88,9 @@ void StartApplication()
     if (!instanceLock())
         instanceLock() = std::make_unique<shell::SingleInstance>();
     if (!instanceLock()->isFirst()) {
-        instanceLock()->askFirstToComeForward();
+        // Once its message is read, the copy that runs comes forward in its place.
         shell::showInformation(QStringLiteral("Application is already running"));
+        instanceLock()->askFirstToComeForward();
         shell::UnloadAllAndEnd();
         return;
     }

@@ -317,6 +317,13 @@ class Weston(X11):
             r"View \d+ \(role ([^,]*), PID (\S+), surface ID \d+, (.*), 0x\w+\):\n\s*position: \((-?\d+), (-?\d+)\) "
             r"-> \((-?\d+), (-?\d+)\)", graph)]
 
+    def ready(self, program, title, what):
+        """The same, once no window that closed is still fading out: until then the compositor gives the keyboard
+        to no window, and keys go nowhere."""
+        super().ready(program, title, what)
+        closing = lambda: [v for v in self.scene() if v[2] == "[no description available]"]
+        wait(f"{what}: no window fading out", lambda: (not closing(), closing()))
+
     def windows_shown(self):
         """The top-level windows in the compositor's stacking order, top first: [(title, (x1, y1, x2, y2))]."""
         return [(m.group(1), box) for _, _, what, box in self.scene()
@@ -513,6 +520,8 @@ def smoke(platform, program):
         s.do(first, action, what, shown)
     s.screenshot("about-box")
     s.do(first, "Return", "the About box closed", "!showing=push button:OK")
+    if s.platform != "xcb":
+        as_managed(s, first)
 
     L.step("Exit, from the File menu")
     s.ready(first, TITLE, "the input form after the About box")
@@ -533,11 +542,63 @@ def smoke(platform, program):
     fourth.ended("Alt+E")
 
 
+# Qt's own title bar on a Wayland compositor (Qt 6.4): the middles of its boxes from the window's right edge, and
+# below its top edge.
+TITLE_BOXES, TITLE_BOX_Y = {"close": 17, "maximize": 40, "minimize": 63}, 15
+
+
+def as_managed(s, first):
+    """What a person does with the windows that a compositor manages. Natively on Wayland: the boxes of the title
+    bar that Qt draws, maximize on the input form and on the About box (the program lives, the window stays as it
+    was), minimize on the About box (a click on the input form brings it back). There and under XWayland: a click
+    on the input form while the About box is up leaves the About box above it, and Escape closes it."""
+    ours = lambda: [box for title, box in s.windows_shown() if title == TITLE]  # top first
+    s.ready(first, TITLE, "the input form after the About box")
+    form = wait("the input form in the compositor", lambda: (len(ours()) == 1 and ours()[0], ours()))
+    click_form = lambda: s.click(form[0] + 20, (form[1] + form[3]) // 2, "the input form")
+
+    def click_box(box, which, what):
+        s.click(box[2] - TITLE_BOXES[which], box[1] + TITLE_BOX_Y, f"{which} of {what}")
+
+    def about_box():
+        s.do(first, "alt+h", "the Help menu", "showing=menu item:About Software")
+        s.do(first, "a", "the About box", "focused=push button:OK")
+        return wait("the About box above the input form",
+                    lambda: (len(ours()) == 2 and ours()[1] == form and ours()[0], ours()))
+
+    # The program takes the events after a click in the title bar only once it has met what the compositor
+    # answered to it: a crash shows in the next step.
+    if s.platform == "wayland":
+        L.step("maximize in the input form's title bar")
+        click_box(form, "maximize", "the input form")
+        s.do(first, f"click:{NAME_BOX}", "the program lives: its name box takes a click", f"focused={NAME_BOX}")
+        wait("the input form as it was", lambda: (ours() == [form], ours()))
+        L.step("maximize and minimize in the About box's title bar")
+        about = about_box()
+        click_box(about, "maximize", "the About box")
+        s.do(first, "Escape", "the program lives: Escape closes the About box", "!showing=push button:OK")
+        s.ready(first, TITLE, "the input form after the About box")
+        about = about_box()
+        click_box(about, "minimize", "the About box")
+        wait("the About box minimized", lambda: (ours() == [form], ours()))
+        click_form()
+        wait("the About box back above the input form", lambda: (ours() == [about, form], ours()))
+        s.do(first, "Escape", "Escape closes the About box", "!showing=push button:OK")
+        s.ready(first, TITLE, "the input form after the About box")
+    L.step("a click on the input form while the About box is up")
+    about = about_box()
+    click_form()
+    wait("the About box above the input form", lambda: (ours() == [about, form], ours()))
+    s.do(first, "Escape", "Escape closes the About box", "!showing=push button:OK")
+    s.ready(first, TITLE, "the input form after the About box")
+
+
 def frame(program, dock):
     """The frame in an X server: without a window manager, with a named pipe where a system-wide settings file could
     be, the frame keeps its restored size, a click on its Back button brings the input form back with the keyboard,
     so that Alt+G with no click between shows the next reading, and a click on Exit ends the program; under openbox,
-    beside a 120-pixel dock at the left edge of the screen, the frame opens maximized beside the dock."""
+    beside a 120-pixel dock at the left edge of the screen, the frame opens maximized beside the dock, and once
+    minimized it comes back when the program is started again."""
     s, strip = X11().accessibility(), 120
 
     def reading(p, name, what):
@@ -579,6 +640,16 @@ def frame(program, dock):
          lambda: (any(w[1:4:2] == area[::2] and w[2] + w[4] == s.height for w in frames()), frames()))
     s.screenshot("beside-dock")
     s.ready(second, TITLE, "the frame")
+
+    L.step("a second start while the frame is minimized brings the frame back")
+    s.tool("xdotool", "windowminimize", frames()[0][0])
+    wait("the frame minimized", lambda: (not frames(), frames()))
+    third = s.start("third", [program])
+    s.ready(third, "Tavrel", "the message 'Application is already running'")
+    s.key("Return")
+    third.ended("OK in the message")
+    wait("the frame shown again", lambda: (frames(), frames()))
+    s.ready(second, TITLE, "the frame back")
     s.do(second, "click:push button:Exit")
     second.ended("Exit beside the dock")
 

@@ -32,7 +32,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
-#include <QWindow>
 
 #include <algorithm>
 
@@ -306,11 +305,6 @@ void frmMain::cmdProceed_Click()
     display.showReading(makeReading(*sign));
 
     hide();
-    // The hidden form gives its window back to the window system: shown again, it is a new window, placed where
-    // the form keeps its place, as at its first showing. A window manager that keeps a hidden window's frame may
-    // move that frame when the window comes back (weston's, for X programs, moves it by its shadow each time).
-    if (QWindow *window = windowHandle())
-        window->destroy();
     frmMdi &frame = mdiForm().get();
     display.show();
     frame.showMaximized();
