@@ -252,7 +252,7 @@ class X11:
     def expect(self, program, what, *conditions, seconds=10):
         """Waits until the program shows what the conditions say (Accessibility.check)."""
         def holds():
-            program.running() or fail(f"{what}: the program (process {program.pid}) has ended")
+            program.running() or fail(f"{what}: {program.name} has ended (status {program.process.returncode})")
             results = [self.bus.check(program.pid, c) for c in conditions]
             return all(ok for ok, _ in results), "; ".join(seen for ok, seen in results if not ok)
         wait(what, holds, seconds)
@@ -332,6 +332,10 @@ class Weston(X11):
     def gather(self):
         super().gather()
         (L.out / "failure-scene-graph.txt").write_text(self.scene(text=True))
+        if self.platform == "xwayland":  # and the windows of its X server, the focus first
+            x = lambda *argv: run(*argv, check=False, env=dict(self.env, **self.launch)).stdout
+            (L.out / "failure-xwayland-windows.txt").write_text(x("xdotool", "getwindowfocus") + x(
+                "xwininfo", "-root", "-tree"))
 
     def locate(self, program, name):
         """A Wayland program does not know where its window is: the scene graph tells where the window's client
