@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: 2026 The Tavrel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The legs of the test suite that drive real windows with real key presses and clicks, as a person does: each a
-list of steps on a session (X11, X11 with a window manager, Wayland, XWayland, Wine) that waits with a deadline for
+list of steps on a desktop (X11, X11 with a window manager, Wayland, XWayland, Wine) that waits with a deadline for
 what the screen shows before each input. Evidence goes into $TAVREL_TEST_OUTPUT/$TAVREL_LEG, kept at a failure.
 Usage: driver.py smoke x11|wayland|xwayland PROGRAM | frame PROGRAM DOCK-PROGRAM | limits READING-DRIVER
        | package BUILD-DIR | wine WINDOWS-BUILD-DIR SCRAMBLE-PROGRAM | run [--accessibility] PROGRAM [ARG...]
@@ -157,7 +157,7 @@ class X11:
         os.close(write)
         with os.fdopen(read) as displayfd:  # Xvfb names its display once it listens
             self.env["DISPLAY"] = ":" + (displayfd.readline().strip() or fail("Xvfb did not start (xvfb.log)"))
-        self.launch = {}  # what a program started on the session gets besides
+        self.launch = {}  # what a program started on the desktop gets besides
         L.evidence.append(self.gather)
 
     def tool(self, *argv, check=True):
@@ -753,7 +753,7 @@ def run_program(*argv):
     p.ended("the test program's run", seconds=110, status=None)
     print(p.output(), end="")
     p.process.returncode == 0 or fail(f"{Path(argv[0]).name} failed (test.log)")
-    # (a case skipped where it was to be run here, for want of what the session gives, fails the leg)
+    # (a case skipped where it was to be run here, for want of what the desktop gives, fails the leg)
     re.search(r"^Totals: .* [1-9]\d* skipped", p.output(), re.M) and fail(f"{Path(argv[0]).name} skipped cases")
 
 
