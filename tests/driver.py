@@ -44,7 +44,7 @@ class Leg:
 
     def __init__(self, name):
         self.name, self.steps, self.current, self.skipped, self.cleanups, self.evidence = name, 0, "", 0, [], []
-        self.out = Path(os.environ.get("TAVREL_TEST_OUTPUT", "test-output")).resolve() / name
+        self.out = Path(os.environ.get("TAVREL_TEST_OUTPUT", SOURCE / "build/test-output")).resolve() / name
         shutil.rmtree(self.out, ignore_errors=True)
         self.out.mkdir(parents=True)
         self.work = Path(tempfile.mkdtemp(prefix="tavrel-test-"))
