@@ -10,8 +10,8 @@ namespace tavrel::shell {
 // that it has no maximize box, but a title bar drawn by the toolkit itself (Qt's own, on a Wayland compositor
 // without decorations of its own) may offer one all the same, or a double click on the title. The window then
 // asks for the state, and a compositor that grants it requires the window to fill the size it gives: the
-// window takes that size for as long as the state lasts, and at once asks to be as it was, so that the request
-// changes nothing in the end and never ends the program.
+// window takes that size for as long as the state lasts and, once drawn in it, asks to be as it was, so that
+// the request changes nothing in the end and never ends the program.
 void keepFixedSize(QWidget *window);
 
 } // namespace tavrel::shell
