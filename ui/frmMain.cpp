@@ -305,6 +305,9 @@ void frmMain::cmdProceed_Click()
     display.showReading(makeReading(*sign));
 
     hide();
+    // Shown again in a window of its own making: a window manager that keeps the frame of a hidden window (as
+    // weston does for X programs) would put it back elsewhere each time, and never say where.
+    destroy();
     frmMdi &frame = mdiForm().get();
     display.show();
     frame.showMaximized();

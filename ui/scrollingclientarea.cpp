@@ -5,6 +5,7 @@
 #include "ui/style.h"
 #include "ui/twips.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QChildEvent>
 #include <QScrollBar>
@@ -15,9 +16,24 @@
 
 namespace tavrel::ui {
 
+namespace {
+
+// Read by a screen reader as a plain widget with its children. Qt's own reading of a scroll area (Qt 6.4) asks
+// for a child by its number without looking whether it is still there: when the scroll bars go as the frame is
+// maximized while a screen reader walks the frame, it reads past the end of its list and the program crashes.
+QAccessibleInterface *accessibleArea(const QString &, QObject *object)
+{
+    auto *area = dynamic_cast<ScrollingClientArea *>(object);
+    return area ? new QAccessibleWidget(area, QAccessible::Client) : nullptr;
+}
+
+} // namespace
+
 ScrollingClientArea::ScrollingClientArea(QWidget *parent)
     : QAbstractScrollArea(parent)
 {
+    static const bool readable = (QAccessible::installFactory(accessibleArea), true);
+    Q_UNUSED(readable)
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::NoFocus);
     // The windows inside take the background role of the client area, as they would in any other widget.
