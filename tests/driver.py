@@ -323,6 +323,10 @@ class Weston(X11):
         super().ready(program, title, what)
         closing = lambda: [v for v in self.scene() if v[2] == "[no description available]"]
         wait(f"{what}: no window fading out", lambda: (not closing(), closing()))
+        if self.platform == "xwayland":  # the compositor tells its X server which window has the keyboard
+            focus = lambda: run("xdotool", "getwindowfocus", "getwindowname", check=False,
+                                env=dict(self.env, **self.launch)).stdout.strip()
+            wait(f"{what}: the keyboard given to it by the compositor", lambda: (focus() == title, focus()))
 
     def windows_shown(self):
         """The top-level windows in the compositor's stacking order, top first: [(title, (x1, y1, x2, y2))]."""
