@@ -24,8 +24,9 @@
 ; nothing). /AllUsers or /CurrentUser over an install for the others moves it: the new one goes where they say,
 ; and the earlier one is removed, so that there is only ever one Tavrel on the computer.
 ; The uninstaller keeps the user's setting; its /RemoveSettings option (or the box on its page) removes it as well.
-; Both end with status 0 only when they have done their work: 2 when Tavrel is open or a newer one is installed, 5
-; without the administrator rights that an install for everyone needs.
+; The uninstaller ends with status 0 only when Tavrel is removed: 2 when Tavrel is open, 5 without the administrator
+; rights that an install for everyone needs. The installer ends with 2 when Tavrel is open or a newer one is
+; installed, 5 without those rights.
 
 Unicode true
 Target amd64-unicode
