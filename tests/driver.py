@@ -839,14 +839,14 @@ def wine(build, scramble):
     L.step("a Wine prefix of the leg's own")
     w("wineboot", "--init", log="wineboot.log")
 
-    L.step("1. the installer installs silently, and again over the first install; tavrel.exe needs no DLL")
+    L.step("1. the installer installs silently for the user, and again over that install; tavrel.exe needs no DLL")
     appdata = w.drive / "users" / w.user / "AppData"
     menus = "Microsoft/Windows/Start Menu/Programs/Tavrel.lnk"
     instdir, menu = appdata / "Local/Programs/Tavrel", appdata / "Roaming" / menus
     user_key = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tavrel"
     machine_key, settings_key = user_key.replace("HKCU", "HKLM"), r"HKCU\Software\Tavrel\tavrel\Settings"
-    for round in ("first", "second"):
-        w(setup, "/S", log="setup.log")
+    for round in ("first", "second"):  # (Wine's user is an administrator: for the user only when asked)
+        w(setup, "/S", "/CurrentUser", log="setup.log")
         files = sorted(p.name for p in instdir.iterdir())
         files == ["LICENSE.txt", "THIRD-PARTY-NOTICES.txt", "Uninstall Tavrel.exe", "tavrel.exe"] or fail(
             f"the program folder holds {files} after the {round} install")
@@ -898,12 +898,14 @@ def wine(build, scramble):
     entry, today = run(scramble, "Duration", time.strftime("%Y-%m-%d")).split()
     w.reg(settings_key) == {entry: today} or fail(f"not one scrambled date under {settings_key}: {w.reg(settings_key)}")
 
-    L.step("5. Exit, and the uninstaller: it keeps the setting")
+    L.step("5. the uninstaller fails while Tavrel runs; after Exit it removes Tavrel and keeps the setting")
+    registered = lambda key: bool(w.reg(key).get("DisplayName"))
+    w(instdir / "Uninstall Tavrel.exe", "/S", log="setup.log", check=False).returncode and registered(user_key) \
+        and (instdir / "tavrel.exe").exists() or fail("the uninstaller removed Tavrel while it ran, or said so")
     w.click_control(form, "exit button")
     third.ended("Exit", seconds=20)
-    registered = lambda key: bool(w.reg(key).get("DisplayName"))
 
-    def uninstall(folder):  # (the uninstaller goes on from a copy of itself)
+    def uninstall(folder):  # (a copy of the uninstaller removes it once it has ended)
         w(folder / "Uninstall Tavrel.exe", "/S", log="setup.log")
         wait(f"{folder} and the registration removed",
              lambda: not folder.exists() and not registered(user_key) and not registered(machine_key), 30)
@@ -911,7 +913,7 @@ def wine(build, scramble):
     menu.exists() and fail("the uninstaller left the Start menu entry")
     w.reg(settings_key).get(entry) == today or fail("the uninstaller removed the setting unasked")
 
-    L.step("6. one install per computer: for the user, for everyone, and /S over each")
+    L.step("6. one install per computer: for the user, for everyone, and /S over each; /S as administrator: everyone")
     scopes = {"user": (user_key, instdir, menu),
               "everyone": (machine_key, w.drive / "Program Files/Tavrel", w.drive / "ProgramData" / menus)}
     desktop, own = w.drive / "users" / w.user / "Desktop/Tavrel.lnk", w.drive / "TavrelTest"
@@ -924,8 +926,8 @@ def wine(build, scramble):
             and not other_folder.exists() and not other_link.exists() \
             and w.reg(key).get("DisplayVersion") == VERSION \
             or fail(f"the installer {' '.join(options)} /S did not leave the one install, for {scope}")
-    install()
-    install()
+    install("/CurrentUser")
+    install("/CurrentUser")
     r, win_instdir = w.reg(user_key), f"C:\\users\\{w.user}\\AppData\\Local\\Programs\\Tavrel\\tavrel.exe"
     major, minor = VERSION.split(".")
     r.get("DisplayIcon") == f"{win_instdir},0" and r.get("Comments") and r.get("VersionMajor") == hex(int(major)) \
@@ -943,17 +945,19 @@ def wine(build, scramble):
     install("/AllowDowngrade", scope="everyone")
     install("/CurrentUser")
     shutil.copy(menu, desktop)
-    install()
+    install("/CurrentUser")
     desktop.exists() or fail("an update removed the desktop shortcut")
     uninstall(instdir)
     desktop.exists() and fail("the uninstaller left the desktop shortcut")
-    w(setup, "/S", r"/D=C:\TavrelTest\Programs\Tavrel", log="setup.log")
+    w(setup, "/S", "/CurrentUser", r"/D=C:\TavrelTest\Programs\Tavrel", log="setup.log")
     (own / "Programs/Tavrel/tavrel.exe").exists() or fail("/D= was not followed")
     uninstall(own / "Programs/Tavrel")
     wait("the folders above it that the installer made removed", lambda: not own.exists())
+    install(scope="everyone")
+    uninstall(scopes["everyone"][1])
 
     L.step("7. after a reading (Alt+G) the focus is in the result window: Ctrl+Tab, and Space ends nothing")
-    install()
+    install("/CurrentUser")
     focus, form = start("focus")
     w.click_control(form, "name box")
     w.type("anna")
@@ -1000,7 +1004,7 @@ def wine(build, scramble):
         "-P", build / "packaging/make-installer.cmake", log="signed.log")
     said += sign(signed / setup.name)
     said.count(": signed with cert.p12") == 3 or fail(f"not three programs signed: {said}")
-    w(signed / setup.name, "/S", log="setup.log")
+    w(signed / setup.name, "/S", "/CurrentUser", log="setup.log")
     for p in (signed / setup.name, instdir / "tavrel.exe", instdir / "Uninstall Tavrel.exe"):
         run("osslsigncode", "verify", "-CAfile", signed / "cert.pem", "-in", p, log="verify.log")
 
@@ -1022,6 +1026,7 @@ def wine(build, scramble):
         p.ended("Exit", seconds=20)
         if name == "portable":
             w.reg(settings_key) == {} or fail("the portable program stored its setting in the registry")
+            b"keeps its setting in this file" in ini.read_bytes() or fail("tavrel.ini lost its explanation")
             ini.write_bytes(kept)
             ini.chmod(0o444)
     ini.read_bytes() == kept or fail("the program wrote into a read-only tavrel.ini")

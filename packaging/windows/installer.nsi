@@ -4,24 +4,29 @@
 ; "everyone who uses this computer" is chosen, puts Tavrel in the Start menu, optionally on the desktop, registers
 ; the uninstaller with Windows, and brings an earlier install up to date in its place.
 ;
-; Made in two runs of makensis by packaging/CMakeLists.txt. The first, given UNINSTALLER_OUT, makes the uninstaller
-; alone, with version information of its own, signs it when a certificate is given and writes it to that file (the
-; installer of that run is thrown away); the second makes the installer, which carries that uninstaller:
+; Made in two runs of makensis by packaging/CMakeLists.txt. The first, given UNINSTALLER_OUT, makes the uninstaller,
+; with version information of its own, copies it to that file and signs it when a certificate is given; the second
+; makes the installer, which carries that uninstaller:
 ;   makensis -INPUTCHARSET UTF8 -DVERSION=1.15 -DVERSION_MAJOR=1 -DVERSION_MINOR=15 -DFILE_VERSION=1.15.0.0
 ;            -DICON=tavrel.ico -DWIZARD_BITMAP=wizard.bmp -DWEBSITE=https://... -DSIGN_SCRIPT=sign.sh
 ;            -DSIGN_PKCS12= -DSIGN_TIMESTAMP= -DUNINSTALLER_OUT=uninstaller.exe -DOUTFILE=scratch.exe installer.nsi
 ;   makensis (the same) -DPROGRAM=tavrel.exe -DLICENSE_FILE=LICENSE.txt -DNOTICES_FILE=THIRD-PARTY-NOTICES.txt
 ;            -DUNINSTALLER_FILE=uninstaller.exe -DOUTFILE=Tavrel-1.15-setup.exe installer.nsi
 ; The uninstaller is signed by SIGN_SCRIPT (packaging/windows/sign.sh) with the certificate SIGN_PKCS12, if any.
+; It is a program of its own rather than NSIS' uninstaller, which goes on from a copy of itself and ends at once with
+; status 0, whatever becomes of the removal: this one removes the program where it stands and ends with the truth.
 ;
 ; Command line (besides NSIS' own /S and /D=folder):
-;   /AllUsers        install for everyone (asks for administrator rights)
+;   /AllUsers        install for everyone (asks for administrator rights); /S with administrator rights does so too
 ;   /CurrentUser     install for the current user
 ;   /AllowDowngrade  replace a newer Tavrel without asking
 ; An earlier install is brought up to date where it is, for whoever it was installed for (/D= then counts for
 ; nothing). /AllUsers or /CurrentUser over an install for the others moves it: the new one goes where they say,
 ; and the earlier one is removed, so that there is only ever one Tavrel on the computer.
 ; The uninstaller keeps the user's setting; its /RemoveSettings option (or the box on its page) removes it as well.
+; The uninstaller ends with status 0 only when Tavrel is removed: 2 when Tavrel is open, 5 without the administrator
+; rights that an install for everyone needs. The installer ends with 2 when Tavrel is open or a newer one is
+; installed, 5 without those rights.
 
 Unicode true
 Target amd64-unicode
@@ -76,6 +81,8 @@ Var CustomDir        ; the folder given with /D=, if any
 Var OldDir           ; the earlier install that this one brings up to date, if any
 Var OldVersion
 Var OtherDir         ; an earlier install for the others, which this one replaces
+Var OtherVersion
+Var AbortText        ; what the question asks when the user stops the installation
 Var UpdateNote       ; what the welcome page says this install does
 Var RadioUser
 Var RadioMachine
@@ -84,14 +91,11 @@ Var RadioMachine
 ; ---- Look and texts --------------------------------------------------------------------------------------------
 
 !define MUI_ICON "${ICON}"
-!define MUI_UNICON "${ICON}"
 !define MUI_WELCOMEFINISHPAGE_BITMAP "${WIZARD_BITMAP}"
-!define MUI_UNWELCOMEFINISHPAGE_BITMAP "${WIZARD_BITMAP}"
 !define MUI_ABORTWARNING
-!define MUI_ABORTWARNING_TEXT "Tavrel is not installed yet. Stop the installation?"
-!define MUI_UNABORTWARNING
 
 !ifndef UNINSTALLER_OUT
+!define MUI_ABORTWARNING_TEXT "$AbortText"
 !define MUI_PAGE_CUSTOMFUNCTION_PRE SkipWhenRelaunched
 !define MUI_WELCOMEPAGE_TITLE "Tavrel ${VERSION}"
 !define MUI_WELCOMEPAGE_TEXT "Tavrel gives you a reading of your sun sign on the Kabbalah Tree of Life: \
@@ -130,21 +134,32 @@ To remove it, use Apps (or Programs and Features) in the Windows settings."
 !define MUI_FINISHPAGE_RUN_TEXT "Open Tavrel now"
 !insertmacro MUI_PAGE_FINISH
 !else
-!define MUI_UNCONFIRMPAGE_TEXT_TOP "Tavrel will be removed from this folder. Close Tavrel if it is open."
-!insertmacro MUI_UNPAGE_CONFIRM
-!define MUI_COMPONENTSPAGE_TEXT_TOP "Tavrel keeps one setting: the day it last offered to look for an update. \
-It stays unless you tick the box."
-!insertmacro MUI_UNPAGE_COMPONENTS
-!insertmacro MUI_UNPAGE_INSTFILES
+Caption "Tavrel Uninstall"
+InstallButtonText "$(^UninstallBtn)"
+SpaceTexts none ; (removing takes no space)
+!define MUI_ABORTWARNING_TEXT "Tavrel stays installed. Stop removing it?"
+!define MUI_PAGE_HEADER_TEXT "Uninstall Tavrel"
+!define MUI_PAGE_HEADER_SUBTEXT "Remove Tavrel from your computer."
+!define MUI_COMPONENTSPAGE_TEXT_TOP "Tavrel will be removed from $INSTDIR. Close Tavrel if it is open. Its one \
+setting, the day it last offered to look for an update, stays unless you tick the box."
+!define MUI_COMPONENTSPAGE_TEXT_COMPLIST "Select components to uninstall:"
+!insertmacro MUI_PAGE_COMPONENTS
+!define MUI_PAGE_HEADER_TEXT "Uninstalling"
+!define MUI_PAGE_HEADER_SUBTEXT "Please wait while Tavrel is being uninstalled."
+!define MUI_INSTFILESPAGE_FINISHHEADER_TEXT "Uninstallation Complete"
+!define MUI_INSTFILESPAGE_FINISHHEADER_SUBTEXT "Uninstall was completed successfully."
+!define MUI_INSTFILESPAGE_ABORTHEADER_TEXT "Uninstallation Aborted"
+!define MUI_INSTFILESPAGE_ABORTHEADER_SUBTEXT "Uninstall was not completed successfully."
+!insertmacro MUI_PAGE_INSTFILES
 !endif
 
 !insertmacro MUI_LANGUAGE "English"
 
 ; ---- Shared ----------------------------------------------------------------------------------------------------
 
-; A running Tavrel holds its program file: wait until the user has closed it, or give up.
-!macro EnsureNotRunning un
-Function ${un}EnsureNotRunning
+; A running Tavrel holds its program file: wait until the user has closed it, or give up (status 2) saying so.
+!macro EnsureNotRunning outcome
+Function EnsureNotRunning
   retry:
   ClearErrors
   IfFileExists "$INSTDIR\tavrel.exe" 0 done
@@ -152,7 +167,7 @@ Function ${un}EnsureNotRunning
   IfErrors 0 done
   MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Tavrel is open. Please close it, then choose Retry." \
     /SD IDCANCEL IDRETRY retry
-  Abort "Tavrel is open, so it cannot be changed."
+  Abort "Tavrel is open, so it ${outcome}."
   done:
 FunctionEnd
 !macroend
@@ -189,7 +204,7 @@ FunctionEnd
 !ifndef UNINSTALLER_OUT
 ; ---- Installer -------------------------------------------------------------------------------------------------
 
-!insertmacro EnsureNotRunning ""
+!insertmacro EnsureNotRunning "cannot be changed"
 
 Function SetMode ; $Mode -> shell folders, the earlier install of that scope, the folder
   ${If} $Mode == "machine"
@@ -197,12 +212,14 @@ Function SetMode ; $Mode -> shell folders, the earlier install of that scope, th
     StrCpy $OldDir $MachineDir
     StrCpy $OldVersion $MachineVersion
     StrCpy $OtherDir $UserDir
+    StrCpy $OtherVersion $UserVersion
     StrCpy $INSTDIR "$PROGRAMFILES64\Tavrel"
   ${Else}
     SetShellVarContext current
     StrCpy $OldDir $UserDir
     StrCpy $OldVersion $UserVersion
     StrCpy $OtherDir $MachineDir
+    StrCpy $OtherVersion $MachineVersion
     GetKnownFolderPath $INSTDIR {5CD7AEE2-2219-4A67-B85D-6C9CE15660CB} ; the user's own programs folder
     ${If} $INSTDIR == ""
       StrCpy $INSTDIR "$LOCALAPPDATA\Programs"
@@ -223,6 +240,12 @@ $OldVersion → ${VERSION}, and your setting is kept."
       StrCpy $INSTDIR $CustomDir
     ${EndIf}
     StrCpy $UpdateNote "This puts Tavrel ${VERSION} on your computer."
+  ${EndIf}
+  StrCpy $AbortText "Tavrel is not installed yet. Stop the installation?"
+  ${If} $OldDir != ""
+    StrCpy $AbortText "Tavrel $OldVersion stays as it is. Stop the installation?"
+  ${ElseIf} $OtherDir != ""
+    StrCpy $AbortText "Tavrel $OtherVersion stays as it is. Stop the installation?"
   ${EndIf}
 FunctionEnd
 
@@ -280,18 +303,24 @@ Function .onInit
     StrCpy $Mode "machine"
     StrCpy $ModeFixed 1
   ${EndIf}
-  !insertmacro HasOption "/CurrentUser" $0
-  ${If} $0 == 1
+  !insertmacro HasOption "/CurrentUser" $2
+  ${If} $2 == 1
     StrCpy $Mode "user"
     StrCpy $ModeFixed 1
   ${EndIf}
   !insertmacro HasOption "/AllUsers" $0
+  !insertmacro IsAdmin $1
+  ; Silent with administrator rights, as deployment tools run it: for everyone, unless /CurrentUser is given.
+  ${If} ${Silent}
+  ${AndIf} $1 == "Admin"
+  ${AndIf} $2 == 0
+    StrCpy $0 1
+  ${EndIf}
   ${If} $0 == 1
     StrCpy $Mode "machine"
     StrCpy $ModeFixed 1
   ${EndIf}
 
-  !insertmacro IsAdmin $1
   ${If} $Mode == "machine"
   ${AndIf} $1 != "Admin"
     !insertmacro HasOption "/Elevated" $0
@@ -502,23 +531,37 @@ FunctionEnd
 !else
 ; ---- Uninstaller -----------------------------------------------------------------------------------------------
 
-; This run's installer is thrown away: it only makes the uninstaller, which is kept and signed.
-SilentInstall silent
-Section
-  WriteUninstaller "$EXEDIR\${UNINSTALLER}"
-SectionEnd
-!uninstfinalize 'cp "%1" "${UNINSTALLER_OUT}" && bash "${SIGN_SCRIPT}" "${UNINSTALLER_OUT}" "${SIGN_PKCS12}" "${SIGN_TIMESTAMP}"'
+!finalize 'cp "%1" "${UNINSTALLER_OUT}" && bash "${SIGN_SCRIPT}" "${UNINSTALLER_OUT}" "${SIGN_PKCS12}" "${SIGN_TIMESTAMP}"'
 
-!insertmacro EnsureNotRunning "un."
+!insertmacro EnsureNotRunning "was not removed"
 
-Section "-un.Program"
-  Call un.EnsureNotRunning
+Section "-Program"
+  Call EnsureNotRunning
   Delete "$INSTDIR\tavrel.exe"
   Delete "$INSTDIR\LICENSE.txt"
   Delete "$INSTDIR\THIRD-PARTY-NOTICES.txt"
-  ; Started from the program folder, the uninstaller goes on from a copy of itself while the original ends, and
-  ; the original's file cannot go until it has: try again for up to five seconds.
-  ${For} $R2 1 50
+  Delete "$SMPROGRAMS\Tavrel.lnk"
+  Delete "$DESKTOP\Tavrel.lnk"
+  DeleteRegKey SHCTX "${UNINSTALL_KEY}"
+  DeleteRegKey SHCTX "${APP_PATHS_KEY}"
+SectionEnd
+
+Section /o "Also remove my setting" SecSettings
+  DeleteRegKey HKCU "${SETTINGS_KEY}\tavrel"
+  DeleteRegKey /ifempty HKCU "${SETTINGS_KEY}"
+SectionEnd
+
+; A running program's file cannot be deleted: once this one has ended, a copy of it in the temporary folder removes
+; it, then the program folder and the folders above it that the installer made, as far as they are empty.
+Function .onInstSuccess
+  GetTempFileName $0
+  CopyFiles /SILENT "$EXEPATH" $0
+  SetOutPath $TEMP ; (not in the folder that is to go)
+  Exec '"$0" /S /Made=$MadeFolder /Cleanup=$INSTDIR'
+FunctionEnd
+
+Function Cleanup
+  ${For} $R2 1 100 ; up to ten seconds for the uninstaller to end
     ClearErrors
     Delete "$INSTDIR\${UNINSTALLER}"
     ${IfNot} ${Errors}
@@ -527,21 +570,20 @@ Section "-un.Program"
     Sleep 100
   ${Next}
   RMDir "$INSTDIR"
-  ; The folders above the program's own that the installer made go too, once they are empty.
+  ${GetOptions} $Params "/Made=" $MadeFolder
   !insertmacro RemoveMadeFolders $INSTDIR $MadeFolder
-  Delete "$SMPROGRAMS\Tavrel.lnk"
-  Delete "$DESKTOP\Tavrel.lnk"
-  DeleteRegKey SHCTX "${UNINSTALL_KEY}"
-  DeleteRegKey SHCTX "${APP_PATHS_KEY}"
-SectionEnd
+  Delete /REBOOTOK "$EXEPATH"
+FunctionEnd
 
-Section /o "un.Also remove my setting" UnSecSettings
-  DeleteRegKey HKCU "${SETTINGS_KEY}\tavrel"
-  DeleteRegKey /ifempty HKCU "${SETTINGS_KEY}"
-SectionEnd
-
-Function un.onInit
+Function .onInit
   ${GetParameters} $Params
+  ClearErrors
+  ${GetOptions} $Params "/Cleanup=" $INSTDIR
+  ${IfNot} ${Errors}
+    Call Cleanup
+    Quit
+  ${EndIf}
+  StrCpy $INSTDIR $EXEDIR
   ReadRegStr $MachineDir HKLM "${UNINSTALL_KEY}" "InstallLocation"
   ${If} $MachineDir != ""
   ${AndIf} $MachineDir == $INSTDIR
@@ -555,8 +597,11 @@ Function un.onInit
           StrCpy $1 "/S"
         ${EndIf}
         ClearErrors
-        ExecShell "runas" "$INSTDIR\${UNINSTALLER}" "$1 /Elevated"
+        ExecShellWait "runas" "$EXEPATH" "$1 /Elevated"
         ${IfNot} ${Errors}
+          ${If} ${FileExists} "$INSTDIR\tavrel.exe"
+            SetErrorLevel 2 ; not removed
+          ${EndIf}
           Quit
         ${EndIf}
       ${EndIf}
@@ -570,11 +615,11 @@ Function un.onInit
   ReadRegStr $MadeFolder SHCTX "${UNINSTALL_KEY}" "CreatedFolder"
   !insertmacro HasOption "/RemoveSettings" $0
   ${If} $0 == 1
-    !insertmacro SelectSection ${UnSecSettings}
+    !insertmacro SelectSection ${SecSettings}
   ${EndIf}
 FunctionEnd
 
-!insertmacro MUI_UNFUNCTION_DESCRIPTION_BEGIN
-  !insertmacro MUI_DESCRIPTION_TEXT ${UnSecSettings} "The day Tavrel last offered to look for an update, kept in the registry."
-!insertmacro MUI_UNFUNCTION_DESCRIPTION_END
+!insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
+  !insertmacro MUI_DESCRIPTION_TEXT ${SecSettings} "The day Tavrel last offered to look for an update, kept in the registry."
+!insertmacro MUI_FUNCTION_DESCRIPTION_END
 !endif
