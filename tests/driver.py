@@ -743,7 +743,7 @@ def package(build):
     p = s.start("tavrel", [root / "usr/bin/tavrel"])
     s.focus(s.window("the installed program's input form", TITLE, wide=False, pid=p.pid)[0], "the input form")
     L.step("--version, --help and an unknown option beside it, without a display")
-    bare = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")} | {"QT_QPA_PLATFORM": "xcb"}
+    bare = {k: v for k, v in s.env.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}  # and Qt's platform is xcb
     for option, status, said in (("--version", 0, f"Tavrel {VERSION}\n"), ("--help", 0, "  -v, --version"),
                                  ("--bogus", 2, "tavrel: Unknown option 'bogus'.\n")):
         a = run(root / "usr/bin/tavrel", option, check=False, env=bare, timeout=10)
