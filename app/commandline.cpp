@@ -14,13 +14,12 @@ namespace tavrel {
 namespace {
 
 // The options that Qt 6 takes for every program (QGuiApplication, QApplication and the X11 platform), which it
-// reads and removes from the arguments when the application object is made, with one dash or two; those that are
-// followed by a value first. Qt also takes -style=NAME, -stylesheet=FILE and -qmljsdebugger=PORT.
-const char *const QtOptionsWithValue[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
-                                          "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "style",
-                                          "stylesheet", "qmljsdebugger", "display", "geometry", "icon", "title",
-                                          "name", "visual"};
-const char *const QtFlags[] = {"reverse", "testability", "widgetcount", "nograb", "dograb"};
+// reads and removes from the arguments when the application object is made, with one dash or two: those followed
+// by a value, and the flags. Qt also takes -style=NAME, -stylesheet=FILE and -qmljsdebugger=PORT.
+const char QtOptionsWithValue[] = "platform platformpluginpath platformtheme plugin qwindowgeometry qwindowicon "
+                                  "qwindowtitle session style stylesheet qmljsdebugger display geometry icon title "
+                                  "name visual";
+const char QtFlags[] = "reverse testability widgetcount nograb dograb";
 
 const char Help[] = "Usage: tavrel [Qt option...]\n"
                     "       tavrel --help | --version\n"
@@ -41,10 +40,13 @@ std::optional<int> answerCommandLine(const QStringList &arguments, QTextStream &
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     parser.addOptions({help, version});
-    for (const char *name : QtOptionsWithValue)
-        parser.addOption(QCommandLineOption(QLatin1String(name), QString(), QStringLiteral("value")));
-    for (const char *name : QtFlags)
-        parser.addOption(QCommandLineOption(QLatin1String(name)));
+    const auto addQtOptions = [&parser](const char *names, const QString &valueName) {
+        const QStringList list = QString::fromLatin1(names).split(QLatin1Char(' '));
+        for (const QString &name : list)
+            parser.addOption(QCommandLineOption(name, QString(), valueName));
+    };
+    addQtOptions(QtOptionsWithValue, QStringLiteral("value"));
+    addQtOptions(QtFlags, QString());
 
     if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
         const QString why = parser.positionalArguments().isEmpty()
