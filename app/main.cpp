@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Tavrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/commandline.h"
 #include "app/startup.h"
 #include "shell/forms.h"
 #include "shell/version.h"
@@ -11,6 +12,8 @@
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> status = tavrel::answerCommandLine(argc, argv))
+        return *status;
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Tavrel"));
     QCoreApplication::setApplicationName(QStringLiteral("Tavrel"));

@@ -38,7 +38,7 @@ QString portableSettingsFile()
     if (folder.isEmpty())
         return {};
     const QDir dir(folder);
-    const QString path = dir.filePath(QStringLiteral("tavrel.ini"));
+    QString path = dir.filePath(QStringLiteral("tavrel.ini"));
     const QFileInfo info(path);
     // A file marked read-only cannot be replaced by its new version, even where it could be opened for writing.
     if (!info.isFile() || !info.isWritable())

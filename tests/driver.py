@@ -725,8 +725,9 @@ def limits(driver):
 
 
 def package(build):
-    """The Debian package made from a build tree and installed into a temporary root: its version, dependencies,
-    desktop entry, AppStream metadata, icons and copyright file; the installed program starts, and Alt+E ends it."""
+    """The Debian package made from a build tree, clean under lintian, and installed into a temporary root: its
+    version, dependencies, desktop entry, AppStream metadata, icons and copyright file; the installed program starts,
+    answers --version and --help beside it, and Alt+E ends it."""
     s = X11()
     L.step("package")
     run("cpack", "-G", "DEB", "--config", f"{build}/CPackConfig.cmake", "-B", L.work / "package", log="cpack.log")
@@ -734,6 +735,9 @@ def package(build):
     field = lambda name: run("dpkg-deb", "--field", deb, name).strip()
     field("Version") == VERSION or fail(f"the package carries version {field('Version')}, not {VERSION}")
     "libqt6widgets6" in field("Depends") or fail("the package does not depend on Qt Widgets")
+    said = run("lintian", "--fail-on", "error,warning", deb, check=False)
+    said.returncode == 0 and not re.search(r"^[EW]: ", said.stdout, re.M) or fail(
+        f"lintian ended with status {said.returncode}: " + " | ".join((said.stdout + said.stderr).splitlines()[:8]))
 
     L.step("install into a temporary root")
     root = L.work / "root"
@@ -753,6 +757,13 @@ def package(build):
     L.step("start the installed program")
     p = s.start("tavrel", [root / "usr/bin/tavrel"])
     s.focus(s.window("the installed program's input form", TITLE, wide=False, pid=p.pid)[0], "the input form")
+    L.step("--version, --help and an unknown option beside it, without a display")
+    bare = {k: v for k, v in s.env.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}  # and Qt's platform is xcb
+    for option, status, said in (("--version", 0, f"Tavrel {VERSION}\n"), ("--help", 0, "  -v, --version"),
+                                 ("--bogus", 2, "tavrel: Unknown option 'bogus'.\n")):
+        a = run(root / "usr/bin/tavrel", option, check=False, env=bare, timeout=10)
+        a.returncode == status and said in (a.stderr if status else a.stdout) or fail(
+            f"tavrel {option} ended with status {a.returncode}: {a.stdout + a.stderr!r}")
     s.key("alt+e")
     p.ended("Alt+E")
 

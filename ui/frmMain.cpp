@@ -78,7 +78,7 @@ protected:
     {
         QPainter painter(this);
         painter.setPen(QPen(Yellow, Width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        painter.drawRect(QRectF(rect()).adjusted(Width / 2, Width / 2, -Width / 2, -Width / 2));
+        painter.drawRect(QRectF(rect()).adjusted(Width / 2.0, Width / 2.0, -Width / 2.0, -Width / 2.0));
     }
 
 private:
@@ -320,12 +320,10 @@ bool frmMain::txtName_KeyPress(const QString &typed)
     QString accepted;
     for (const QChar c : typed) {
         const char16_t code = c.unicode();
-        if (code >= u'A' && code <= u'Z')
+        if ((code >= u'A' && code <= u'Z') || code == 32)
             accepted += c;
         else if (code >= u'a' && code <= u'z')
             accepted += QChar(code - 32);
-        else if (code == 32)
-            accepted += c;
         else if ((code == 8 || code == 13) && typed.size() == 1)
             return false; // backspace and Enter do their usual work
         else {

@@ -159,14 +159,15 @@ void DiagramSphereLabel::keyPressEvent(QKeyEvent *event)
     event->ignore();
 }
 
+// QLabel's own handlers are passed over on purpose: they would make the caption a text control.
 void DiagramSphereLabel::focusInEvent(QFocusEvent *event)
 {
-    QWidget::focusInEvent(event);
+    QWidget::focusInEvent(event); // NOLINT(bugprone-parent-virtual-call)
 }
 
 void DiagramSphereLabel::focusOutEvent(QFocusEvent *event)
 {
-    QWidget::focusOutEvent(event);
+    QWidget::focusOutEvent(event); // NOLINT(bugprone-parent-virtual-call)
 }
 
 } // namespace tavrel::ui

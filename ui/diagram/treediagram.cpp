@@ -278,7 +278,8 @@ void TreeDiagram::describeMarks()
             // "ln710": sphere 7 and sphere 10.
             const QString ends = path->objectName().mid(2);
             marked << QStringLiteral("the path between %1 and %2")
-                          .arg(sphereName(ends.left(1).toInt() - 1), sphereName(ends.mid(1).toInt() - 1));
+                          .arg(sphereName(QStringView(ends).left(1).toInt() - 1),
+                               sphereName(QStringView(ends).mid(1).toInt() - 1));
         }
     }
     setAccessibleTexts(this, accessibleName(),

@@ -484,14 +484,11 @@ void frmDisplay::keyPressEvent(QKeyEvent *event)
 {
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     int step = 0;
-    if (modifiers == Qt::ControlModifier && event->key() == Qt::Key_PageDown)
+    if (modifiers == Qt::ControlModifier && (event->key() == Qt::Key_PageDown || event->key() == Qt::Key_Tab))
         step = 1;
-    else if (modifiers == Qt::ControlModifier && event->key() == Qt::Key_PageUp)
-        step = -1;
-    else if (modifiers == Qt::ControlModifier && event->key() == Qt::Key_Tab)
-        step = 1;
-    else if (modifiers == (Qt::ControlModifier | Qt::ShiftModifier)
-             && (event->key() == Qt::Key_Backtab || event->key() == Qt::Key_Tab))
+    else if ((modifiers == Qt::ControlModifier && event->key() == Qt::Key_PageUp)
+             || (modifiers == (Qt::ControlModifier | Qt::ShiftModifier)
+                 && (event->key() == Qt::Key_Backtab || event->key() == Qt::Key_Tab)))
         step = -1;
     if (step == 0) {
         QWidget::keyPressEvent(event);

@@ -1,0 +1,81 @@
+// SPDX-FileCopyrightText: 2026 The Tavrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/commandline.h"
+
+#include "shell/version.h"
+
+#include <QCommandLineParser>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace tavrel {
+
+namespace {
+
+// The options that Qt 6 takes for every program (QGuiApplication, QApplication and the X11 platform), which it
+// reads and removes from the arguments when the application object is made, with one dash or two: those followed
+// by a value, and the flags. Qt also takes -style=NAME, -stylesheet=FILE and -qmljsdebugger=PORT.
+const char QtOptionsWithValue[] = "platform platformpluginpath platformtheme plugin qwindowgeometry qwindowicon "
+                                  "qwindowtitle session style stylesheet qmljsdebugger display geometry icon title "
+                                  "name visual";
+const char QtFlags[] = "reverse testability widgetcount nograb dograb";
+
+const char Help[] = "Usage: tavrel [Qt option...]\n"
+                    "       tavrel --help | --version\n"
+                    "Gives a reading of your sun sign on the Kabbalah Tree of Life, in a window.\n"
+                    "\n"
+                    "Options:\n"
+                    "  -h, --help     Prints this help and ends.\n"
+                    "  -v, --version  Prints the version and ends.\n"
+                    "\n"
+                    "Qt's own options (-platform, -style, -reverse, ...) are handed to Qt; see tavrel(1).\n";
+
+} // namespace
+
+std::optional<int> answerCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    parser.addOptions({help, version});
+    const auto addQtOptions = [&parser](const char *names, const QString &valueName) {
+        const QStringList list = QString::fromLatin1(names).split(QLatin1Char(' '));
+        for (const QString &name : list)
+            parser.addOption(QCommandLineOption(name, QString(), valueName));
+    };
+    addQtOptions(QtOptionsWithValue, QStringLiteral("value"));
+    addQtOptions(QtFlags, QString());
+
+    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
+        const QString why = parser.positionalArguments().isEmpty()
+            ? parser.errorText()
+            : QStringLiteral("Unknown argument '%1'.").arg(parser.positionalArguments().constFirst());
+        err << "tavrel: " << why << "\nTry 'tavrel --help' for the options.\n";
+        return 2;
+    }
+    if (parser.isSet(help)) {
+        out << Help;
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        out << "Tavrel " TAVREL_VERSION "\n";
+        return 0;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> answerCommandLine(int argc, char *argv[])
+{
+    if (argc <= 1) // the usual start, with nothing to read
+        return std::nullopt;
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return answerCommandLine(arguments, out, err);
+}
+
+} // namespace tavrel
