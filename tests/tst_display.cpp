@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QProcess>
 #include <QScrollBar>
+#include <QStyle>
 #include <QStandardPaths>
 #include <QTextBlock>
 
@@ -92,6 +93,8 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void windowAndTabs();
+    void tabCaptionsStandOut_data();
+    void tabCaptionsStandOut();
     void freshWindowAfterAReading();
     void layout_data();
     void layout();
@@ -496,6 +499,50 @@ void TestDisplay::labelsDrawAsPlainLabels()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(labels[0]->grab().toImage(), labels[1]->grab().toImage());
+}
+
+void TestDisplay::tabCaptionsStandOut_data()
+{
+    QTest::addColumn<QString>("style");
+    QTest::addColumn<bool>("dark");
+    for (const char *style : {"Fusion", "Windows"}) {
+        for (const bool dark : {false, true})
+            QTest::addRow("%s, %s palette", style, dark ? "a dark" : "its own") << style << dark;
+    }
+}
+
+// The captions of the tab strip stand out from their tabs on every style a user may have, light or dark.
+void TestDisplay::tabCaptionsStandOut()
+{
+    QFETCH(QString, style);
+    QFETCH(bool, dark);
+    const QString styleBefore = QApplication::style()->name();
+    const QPalette paletteBefore = QApplication::palette();
+    const auto restore = qScopeGuard([&] {
+        QApplication::setStyle(styleBefore);
+        QApplication::setPalette(paletteBefore);
+    });
+    QApplication::setStyle(style);
+    if (dark)
+        QApplication::setPalette(QPalette(QColor(49, 54, 59), QColor(49, 54, 59))); // light text on dark faces
+
+    const auto window = openReading(SunSign::Virgo);
+    QTabBar *strip = child<QTabWidget>(window.get(), "SSTab1")->tabBar();
+    const QImage picture = strip->grab().toImage();
+    const qreal ratio = picture.devicePixelRatio();
+    for (int i = 0; i < strip->count(); ++i) {
+        const QRect inside = strip->tabRect(i).adjusted(8, 8, -8, -8); // within the mark of the focus
+        QHash<QRgb, int> pixels;
+        for (int y = qRound(inside.top() * ratio); y < qRound(inside.bottom() * ratio); ++y) {
+            for (int x = qRound(inside.left() * ratio); x < qRound(inside.right() * ratio); ++x)
+                ++pixels[picture.pixel(x, y)];
+        }
+        const QColor face = std::max_element(pixels.cbegin(), pixels.cend()).key(); // the commonest colour
+        qreal contrast = 0;
+        for (auto pixel = pixels.cbegin(); pixel != pixels.cend(); ++pixel)
+            contrast = qMax(contrast, qAbs(QColor(pixel.key()).lightnessF() - face.lightnessF()));
+        QVERIFY2(contrast > 0.5, qPrintable(QStringLiteral("tab %1: caption on %2").arg(i).arg(face.name())));
+    }
 }
 
 void TestDisplay::clipboardGuard_data()
