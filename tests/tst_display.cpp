@@ -18,10 +18,11 @@
 #include <QPainter>
 #include <QProcess>
 #include <QScrollBar>
-#include <QStyle>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTextBlock>
 
+#include <algorithm>
 #include <functional>
 #include <tuple>
 
@@ -504,10 +505,10 @@ void TestDisplay::labelsDrawAsPlainLabels()
 void TestDisplay::tabCaptionsStandOut_data()
 {
     QTest::addColumn<QString>("style");
-    QTest::addColumn<bool>("dark");
+    QTest::addColumn<bool>("dark"); // a dark palette, light text on dark faces, rather than the style's own
     for (const char *style : {"Fusion", "Windows"}) {
-        for (const bool dark : {false, true})
-            QTest::addRow("%s, %s palette", style, dark ? "a dark" : "its own") << style << dark;
+        QTest::addRow("%s", style) << style << false;
+        QTest::addRow("%s, dark", style) << style << true;
     }
 }
 
@@ -516,33 +517,23 @@ void TestDisplay::tabCaptionsStandOut()
 {
     QFETCH(QString, style);
     QFETCH(bool, dark);
-    const QString styleBefore = QApplication::style()->name();
-    const QPalette paletteBefore = QApplication::palette();
-    const auto restore = qScopeGuard([&] {
-        QApplication::setStyle(styleBefore);
-        QApplication::setPalette(paletteBefore);
+    const auto restore = qScopeGuard([name = QApplication::style()->name(), palette = QApplication::palette()] {
+        QApplication::setStyle(name);
+        QApplication::setPalette(palette);
     });
     QApplication::setStyle(style);
     if (dark)
-        QApplication::setPalette(QPalette(QColor(49, 54, 59), QColor(49, 54, 59))); // light text on dark faces
-
+        QApplication::setPalette(QPalette(QColor(49, 54, 59), QColor(49, 54, 59)));
     const auto window = openReading(SunSign::Virgo);
     QTabBar *strip = child<QTabWidget>(window.get(), "SSTab1")->tabBar();
-    const QImage picture = strip->grab().toImage();
-    const qreal ratio = picture.devicePixelRatio();
-    for (int i = 0; i < strip->count(); ++i) {
-        const QRect inside = strip->tabRect(i).adjusted(8, 8, -8, -8); // within the mark of the focus
-        QHash<QRgb, int> pixels;
-        for (int y = qRound(inside.top() * ratio); y < qRound(inside.bottom() * ratio); ++y) {
-            for (int x = qRound(inside.left() * ratio); x < qRound(inside.right() * ratio); ++x)
-                ++pixels[picture.pixel(x, y)];
-        }
-        const QColor face = std::max_element(pixels.cbegin(), pixels.cend()).key(); // the commonest colour
-        qreal contrast = 0;
-        for (auto pixel = pixels.cbegin(); pixel != pixels.cend(); ++pixel)
-            contrast = qMax(contrast, qAbs(QColor(pixel.key()).lightnessF() - face.lightnessF()));
-        QVERIFY2(contrast > 0.5, qPrintable(QStringLiteral("tab %1: caption on %2").arg(i).arg(face.name())));
+    const QImage tab = strip->grab(strip->tabRect(1).adjusted(8, 8, -8, -8)).toImage(); // without the focus mark
+    QList<qreal> lightness;
+    for (int y = 0; y < tab.height(); ++y) {
+        for (int x = 0; x < tab.width(); ++x)
+            lightness << QColor(tab.pixel(x, y)).lightnessF();
     }
+    const auto [darkest, lightest] = std::minmax_element(lightness.cbegin(), lightness.cend());
+    QVERIFY(*lightest - *darkest > 0.5); // the caption on its face
 }
 
 void TestDisplay::clipboardGuard_data()
