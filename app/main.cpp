@@ -22,8 +22,8 @@ int main(int argc, char *argv[])
     tavrel::StartApplication();
     if (tavrel::shell::isEnding()) {
         // Refused beside a running copy, after its message: this copy holds nothing to keep or give back, so it
-        // ends at once. Tearing down the connection to the window system right after its only window closed can
-        // hang on Wayland (Qt 6.4), which would leave an invisible copy running.
+        // ends at once. Qt's own hang, not ours: Qt 6.4's Wayland plug-in, torn down right after the only window
+        // closed, can wait for ever in ~QWaylandDisplay on its event thread, stuck in wl_display_read_events.
         std::fflush(nullptr);
         std::_Exit(0);
     }

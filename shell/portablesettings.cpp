@@ -4,9 +4,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
+#include <QSettings>
 
 namespace tavrel::shell {
 
@@ -32,29 +31,21 @@ void setProgramFolder(const QString &folder)
     programFolderInPlace() = folder;
 }
 
-QString portableSettingsFile()
+std::unique_ptr<QSettings> openPortableSettings()
 {
     const QString folder = programFolder();
     if (folder.isEmpty())
-        return {};
-    const QDir dir(folder);
-    QString path = dir.filePath(QStringLiteral("tavrel.ini"));
-    const QFileInfo info(path);
-    // A file marked read-only cannot be replaced by its new version, even where it could be opened for writing.
-    if (!info.isFile() || !info.isWritable())
-        return {};
-    // A lock that is not a plain file (a named pipe) would hold every write for ever.
-    const QFileInfo lock(path + QLatin1String(".lock"));
-    if (lock.exists() && !lock.isFile())
-        return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite)) // opened, not changed
-        return {};
-    file.close();
-    QTemporaryFile probe(dir.filePath(QStringLiteral("tavrel-XXXXXX.tmp")));
-    if (!probe.open())
-        return {};
-    return path;
+        return nullptr;
+    const QString path = QDir(folder).filePath(QStringLiteral("tavrel.ini"));
+    // QSettings reads its file as soon as it is made: only a plain file is opened (a named pipe would hold it for
+    // ever), and not one marked read-only.
+    if (const QFileInfo info(path); !info.isFile() || !info.isWritable())
+        return nullptr;
+    auto settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    if (!settings->isWritable()) // someone else's copy
+        return nullptr;
+    settings->setAtomicSyncRequired(false); // written in place where the folder takes no new files
+    return settings;
 }
 
 } // namespace tavrel::shell

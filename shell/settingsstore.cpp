@@ -21,8 +21,8 @@ QString applicationFileBaseName()
     return name.isEmpty() ? QStringLiteral("tavrel") : name;
 }
 
-// The user's own settings file, or nothing where it is not safe to open. QSettings reads its files as soon as it
-// is made, and writes under a lock file beside them; opening a named pipe or a device there would wait for ever.
+// The user's own settings file, or nothing where it is not safe to open. QSettings reads its file as soon as it
+// is made; opening a named pipe or a device there would wait for ever.
 // Where the files lie is asked of a settings object for a name that no one uses, which opens no file of the
 // application's. Only this one file is opened: the folders of the whole system (XDG_CONFIG_DIRS) and the
 // organisation's file, which QSettings would also read, are no place of the user's own setting.
@@ -36,11 +36,8 @@ std::optional<QString> userSettingsFile(const QString &organisation, const QStri
     const QString folder = QFileInfo(probe.absolutePath()).absolutePath() + QLatin1Char('/');
     const QString suffix = probe.suffix().isEmpty() ? QString() : QLatin1Char('.') + probe.suffix();
     const QString file = folder + organisation + QLatin1Char('/') + application + suffix;
-    for (const QString &path : {file, file + QLatin1String(".lock")}) {
-        const QFileInfo info(path);
-        if (info.exists() && !info.isFile())
-            return std::nullopt;
-    }
+    if (const QFileInfo info(file); info.exists() && !info.isFile())
+        return std::nullopt;
     return file;
 }
 #endif
@@ -52,10 +49,8 @@ public:
     {
         const QString organisation = QStringLiteral("Tavrel");
         const QString application = applicationFileBaseName();
-        if (const QString portable = portableSettingsFile(); !portable.isEmpty()) {
-            m_settings = std::make_unique<QSettings>(portable, QSettings::IniFormat);
+        if ((m_settings = openPortableSettings()))
             return;
-        }
 #ifdef Q_OS_WIN
         m_settings =
             std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, organisation, application);

@@ -19,8 +19,10 @@
 #include <QProcess>
 #include <QScrollBar>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTextBlock>
 
+#include <algorithm>
 #include <functional>
 #include <tuple>
 
@@ -92,6 +94,8 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void windowAndTabs();
+    void tabCaptionsStandOut_data();
+    void tabCaptionsStandOut();
     void freshWindowAfterAReading();
     void layout_data();
     void layout();
@@ -498,6 +502,40 @@ void TestDisplay::labelsDrawAsPlainLabels()
     QCOMPARE(labels[0]->grab().toImage(), labels[1]->grab().toImage());
 }
 
+void TestDisplay::tabCaptionsStandOut_data()
+{
+    QTest::addColumn<QString>("style");
+    QTest::addColumn<bool>("dark"); // a dark palette, light text on dark faces, rather than the style's own
+    for (const char *style : {"Fusion", "Windows"}) {
+        QTest::addRow("%s", style) << style << false;
+        QTest::addRow("%s, dark", style) << style << true;
+    }
+}
+
+// The captions of the tab strip stand out from their tabs on every style a user may have, light or dark.
+void TestDisplay::tabCaptionsStandOut()
+{
+    QFETCH(QString, style);
+    QFETCH(bool, dark);
+    const auto restore = qScopeGuard([name = QApplication::style()->name(), palette = QApplication::palette()] {
+        QApplication::setStyle(name);
+        QApplication::setPalette(palette);
+    });
+    QApplication::setStyle(style);
+    if (dark)
+        QApplication::setPalette(QPalette(QColor(49, 54, 59), QColor(49, 54, 59)));
+    const auto window = openReading(SunSign::Virgo);
+    QTabBar *strip = child<QTabWidget>(window.get(), "SSTab1")->tabBar();
+    const QImage tab = strip->grab(strip->tabRect(1).adjusted(8, 8, -8, -8)).toImage(); // without the focus mark
+    QList<qreal> lightness;
+    for (int y = 0; y < tab.height(); ++y) {
+        for (int x = 0; x < tab.width(); ++x)
+            lightness << QColor(tab.pixel(x, y)).lightnessF();
+    }
+    const auto [darkest, lightest] = std::minmax_element(lightness.cbegin(), lightness.cend());
+    QVERIFY(*lightest - *darkest > 0.5); // the caption on its face
+}
+
 void TestDisplay::clipboardGuard_data()
 {
     QTest::addColumn<QString>("box");
@@ -518,7 +556,7 @@ void TestDisplay::clipboardGuard_data()
         QTest::addRow("txtPathDecs, %s", event) << "txtPathDecs" << event << false << "";
     QTest::newRow("a new reading") << "txtPathDecs"
                                    << "reading" << true << "";
-    // In a real X server (the x11 run): what other programs copied stays, this program's selection goes.
+    // What other programs copied stays, this program's selection goes.
     QTest::newRow("another program's text, a new reading") << "txtPathDecs"
                                                            << "reading" << false << "another program";
     QTest::newRow("another program's text, mouse move") << "txtOneSphereDesc"
@@ -537,10 +575,11 @@ void TestDisplay::clipboardGuard()
     QFETCH(QString, event);
     QFETCH(bool, emptied);
     QFETCH(QString, holder);
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        QSKIP("needs a clipboard that tells its owner, other programs and the selection of a real X server: the x11 "
+              "run");
     if (holder.isEmpty())
         holder = QStringLiteral("this program");
-    else if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        QSKIP("needs other programs and the selection of a real X server: the x11 run");
     const QClipboard::Mode mode =
         holder.endsWith(QLatin1String("selection")) ? QClipboard::Selection : QClipboard::Clipboard;
 

@@ -12,55 +12,45 @@
 
 namespace tavrel::ui {
 
-namespace {
-
-// What this program last put into the clipboard (its text, and its formatted text for a copy from a rich text
-// box), while it may still be there: a clipboard manager (most desktops run one, and the Wayland compositor weston
-// is one) takes over what a program copies, whole or in one of its formats, so that it stays after that program
-// ends; the clipboard then holds this program's text without this program owning it.
-struct Copied
+ClipboardWatch *ClipboardWatch::of(QClipboard *clipboard)
 {
-    QString text;
-    QString html;
-};
-Copied &lastCopied(QClipboard *clipboard)
-{
-    static Copied copied;
-    static const bool watching = [clipboard] {
-        QObject::connect(clipboard, &QClipboard::dataChanged, clipboard, [clipboard] {
-            if (const QMimeData *data = clipboard->mimeData(); data && clipboard->ownsClipboard())
-                copied = {data->text(), data->html()};
-        });
-        return true;
-    }();
-    Q_UNUSED(watching)
-    return copied;
+    auto *watch = clipboard->findChild<ClipboardWatch *>(QString(), Qt::FindDirectChildrenOnly);
+    return watch ? watch : new ClipboardWatch(clipboard);
 }
 
-// Whether the clipboard, owned by another program, holds what this program copied last. Asks the owner only until
-// it holds something else.
-bool heldForThisProgram(QClipboard *clipboard)
+ClipboardWatch::ClipboardWatch(QClipboard *clipboard)
+    : QObject(clipboard)
+    , m_clipboard(clipboard)
 {
-    Copied &copied = lastCopied(clipboard);
-    if (copied.text.isEmpty() && copied.html.isEmpty())
-        return false;
-    const QMimeData *data = clipboard->mimeData();
+    connect(clipboard, &QClipboard::dataChanged, this, &ClipboardWatch::changed);
+}
+
+void ClipboardWatch::changed()
+{
+    m_held = false;
+    if (m_clipboard->ownsClipboard()) { // this program's own copy: read without asking another program
+        const QMimeData *data = m_clipboard->mimeData();
+        m_text = data ? data->text() : QString();
+        m_html = data ? data->html() : QString();
+        return;
+    }
+    if (m_text.isEmpty() && m_html.isEmpty())
+        return;
+    const QMimeData *data = m_clipboard->mimeData();
     const QString text = data ? data->text() : QString();
     const QString html = data ? data->html() : QString();
     if (text.isEmpty() && html.isEmpty())
-        return false; // nothing to read yet, while the manager takes it over
-    if ((text.isEmpty() || text == copied.text) && (html.isEmpty() || html == copied.html))
-        return true;
-    copied = {};
-    return false;
+        return; // nothing to read yet, while the manager takes it over
+    m_held = (text.isEmpty() || text == m_text) && (html.isEmpty() || html == m_html);
+    if (!m_held)
+        m_text = m_html = QString();
 }
-
-} // namespace
 
 ClipboardGuard::ClipboardGuard(QObject *owner)
     : QObject(owner)
 {
-    lastCopied(QGuiApplication::clipboard()); // from now on
+    if (QClipboard *clipboard = QGuiApplication::clipboard())
+        m_watch = ClipboardWatch::of(clipboard);
 }
 
 void ClipboardGuard::guard(QAbstractScrollArea *box)
@@ -74,18 +64,14 @@ void ClipboardGuard::guard(QAbstractScrollArea *box)
     viewport->installEventFilter(this);
 }
 
-// Platforms without a clipboard shared with other programs (offscreen, minimal) keep it inside this program: there,
-// all of it is this program's. A clipboard that cannot be emptied is left as it is.
 void ClipboardGuard::emptyClipboard()
 {
     QClipboard *clipboard = QGuiApplication::clipboard();
     if (!clipboard)
         return;
-    static const bool keptInside =
-        QStringList{QStringLiteral("offscreen"), QStringLiteral("minimal")}.contains(QGuiApplication::platformName());
-    if (keptInside || clipboard->ownsClipboard()) {
+    if (clipboard->ownsClipboard()) {
         clipboard->clear(QClipboard::Clipboard);
-    } else if (heldForThisProgram(clipboard)) {
+    } else if (m_watch && m_watch->heldForThisProgram()) {
         // Only an owner can empty it: this program becomes the owner of an empty text, which the manager takes
         // over in turn. (Emptied at once, the manager would put back what it holds.)
         clipboard->setText(QString(), QClipboard::Clipboard);

@@ -5,6 +5,7 @@
 #include "ui/style.h"
 #include "ui/textlabel.h"
 
+#include <QGuiApplication>
 #include <QStyleOptionTab>
 #include <QStylePainter>
 
@@ -18,6 +19,15 @@ DisplayTabBar::DisplayTabBar(int stripHeight, QWidget *parent)
     setUsesScrollButtons(false);
     setElideMode(Qt::ElideNone);
     setDrawBase(false);
+    // The strip is in the system's button face with its button text, whatever the panel behind it: some styles
+    // paint a tab's face in the Window colour (the navy of the panel), others in the Button colour.
+    const QPalette system = QGuiApplication::palette();
+    QPalette strip = palette();
+    for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Button})
+        strip.setBrush(role, system.brush(QPalette::Button));
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText})
+        strip.setBrush(role, system.brush(QPalette::ButtonText));
+    setPalette(strip);
 }
 
 QSize DisplayTabBar::tabSizeHint(int /*index*/) const
