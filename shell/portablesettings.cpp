@@ -44,7 +44,9 @@ std::unique_ptr<QSettings> openPortableSettings()
     auto settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
     if (!settings->isWritable()) // someone else's copy
         return nullptr;
-    settings->setAtomicSyncRequired(false); // written in place where the folder takes no new files
+    // Written anew beside itself and put in its place, so that a write cut short leaves the old file whole; in
+    // place only where the folder takes no new files.
+    settings->setAtomicSyncRequired(QFileInfo(folder).isWritable());
     return settings;
 }
 
