@@ -17,8 +17,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include <utility>
-
 namespace tavrel::ui {
 
 using namespace diagramlayout;
