@@ -82,7 +82,7 @@ std::unique_ptr<shell::SingleInstance> &instanceLock()
 
 void StartApplication()
 {
-    fitThreadPoolToLimit();
+    fitThreadPoolToLimits();
     auto *icon = new WindowIconLoader(qApp);
 
     if (!instanceLock())

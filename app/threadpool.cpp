@@ -16,16 +16,21 @@ namespace {
 // message bus's, and one left for Qt's own later needs.
 constexpr qint64 ThreadsBesideThePool = 4;
 
+// The stack of a pool thread where the address space is limited, in bytes, in place of the system's usual 8 MiB: Qt's
+// drawing work (converting and scaling pictures) needs little of it.
+constexpr uint SmallStack = 512 * 1024;
+
 } // namespace
 
-void fitThreadPoolToLimit()
+void fitThreadPoolToLimits()
 {
-    const std::optional<qint64> limit = shell::threadLimit();
-    if (!limit)
-        return;
     QThreadPool *pool = QThreadPool::globalInstance();
-    const qint64 room = std::max<qint64>(std::min<qint64>(*limit - ThreadsBesideThePool, pool->maxThreadCount()), 1);
-    pool->setMaxThreadCount(static_cast<int>(room));
+    if (const std::optional<qint64> limit = shell::threadLimit()) {
+        const qint64 room = std::min<qint64>(*limit - ThreadsBesideThePool, pool->maxThreadCount());
+        pool->setMaxThreadCount(static_cast<int>(std::max<qint64>(room, 1)));
+    }
+    if (shell::addressSpaceLimit())
+        pool->setStackSize(SmallStack);
 }
 
 } // namespace tavrel
