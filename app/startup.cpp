@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/startup.h"
 
+#include "app/threadpool.h"
 #include "shell/forms.h"
 #include "shell/messages.h"
 #include "shell/singleinstance.h"
 #include "shell/updatereminder.h"
-#include "ui/aheadoftime.h"
 #include "ui/formregistry.h"
 #include "ui/frmMain.h"
 
@@ -82,7 +82,7 @@ std::unique_ptr<shell::SingleInstance> &instanceLock()
 
 void StartApplication()
 {
-    ui::ahead::securePool();
+    fitThreadPoolToLimits();
     auto *icon = new WindowIconLoader(qApp);
 
     if (!instanceLock())

@@ -5,14 +5,13 @@
 //
 //   bench_reading_window click [READINGS]    time of the first reading, then the median of READINGS more
 //   bench_reading_window rounds [ROUNDS]     resident memory after 10, 100, 1000 ... rounds of reading and Back
-// followed by "--without NAME" to turn a piece of the work done ahead of time off (see aheadflags.h).
+// followed by "--without-rehearsal" to measure the first reading without the rehearsal (see ui/rehearsal.h).
 //
 // "Painted" is the moment the frame's window has been painted with the result window in it, its picture handed
 // to the window system and (on X11) taken in by the X server. Each round waits for the paint of the frame and,
 // after Back, for that of the input form, as a person who looks at them would. Run it in the X server a person
 // sees (bench/reading.sh starts one at full-screen size) or with QT_QPA_PLATFORM=offscreen.
 #include "app/startup.h"
-#include "bench/aheadflags.h"
 #include "shell/forms.h"
 #include "shell/messages.h"
 #include "tests/residentmemory.h"
@@ -20,6 +19,7 @@
 #include "ui/formregistry.h"
 #include "ui/frmMain.h"
 #include "ui/frmMdi.h"
+#include "ui/rehearsal.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -218,13 +218,13 @@ double median(std::vector<double> values)
 
 int main(int argc, char *argv[])
 {
-    bench::takeAheadFlags(argc, argv);
     PaintWatch app(argc, argv);
     app.clock.start();
     const QStringList args = QCoreApplication::arguments();
+    ui::setRehearsalsOn(!args.contains(QStringLiteral("--without-rehearsal")));
     const QString mode = args.value(1);
     if (mode != QLatin1String("click") && mode != QLatin1String("rounds"))
-        fail("usage: bench_reading_window click [READINGS] | rounds [ROUNDS]");
+        fail("usage: bench_reading_window click [READINGS] | rounds [ROUNDS], then --without-rehearsal or nothing");
     shell::setMessageSink([](const shell::MessageRequest &request) -> shell::Answer {
         std::fprintf(stderr, "unexpected message: %s\n", qPrintable(request.text));
         std::exit(1);

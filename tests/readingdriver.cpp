@@ -8,10 +8,10 @@
 #include "app/startup.h"
 #include "shell/forms.h"
 #include "shell/messages.h"
-#include "ui/aheadoftime.h"
 #include "ui/formregistry.h"
 #include "ui/frmMain.h"
 #include "ui/frmMdi.h"
+#include "ui/rehearsal.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -28,7 +28,7 @@ using namespace tavrel;
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    const auto rehearsed = [] { return ui::ahead::rehearsalsDone() > 0; };
+    const auto rehearsed = [] { return ui::rehearsalsDone() > 0; };
     if (!app.arguments().contains(QStringLiteral("--drive"))) {
         StartApplication();
         QTimer watch;

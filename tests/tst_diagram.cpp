@@ -34,7 +34,6 @@ private slots:
 
     void spheres();
     void painting();
-    void paintedAheadAsOnScreen();
     void sphereCaptions_data();
     void sphereCaptions();
 
@@ -111,28 +110,6 @@ void TestDiagram::painting()
     // A recoloured element is painted anew.
     m_window->diagram()->setSphereColor(7, Qt::red);
     QVERIFY(sameColour(at(canvas->grab().toImage(), sphereBottom(7)), Qt::red));
-}
-
-// The canvas is drawn on another thread while the window is shown; once that picture is handed back its paints
-// copy it, and it must be the very pixels the canvas paints itself once something changed.
-void TestDiagram::paintedAheadAsOnScreen()
-{
-    ui::TreeDiagram *canvas = m_window->diagram();
-    // Shown again with no sphere ringed by the focus.
-    if (QWidget *focus = QApplication::focusWidget())
-        focus->clearFocus();
-    canvas->hide();
-    canvas->show();
-    QTRY_VERIFY(canvas->hasPreparedPicture());
-    const QImage ahead = canvas->grab().toImage();
-    QVERIFY(canvas->hasPreparedPicture());
-
-    const QColor was = canvas->sphere(7)->color();
-    canvas->setSphereColor(7, Qt::red);
-    canvas->grab();
-    QVERIFY(!canvas->hasPreparedPicture());
-    canvas->setSphereColor(7, was);
-    QCOMPARE(ahead, canvas->grab().toImage());
 }
 
 void TestDiagram::sphereCaptions_data()

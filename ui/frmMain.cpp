@@ -10,13 +10,13 @@
 #include "shell/links.h"
 #include "shell/messages.h"
 #include "shell/updatereminder.h"
-#include "ui/aheadoftime.h"
 #include "ui/captionframe.h"
 #include "ui/clicklabel.h"
 #include "ui/display/frmDisplay.h"
 #include "ui/formregistry.h"
 #include "ui/frmMdi.h"
 #include "ui/menus.h"
+#include "ui/rehearsal.h"
 #include "ui/style.h"
 #include "ui/texts.h"
 #include "ui/twips.h"
@@ -288,7 +288,7 @@ void frmMain::rehearseReading()
         return; // a reading came first
     LoadDescriptions();
     const auto sign = tavrel::FindSunSign(m_month->currentIndex(), m_day->currentIndex());
-    ahead::rehearseReading(makeReading(sign.value_or(SunSign::Aries)));
+    ui::rehearseReading(makeReading(sign.value_or(SunSign::Aries)));
 }
 
 void frmMain::cmdProceed_Click()

@@ -6,10 +6,15 @@
 
 namespace tavrel::ui {
 
+QString pathLineName(Sephirah upper, Sephirah lower)
+{
+    return QStringLiteral("ln%1%2").arg(static_cast<int>(upper)).arg(static_cast<int>(lower));
+}
+
 QString pathLineName(TreePath path)
 {
     const TreePathInfo &info = treePathInfo(path);
-    return QStringLiteral("ln%1%2").arg(static_cast<int>(info.upper)).arg(static_cast<int>(info.lower));
+    return pathLineName(info.upper, info.lower);
 }
 
 QString cardLabelName(SunSign sign)

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <array>
+
 // Where the diagram shows what a reading names: the controls of the Tree-of-Life diagram for the engine's spheres,
 // paths and signs. The one mapping between the two, for the windows and their tests.
 namespace tavrel::ui {
@@ -22,7 +24,15 @@ constexpr Sephirah sephirahAt(int index)
     return AllSephiroth[static_cast<std::size_t>(index)];
 }
 
-// The line that draws a path: "ln" and the positions of the two spheres it joins, the higher first ("ln710").
+// The names shown in the explanation, by element; Da'at is written without its apostrophe.
+inline const std::array<QString, SephirahCount> SphereNames{
+    QStringLiteral("Keter"),   QStringLiteral("Chokmah"),   QStringLiteral("Binah"),   QStringLiteral("Chesed"),
+    QStringLiteral("Gevurah"), QStringLiteral("Tiphereth"), QStringLiteral("Netzach"), QStringLiteral("Hod"),
+    QStringLiteral("Yesod"),   QStringLiteral("Malkhuth"),  QStringLiteral("Daat")};
+
+// The line that draws the path between two spheres: "ln" and their positions, the higher on the Tree first
+// ("ln710"); and the line of a path of the signs.
+QString pathLineName(Sephirah upper, Sephirah lower);
 QString pathLineName(TreePath path);
 
 // The label that names the tarot card of a sign: "lbl" and the sign's name ("lblPisces").

@@ -4,12 +4,10 @@
 
 #include "reading/catalogue.h"
 #include "reading/descriptions.h"
-#include "ui/aheadoftime.h"
 #include "ui/diagram/diagramlabel.h"
+#include "ui/diagram/diagramlayout.h"
 #include "ui/diagram/diagramnames.h"
-#include "ui/diagram/diagramscene.h"
 #include "ui/display/displaylabel.h"
-#include "ui/keptcache.h"
 #include "ui/style.h"
 #include "ui/twips.h"
 
@@ -18,15 +16,10 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
-
-#include <cmath>
-#include <memory>
-#include <utility>
 
 namespace tavrel::ui {
 
-using namespace diagramdesign;
+using namespace diagramlayout;
 
 namespace {
 
@@ -62,8 +55,9 @@ TreeDiagram::TreeDiagram(QWidget *parent)
         update();
     };
 
-    for (const LineDesign &design : Paths) {
-        auto *path = new DiagramLine(QString::fromLatin1(design.name), pixels(design), PathWidth, PathColor, this);
+    for (const PathDesign &design : Paths) {
+        auto *path =
+            new DiagramLine(pathLineName(design.upper, design.lower), pixels(design.ends), PathWidth, PathColor, this);
         connect(path, &DiagramLine::colorChanged, this, repaint);
         m_paths.append(path);
         m_lines.insert(path->objectName(), path);
@@ -79,7 +73,7 @@ TreeDiagram::TreeDiagram(QWidget *parent)
     // Labels in the order they stack: path names, then card labels, then the sphere labels on top.
     for (std::size_t i = 0; i < PathNames.size(); ++i) {
         const PathNameDesign &design = PathNames[i];
-        auto *connector = new DiagramLine(QString::fromLatin1(Connectors[i].name), pixels(Connectors[i]),
+        auto *connector = new DiagramLine(QString::fromLatin1(Connectors[i].name), pixels(Connectors[i].ends),
                                           ConnectorWidth, ConnectorColor, this);
         m_connectors.append(connector);
         m_lines.insert(connector->objectName(), connector);
@@ -90,7 +84,7 @@ TreeDiagram::TreeDiagram(QWidget *parent)
                                        .underline = true,
                                        .color = Green},
                                       this);
-        m_pathNames.insert(QString::fromLatin1(design.path), name);
+        m_pathNames.insert(pathLineName(design.path), name);
     }
 
     for (std::size_t i = 0; i < AllSunSigns.size(); ++i) {
@@ -265,7 +259,8 @@ void TreeDiagram::describeMarks()
                            mine ? SphereNames[index] + QStringLiteral(", your sphere") : SphereNames[index],
                            DescriptionCatalogue::instance().SphereText(sephirahAt(i)));
     }
-    for (const DiagramLine *path : std::as_const(m_paths)) {
+    for (std::size_t i = 0; i < Paths.size(); ++i) {
+        const DiagramLine *path = m_paths[static_cast<qsizetype>(i)];
         const bool mine = path->color() != PathColor;
         QLabel *name = m_pathNames.value(path->objectName());
         if (name)
@@ -275,116 +270,40 @@ void TreeDiagram::describeMarks()
         if (name) {
             marked << QStringLiteral("the ") + name->text();
         } else {
-            // "ln710": sphere 7 and sphere 10.
-            const QString ends = path->objectName().mid(2);
             marked << QStringLiteral("the path between %1 and %2")
-                          .arg(sphereName(QStringView(ends).left(1).toInt() - 1),
-                               sphereName(QStringView(ends).mid(1).toInt() - 1));
+                          .arg(SphereNames[sephirahIndex(Paths[i].upper)], SphereNames[sephirahIndex(Paths[i].lower)]);
         }
     }
     setAccessibleTexts(this, accessibleName(),
                        marked.isEmpty() ? QString() : QStringLiteral("Highlighted: ") + spokenList(marked));
 }
 
-// The picture of a scene, drawn ahead on a thread of the pool.
-struct TreeDiagram::Prepared
-{
-    DiagramScene scene;
-    QImage picture;
-};
-
-namespace {
-
-// The pictures of the canvases that went, kept for the next so that their memory is taken once, not for every
-// result window: two, since a canvas may go before its picture comes back and the next one then needs another.
-QList<QImage> &sparePictures()
-{
-    static QList<QImage> spares = [] {
-        releaseWithApplication([] { sparePictures().clear(); });
-        return QList<QImage>();
-    }();
-    return spares;
-}
-
-void keepSpare(const QImage &picture)
-{
-    if (sparePictures().size() < 2)
-        sparePictures().append(picture);
-}
-
-} // namespace
-
-TreeDiagram::~TreeDiagram()
-{
-    if (m_prepared)
-        keepSpare(m_prepared->picture);
-}
-
-DiagramScene TreeDiagram::scene() const
-{
-    DiagramScene scene;
-    scene.size = size();
-    scene.ratio = devicePixelRatioF();
-    scene.background = palette().color(backgroundRole());
-    for (const QList<DiagramLine *> *lines : {&m_connectors, &m_paths}) {
-        for (const DiagramLine *l : *lines)
-            scene.lines.append({QLineF(l->line()), l->color(), l->width()});
-    }
-    for (const DiagramSphere *s : m_spheres)
-        scene.spheres.append({QRectF(s->geometry()), s->color(), s->hasDottedOutline()});
-    if (const int focused = focusedSphere(); focused >= 0)
-        scene.focusMark = focusMarkBox(focused);
-    return scene;
-}
-
-bool TreeDiagram::hasPreparedPicture() const
-{
-    return m_prepared != nullptr;
-}
-
-void TreeDiagram::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    // The window is about to be shown: a thread of the pool draws the canvas while the rest is built and mapped.
-    DiagramScene now = scene();
-    // A copy lands on whole device pixels only at a whole scale, and on the canvas's own solid background.
-    if (now.ratio != std::floor(now.ratio) || now.size.isEmpty() || !autoFillBackground()
-        || palette().brush(backgroundRole()).style() != Qt::SolidPattern)
-        return;
-    if (m_prepared && m_prepared->scene == now)
-        return;
-    if (!ahead::isOn(ahead::Piece::DiagramPicture))
-        return;
-    QImage picture = sparePictures().isEmpty() ? QImage() : sparePictures().takeLast();
-    if (picture.size() != now.size * int(now.ratio))
-        picture = QImage(now.size * int(now.ratio), QImage::Format_RGB32);
-    if (picture.isNull())
-        return; // short of memory
-    // Handed back to the application rather than to the canvas, so that a picture that comes back after its canvas
-    // went is kept for the next.
-    const QPointer<TreeDiagram> canvas(this);
-    ahead::handToPool(ahead::Piece::DiagramPicture, qApp, [canvas, now, picture = std::move(picture)]() mutable {
-        now.paintPicture(picture);
-        Prepared prepared{std::move(now), std::move(picture)};
-        return std::function<void()>([canvas, prepared = std::move(prepared)] {
-            if (canvas)
-                canvas->m_prepared = std::make_unique<Prepared>(prepared);
-            else
-                keepSpare(prepared.picture);
-        });
-    });
-}
-
 void TreeDiagram::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
-    const DiagramScene now = scene();
-    if (m_prepared && m_prepared->scene == now) {
-        painter.drawImage(QPointF(0, 0), m_prepared->picture);
-        return;
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const QList<DiagramLine *> *lines : {&m_connectors, &m_paths}) { // in the order they stack
+        for (const DiagramLine *l : *lines) {
+            painter.setPen(QPen(l->color(), l->width(), Qt::SolidLine, Qt::RoundCap));
+            painter.drawLine(QLineF(l->line()));
+        }
     }
-    m_prepared.reset();
-    now.paint(painter);
+    for (const DiagramSphere *s : m_spheres) {
+        const QRectF box(s->geometry());
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(s->color());
+        painter.drawEllipse(box);
+        if (s->hasDottedOutline()) {
+            painter.setPen(QPen(Cyan, 1, Qt::DotLine));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawEllipse(box.adjusted(0.5, 0.5, -0.5, -0.5));
+        }
+    }
+    if (const int focused = focusedSphere(); focused >= 0) {
+        painter.setPen(QPen(Yellow, FocusMarkWidth));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(focusMarkBox(focused));
+    }
 }
 
 void TreeDiagram::mouseMoveEvent(QMouseEvent *event)

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ui/diagram/diagramlayout.h"
 #include "ui/diagram/diagramline.h"
-#include "ui/diagram/diagramscene.h"
 #include "ui/diagram/diagramsphere.h"
 
 #include <QColor>
@@ -15,7 +15,6 @@
 #include <QWidget>
 
 #include <array>
-#include <memory>
 
 class QLabel;
 
@@ -39,13 +38,12 @@ class TreeDiagram : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr int SphereCount = diagramdesign::SphereCount;
+    static constexpr int SphereCount = diagramlayout::SphereCount;
     // Sphere indexes in the order of the Tree: the ten Sephiroth by their numbers, Da'at where it stands, below
     // Chokmah and Binah. Home and End go to the first and the last.
     static constexpr std::array<int, SphereCount> TreeOrder{0, 1, 2, 10, 3, 4, 5, 6, 7, 8, 9};
 
     explicit TreeDiagram(QWidget *parent = nullptr);
-    ~TreeDiagram() override;
 
     DiagramSphere *sphere(int index) const;
     // A path ("ln12" ... "ln910") or a connector ("Line1" ... "Line12"); nullptr for any other name.
@@ -63,9 +61,6 @@ public:
     static QString sphereName(int index);
     // The sphere whose label has the keyboard focus, -1 for none.
     int focusedSphere() const;
-    // Whether the picture of the canvas drawn ahead, on another thread, when it was shown has been handed back; its
-    // paints copy that picture for as long as nothing on it changes.
-    bool hasPreparedPicture() const;
 
 signals:
     // The mouse moved over the label of sphere `index`.
@@ -76,14 +71,11 @@ signals:
     void sphereSelected(int index);
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    struct Prepared;
-    DiagramScene scene() const;
     // The box of the ring drawn around a sphere with the focus, in canvas pixels; the pen runs along it.
     QRectF focusMarkBox(int index) const;
     // The sphere that an arrow key leads to from sphere `from`; `from` itself when none lies that way.
@@ -101,7 +93,6 @@ private:
     QHash<QString, DiagramLine *> m_lines;
     QHash<QString, QLabel *> m_cards;
     QHash<QString, QLabel *> m_pathNames; // by the path they name
-    std::unique_ptr<const Prepared> m_prepared;
     Qt::FocusReason m_focusReason = Qt::OtherFocusReason; // of the last sphere that took the focus
 };
 

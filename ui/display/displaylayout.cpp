@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/display/displaylayout.h"
 
+#include "ui/style.h"
+
 namespace tavrel::ui::displaylayout {
 
 QStringList chakraPictures()
@@ -43,6 +45,55 @@ LabelDesign paragraph(const char *name, QRect twips)
             .alignment = Qt::AlignHCenter,
             .sizedToText = false,
             .wordWrap = true};
+}
+
+LabelDesign pathName()
+{
+    return value("lblPathName", {120, 240, 1380, 240}, Qt::AlignLeft, 9.75, true);
+}
+
+LabelDesign signName()
+{
+    return value("lblSunSignName", {3360, 120, 1755, 240}, Qt::AlignHCenter, 9.75, true);
+}
+
+LabelDesign signParagraph()
+{
+    return paragraph("lblSunSignDesc", {120, 480, 8175, 2775});
+}
+
+LabelDesign signPathHeading()
+{
+    LabelDesign design = value("Label34", {2400, 3000, 3870, 240}, Qt::AlignHCenter, 9.75, true);
+    design.text = QStringLiteral("Path Associated With Your Sun Sign");
+    return design;
+}
+
+LabelDesign signPathName()
+{
+    LabelDesign design = value("lblLiesPathName", {3600, 3240, 1695, 240}, Qt::AlignHCenter, 9.75, true);
+    design.color = Green;
+    return design;
+}
+
+LabelDesign sphereName()
+{
+    LabelDesign design = value("lblSphereName", {3960, 3600, 915, 210}, Qt::AlignHCenter, 9, true);
+    design.color = HoverColor;
+    return design;
+}
+
+LabelDesign sphereParagraph()
+{
+    return paragraph("lblSphereDesc", {120, 3960, 8175, 2655});
+}
+
+LabelDesign hoverHint()
+{
+    LabelDesign design = value("Label33", {480, 6840, 7695, 240}, Qt::AlignHCenter, 9.75);
+    design.text = QStringLiteral("Move Your Mouse Over The Sephiroths To Know More About Sephiroths");
+    design.color = HoverColor;
+    return design;
 }
 
 } // namespace tavrel::ui::displaylayout

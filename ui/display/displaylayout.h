@@ -208,6 +208,38 @@ inline constexpr BandDesign BandTwo{
          .valueBox = {3630, 6070, 765, 0}},
     }},
 };
+// The path tab: the path's name above its paragraph, then a row for each of its attributes, the caption at the left
+// edge and the value beside it.
+LabelDesign pathName();
+inline constexpr QRect PathParagraphBox{120, 480, 8175, 1815};
+struct PathRowDesign
+{
+    const char *caption;
+    const char *captionText;
+    const char *value;
+    int top;
+    int valueWidth;
+};
+inline constexpr int PathValueLeft = 2640;
+inline constexpr std::array<PathRowDesign, 6> PathRows{{
+    {"Label41", "Hebrew Letter", "lblHebrewLetter", 2640, 4680},
+    {"Label42", "Location", "lblLocation", 3000, 1065},
+    {"Label46", "Corresponding Planet", "lblCorrespondingPlanet", 3360, 2280},
+    {"Label45", "Yetsiratic Attribution", "lblYetsiraticAttribution", 3720, 2220},
+    {"Label47", "Color", "lblColor", 4080, 750},
+    {"Label44", "Element", "lblElement", 4440, 1035},
+}};
+
+// The sun-sign tab, from the top: the sign's name and paragraph, the path of the sign under its heading, the name
+// and paragraph of the sphere under the mouse, and the hint to move the mouse over the diagram.
+LabelDesign signName();
+LabelDesign signParagraph();
+LabelDesign signPathHeading();
+LabelDesign signPathName();
+LabelDesign sphereName();
+LabelDesign sphereParagraph();
+LabelDesign hoverHint();
+
 // The chakra pictures of the two image lists, in the order the lists hold them.
 QStringList chakraPictures();
 

@@ -241,32 +241,20 @@ QWidget *frmDisplay::buildPathPage()
     m_picSplitTwo->installEventFilter(this);
 
     QWidget *page = m_picSplitTwo;
-    m_pathName = new DisplayLabel(value("lblPathName", {120, 240, 1380, 240}, Qt::AlignLeft, 9.75, true), page);
+    m_pathName = new DisplayLabel(pathName(), page);
     m_pathName->setAccessibleCaption(QStringLiteral("Path"));
-    m_pathDesc = addTextBox(page, "txtPathDecs", {120, 480, 8175, 1815});
+    m_pathDesc = addTextBox(page, "txtPathDecs", PathParagraphBox);
     m_pathDesc->setAccessibleName(QStringLiteral("About the path"));
 
-    struct Row
-    {
-        const char *caption;
-        const char *text;
-        const char *value;
-        int top;
-        int width;
-        DisplayLabel **label;
-    };
-    const std::array<Row, 6> rows{{
-        {"Label41", "Hebrew Letter", "lblHebrewLetter", 2640, 4680, &m_hebrewLetter},
-        {"Label42", "Location", "lblLocation", 3000, 1065, &m_location},
-        {"Label46", "Corresponding Planet", "lblCorrespondingPlanet", 3360, 2280, &m_planet},
-        {"Label45", "Yetsiratic Attribution", "lblYetsiraticAttribution", 3720, 2220, &m_yetsiraticAttribution},
-        {"Label47", "Color", "lblColor", 4080, 750, &m_pathColour},
-        {"Label44", "Element", "lblElement", 4440, 1035, &m_element},
-    }};
-    for (const Row &row : rows) {
-        new DisplayLabel(caption(row.caption, row.text, {120, row.top, 0, CaptionHeight}), page);
-        *row.label = new DisplayLabel(value(row.value, {2640, row.top, row.width, CaptionHeight}, Qt::AlignLeft), page);
-        (*row.label)->setAccessibleCaption(QString::fromLatin1(row.text));
+    // In the order of PathRows.
+    const std::array<DisplayLabel **, PathRows.size()> values{
+        &m_hebrewLetter, &m_location, &m_planet, &m_yetsiraticAttribution, &m_pathColour, &m_element};
+    for (std::size_t i = 0; i < PathRows.size(); ++i) {
+        const PathRowDesign &row = PathRows[i];
+        new DisplayLabel(caption(row.caption, row.captionText, {120, row.top, 0, CaptionHeight}), page);
+        *values[i] = new DisplayLabel(
+            value(row.value, {PathValueLeft, row.top, row.valueWidth, CaptionHeight}, Qt::AlignLeft), page);
+        (*values[i])->setAccessibleCaption(QString::fromLatin1(row.captionText));
     }
     return m_picSplitTwo;
 }
@@ -278,43 +266,16 @@ QWidget *frmDisplay::buildSignPage()
     setBackground(m_picSplitThree, Navy);
 
     QWidget *page = m_picSplitThree;
-    m_sunSignName =
-        new DisplayLabel(value("lblSunSignName", {3360, 120, 1755, 240}, Qt::AlignHCenter, 9.75, true), page);
+    m_sunSignName = new DisplayLabel(signName(), page);
     m_sunSignName->setAccessibleCaption(QStringLiteral("Sun Sign"));
-    m_sunSignDesc = new DisplayLabel(paragraph("lblSunSignDesc", {120, 480, 8175, 2775}), page);
-    new DisplayLabel({.name = "Label34",
-                      .text = QStringLiteral("Path Associated With Your Sun Sign"),
-                      .twips = {2400, 3000, 3870, 240},
-                      .points = 9.75,
-                      .underline = true,
-                      .color = ValueColor,
-                      .alignment = Qt::AlignHCenter},
-                     page);
-    m_liesPathName = new DisplayLabel({.name = "lblLiesPathName",
-                                       .twips = {3600, 3240, 1695, 240},
-                                       .points = 9.75,
-                                       .underline = true,
-                                       .color = Green,
-                                       .alignment = Qt::AlignHCenter},
-                                      page);
+    m_sunSignDesc = new DisplayLabel(signParagraph(), page);
+    new DisplayLabel(signPathHeading(), page);
+    m_liesPathName = new DisplayLabel(signPathName(), page);
     m_liesPathName->setAccessibleCaption(QStringLiteral("Path Associated With Your Sun Sign"));
-    m_sphereName = new DisplayLabel({.name = "lblSphereName",
-                                     .twips = {3960, 3600, 915, 210},
-                                     .points = 9,
-                                     .underline = true,
-                                     .color = HoverColor,
-                                     .alignment = Qt::AlignHCenter},
-                                    page);
+    m_sphereName = new DisplayLabel(sphereName(), page);
     m_sphereName->setAccessibleCaption(QStringLiteral("Sphere"));
-    m_sphereDesc = new DisplayLabel(paragraph("lblSphereDesc", {120, 3960, 8175, 2655}), page);
-    auto *hint =
-        new DisplayLabel({.name = "Label33",
-                          .text = QStringLiteral("Move Your Mouse Over The Sephiroths To Know More About Sephiroths"),
-                          .twips = {480, 6840, 7695, 240},
-                          .points = 9.75,
-                          .color = HoverColor,
-                          .alignment = Qt::AlignHCenter},
-                         page);
+    m_sphereDesc = new DisplayLabel(sphereParagraph(), page);
+    auto *hint = new DisplayLabel(hoverHint(), page);
     hint->setAccessibleDescription(QStringLiteral("With the keyboard: Tab to the diagram and move between its "
                                                   "spheres with the arrow keys."));
 

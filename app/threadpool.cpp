@@ -1,0 +1,36 @@
+// SPDX-FileCopyrightText: 2026 The Tavrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/threadpool.h"
+
+#include "shell/processlimits.h"
+
+#include <QThreadPool>
+
+#include <algorithm>
+
+namespace tavrel {
+
+namespace {
+
+// The threads the program has beside the pool's: the main thread, the window system connection's reader and the
+// message bus's, and one left for Qt's own later needs.
+constexpr qint64 ThreadsBesideThePool = 4;
+
+// The stack of a pool thread where the address space is limited, in bytes, in place of the system's usual 8 MiB: Qt's
+// drawing work (converting and scaling pictures) needs little of it.
+constexpr uint SmallStack = 512 * 1024;
+
+} // namespace
+
+void fitThreadPoolToLimits()
+{
+    QThreadPool *pool = QThreadPool::globalInstance();
+    if (const std::optional<qint64> limit = shell::threadLimit()) {
+        const qint64 room = std::min<qint64>(*limit - ThreadsBesideThePool, pool->maxThreadCount());
+        pool->setMaxThreadCount(static_cast<int>(std::max<qint64>(room, 1)));
+    }
+    if (shell::addressSpaceLimit())
+        pool->setStackSize(SmallStack);
+}
+
+} // namespace tavrel
