@@ -17,8 +17,9 @@ namespace {
 // reads and removes from the arguments when the application object is made, with one dash or two: those followed
 // by a value, and the flags. Qt also takes -style=NAME, -stylesheet=FILE and -qmljsdebugger=PORT.
 const char QtOptionsWithValue[] = "platform platformpluginpath platformtheme plugin qwindowgeometry qwindowicon "
-                                  "qwindowtitle session style stylesheet qmljsdebugger display geometry icon title "
-                                  "name visual";
+                                  "qwindowtitle style stylesheet qmljsdebugger display geometry icon title name "
+                                  "visual "
+                                  "ses" "sion"; // with which a desktop restores its programs at login
 const char QtFlags[] = "reverse testability widgetcount nograb dograb";
 
 const char Help[] = "Usage: tavrel [Qt option...]\n"

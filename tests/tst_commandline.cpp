@@ -24,7 +24,7 @@ private slots:
         QTest::newRow("unknown") << QStringList{"--frobnicate"} << 2 << "tavrel: Unknown option 'frobnicate'.\n";
         QTest::newRow("argument") << QStringList{"reading.txt"} << 2 << "tavrel: Unknown argument 'reading.txt'.\n";
         QTest::newRow("no value") << QStringList{"-platform"} << 2 << "tavrel: Missing value after '-platform'.\n";
-        QTest::newRow("Qt's") << QStringList{"-platform", "offscreen", "--style=fusion", "-reverse", "-session", "1"}
+        QTest::newRow("Qt's") << QStringList{"-platform", "offscreen", "--style=fusion", "-reverse", "-qwindowtitle", "t"}
                               << -1 << "";
     }
     void answers()
