@@ -46,7 +46,7 @@ qt_options=(
     -DFEATURE_sqlmodel=OFF
 )
 # The cross compiler's version is part of the key: a new MinGW-w64 builds a new Qt.
-compiler_version="$(x86_64-w64-mingw32-g++-posix --version | head -n1)"
+compiler_version="$(x86_64-w64-mingw32-g++-posix --version | sed -n 1p)"
 key="$(printf '%s\n' "$qt_version" "${qt_options[@]}" "$(cat "$here/mingw-toolchain.cmake")" "$compiler_version" |
     sha256sum | cut -c1-12)"
 prefix="$cache/qt-$qt_version-mingw-$key"
@@ -69,7 +69,7 @@ mkdir -p "$work"
 if [ ! -d "$src" ]; then
     apt_dir="$work/apt"
     mkdir -p "$apt_dir/lists/partial" "$apt_dir/archives/partial"
-    uri="$(sed -n 's/^URIs: *//p' /etc/apt/sources.list.d/debian.sources 2>/dev/null | head -n1)"
+    uri="$(sed -n 's/^URIs: *//p' /etc/apt/sources.list.d/debian.sources 2>/dev/null | sed -n 1p)"
     uri="${uri:-http://deb.debian.org/debian}"
     suite="$(. /etc/os-release && echo "${VERSION_CODENAME:?the Debian suite is not named in /etc/os-release}")"
     echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $uri $suite main" \
@@ -80,12 +80,15 @@ if [ ! -d "$src" ]; then
     apt-get "${apt_opts[@]}" update -qq >&2
     rm -rf "$work/fetch" && mkdir -p "$work/fetch"
     (cd "$work/fetch" && apt-get "${apt_opts[@]}" source -qq "qt6-base=$(dpkg-query -W -f='${Version}' qt6-base-dev)") >&2
-    mv "$(find "$work/fetch" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)" "$src"
+    mv "$(find "$work/fetch" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | sed -n 1p)" "$src"
     rm -rf "$work/fetch" "$apt_dir"
 fi
 
 # The host's Qt, whose tools the cross build runs, wherever the machine's architecture puts it.
-qt6_config="$(dpkg -L qt6-base-dev | grep -m1 '/cmake/Qt6/Qt6Config.cmake$')"
+# (Every pipe here reads its input to the end: a reader that stopped early, as head or grep -m1 does, would cut
+# the writer off, and pipefail would end the script now and then.)
+qt6_config="$(dpkg -L qt6-base-dev | grep '/cmake/Qt6/Qt6Config.cmake$')"
+qt6_config="${qt6_config%%$'\n'*}"
 
 # Its output goes to standard error: standard output names the install folder only.
 {
