@@ -20,7 +20,7 @@ import sys
 import time
 from pathlib import Path
 
-SOURCE = Path(__file__).resolve().parent.parent
+SOURCE = Path(__file__).resolve().parents[2]
 OWN = f"^{re.escape(str(SOURCE))}/(reading|shell|ui|app)/"
 TOOLS = {"clang-tidy": ["clang-tidy", "--quiet", f"--header-filter={OWN}"],
          "clazy": ["clazy-standalone", "--checks=level1", f"--header-filter={OWN}"]}
