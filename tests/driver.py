@@ -5,8 +5,7 @@
 list of steps on a desktop (X11, X11 with a window manager, Wayland, XWayland, Wine) that waits with a deadline for
 what the screen shows before each input. Evidence goes into $TAVREL_TEST_OUTPUT/$TAVREL_LEG, kept at a failure.
 Usage: driver.py smoke x11|wayland|xwayland PROGRAM | frame PROGRAM DOCK-PROGRAM | limits READING-DRIVER
-       | package BUILD-DIR | wine WINDOWS-BUILD-DIR SCRAMBLE-PROGRAM | run [--accessibility] PROGRAM [ARG...]
-       | repeat LABEL-OR-TEST N [BUILD-DIR]   (a label's tests or one test N times, or until one fails)"""
+       | package BUILD-DIR | wine WINDOWS-BUILD-DIR SCRAMBLE-PROGRAM | run [--accessibility] PROGRAM [ARG...]"""
 import hashlib
 import os
 import re
@@ -440,14 +439,22 @@ def smoke(platform, program):
     and its button; the File and Help menus, the About box; Exit with status 0 and a log without warnings; on Wayland
     the clipboard guard beside another Wayland program; a killed copy leaves no lock behind."""
     s = (X11() if platform == "x11" else Weston(platform == "xwayland")).accessibility()
-    wayland, first = s.platform == "wayland", None
+    wayland = s.platform == "wayland"
     pasted = lambda: run("wl-paste", "--no-newline", check=False, env=s.env, timeout=10).stdout
+
+    def pastes(what, holds):  # (a paste takes the keyboard from the program for a moment)
+        wait(what, lambda: (holds(pasted()), pasted()))
+        s.ready(first, TITLE, f"the program after {what}")
 
     def reading(action, sign, *shown):
         s.do(first, action, "the frame with the reading", f"showing={READING_TAB}", f"!showing={NAME_BOX}", seconds=20)
         s.wm or s.maximize(s.window("the frame", TITLE, wide=True, pid=first.pid)[0])
         s.ready(first, TITLE, "the frame")
         s.expect(first, f"the reading for {sign}", *(f"showing={t}" for t in shown))
+
+    def steps(*table):  # (action, what it shows, the condition that says so)
+        for action, what, shown in table:
+            s.do(first, action, what, shown)
 
     L.step("start")
     first = s.start("first", [program])
@@ -470,17 +477,14 @@ def smoke(platform, program):
 
     L.step("a name and a date")
     s.ready(first, TITLE, "the input form after the second copy")
-    for action, what, shown in (
-            (f"click:{NAME_BOX}", "the name box with the keyboard focus", f"focused={NAME_BOX}"),
-            ("type:anna", "the name typed", f"text={NAME_BOX}=ANNA"), ("Tab", "the day", "focused=combo box:1"),
-            ("Down Down Down Down", "day 5", "focused=combo box:5"), ("Tab", "the month", "focused=combo box:January"),
-            ("Down Down", "March", "focused=combo box:March")):
-        s.do(first, action, what, shown)
+    steps((f"click:{NAME_BOX}", "the name box with the keyboard focus", f"focused={NAME_BOX}"),
+          ("type:anna", "the name typed", f"text={NAME_BOX}=ANNA"), ("Tab", "the day", "focused=combo box:1"),
+          ("Down Down Down Down", "day 5", "focused=combo box:5"), ("Tab", "the month", "focused=combo box:January"),
+          ("Down Down", "March", "focused=combo box:March"))
     if wayland:
         L.step("another Wayland program copies")
         s.start("wl-copy", ["wl-copy", "--foreground", "copied elsewhere"])
-        wait("another program's text in the clipboard", lambda: (pasted() == "copied elsewhere", pasted()))
-        s.ready(first, TITLE, "the input form after the other program copied")
+        pastes("another program's text in the clipboard", lambda text: text == "copied elsewhere")
 
     L.step("the reading, by a click")
     reading("click:push button:Get My Tavrel Reading", "5 March (Pisces)", "Tarot card: The Moon",
@@ -499,8 +503,7 @@ def smoke(platform, program):
         s.do(first, f"click:{PATH_TAB}", "the path's tab", f"showing=page tab list:{PATH_TAB[9:]}")
         s.do(first, "twice:text:About the path")  # a word of a box whose text can be copied
         s.key("ctrl+c")
-        wait("this program's word in the clipboard", lambda: (pasted() not in ("copied elsewhere", ""), pasted()))
-        s.ready(first, TITLE, "the frame after the other program pasted")
+        pastes("this program's word in the clipboard", lambda text: text not in ("copied elsewhere", ""))
 
     L.step("Back, by its access key")
     s.key("alt+b")
@@ -509,23 +512,21 @@ def smoke(platform, program):
 
     L.step("another reading, by its access key")
     # (the list opens on a click: the next month is picked by the keyboard)
-    s.do(first, "click:combo box:March", "the month list's items", "showing=list item:April")
-    s.do(first, "Down Return", "April", "showing=combo box:April")
+    steps(("click:combo box:March", "the month list's items", "showing=list item:April"),
+          ("Down Return", "April", "showing=combo box:April"))
     reading("alt+g", "5 April (Aries)", "Tarot card: The Emperor")
     if wayland:
         s.do(first, "point:text:About Chokmah")
-        wait("this program's copied word gone", lambda: (pasted() == "", pasted()))
-        s.ready(first, TITLE, "the frame after the other program pasted")
+        pastes("this program's copied word gone", lambda text: text == "")
     s.screenshot("second-reading")
     s.do(first, "click:push button:Back")
     s.ready(first, TITLE, "the input form after the Back button")
 
     L.step("the File and Help menus, the About box")
-    for action, what, shown in (("alt+f", "the File menu", "showing=menu item:Exit"),
-                                ("Escape", "the File menu closed", "!showing=menu item:Exit"),
-                                ("alt+h", "the Help menu", "showing=menu item:About Software"),
-                                ("a", "the About box, its OK button with the keyboard", "focused=push button:OK")):
-        s.do(first, action, what, shown)
+    steps(("alt+f", "the File menu", "showing=menu item:Exit"),
+          ("Escape", "the File menu closed", "!showing=menu item:Exit"),
+          ("alt+h", "the Help menu", "showing=menu item:About Software"),
+          ("a", "the About box, its OK button with the keyboard", "focused=push button:OK"))
     s.screenshot("about-box")
     s.do(first, "Return", "the About box closed", "!showing=push button:OK")
     if s.platform != "xcb":
@@ -533,7 +534,7 @@ def smoke(platform, program):
 
     L.step("Exit, from the File menu")
     s.ready(first, TITLE, "the input form after the About box")
-    s.do(first, "alt+f", "the File menu", "showing=menu item:Exit")
+    steps(("alt+f", "the File menu", "showing=menu item:Exit"))
     s.key("x")
     first.ended("Exit")
     # Qt's warnings, and ours, name the class or the category they come from; the log stays empty.
@@ -564,10 +565,9 @@ def as_managed(s, first):
     ours = lambda: [box for title, box in s.windows_shown() if title == TITLE]  # top first
     s.ready(first, TITLE, "the input form after the About box")
     form = wait("the input form in the compositor", lambda: (len(ours()) == 1 and ours()[0], ours()))
-    click_form = lambda: s.click(form[0] + 20, (form[1] + form[3]) // 2, "the input form")
-
-    def click_box(box, which, what):
-        s.click(box[2] - TITLE_BOXES[which], box[1] + TITLE_BOX_Y, f"{which} of {what}")
+    shown = lambda what, *boxes: wait(what, lambda: (ours() == [*boxes, form], ours()))
+    click_box = lambda box, which, what: s.click(box[2] - TITLE_BOXES[which], box[1] + TITLE_BOX_Y,
+                                                 f"{which} of {what}")
 
     def about_box():
         s.do(first, "alt+h", "the Help menu", "showing=menu item:About Software")
@@ -575,41 +575,44 @@ def as_managed(s, first):
         return wait("the About box above the input form",
                     lambda: (len(ours()) == 2 and ours()[1] == form and ours()[0], ours()))
 
+    def closed(how):
+        s.expect(first, f"the program lives: {how} closes the About box", "!showing=push button:OK")
+        s.ready(first, TITLE, "the input form after the About box")
+
     # The program takes the events after a click in the title bar only once it has met what the compositor
     # answered to it: a crash shows in the next step.
     if s.platform == "wayland":
         L.step("maximize in the input form's title bar")
         click_box(form, "maximize", "the input form")
         s.do(first, f"click:{NAME_BOX}", "the program lives: its name box takes a click", f"focused={NAME_BOX}")
-        wait("the input form as it was", lambda: (ours() == [form], ours()))
-        L.step("maximize and minimize in the About box's title bar")
+        shown("the input form as it was")
+        L.step("maximize, close and minimize in the About box's title bar")
         about = about_box()
         click_box(about, "maximize", "the About box")
-        wait("the About box as it was", lambda: (ours() == [about, form], ours()))
+        shown("the About box as it was", about)
         click_box(about, "close", "the About box")
-        s.expect(first, "the program lives: the About box's close box closes it", "!showing=push button:OK")
-        s.ready(first, TITLE, "the input form after the About box")
+        closed("its close box")
         about = about_box()
         click_box(about, "minimize", "the About box")
-        wait("the About box minimized", lambda: (ours() == [form], ours()))
-        click_form()
-        wait("the About box back above the input form", lambda: (ours() == [about, form], ours()))
-        s.do(first, "Escape", "Escape closes the About box", "!showing=push button:OK")
-        s.ready(first, TITLE, "the input form after the About box")
+        shown("the About box minimized")
+        s.click(form[0] + 20, (form[1] + form[3]) // 2, "the input form")
+        shown("the About box back above the input form", about)
+        s.key("Escape")
+        closed("Escape")
     if s.platform == "xwayland":
         L.step("eight readings and Backs: the input form stays where it is")
-        for n in range(8):
-            s.do(first, "alt+g", f"the reading ({n + 1})", f"showing={READING_TAB}", seconds=20)
+        for n in range(1, 9):
+            s.do(first, "alt+g", f"the reading ({n})", f"showing={READING_TAB}", seconds=20)
             s.ready(first, TITLE, "the frame")
             s.key("alt+b")
-            s.ready(first, TITLE, f"the input form after Back ({n + 1})")
-            wait("the input form where it was", lambda: (ours() == [form], ours()))
+            s.ready(first, TITLE, f"the input form after Back ({n})")
+            shown("the input form where it was")
     L.step("a click on the input form while the About box is up")
     about = about_box()
-    click_form()
-    wait("the About box above the input form", lambda: (ours() == [about, form], ours()))
-    s.do(first, "Escape", "Escape closes the About box", "!showing=push button:OK")
-    s.ready(first, TITLE, "the input form after the About box")
+    s.click(form[0] + 20, (form[1] + form[3]) // 2, "the input form")
+    shown("the About box above the input form", about)
+    s.key("Escape")
+    closed("Escape")
 
 
 def frame(program, dock):
@@ -686,8 +689,19 @@ def limits(driver):
         user = ["setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"]
         own.chmod(0o755)
         driver, fonts = shutil.copy(driver, own), shutil.copy(fonts, own)
-
-    def under(limit, person):
+        # (the limit counts every process of that user: one a run before left behind, its message bus, ends first)
+        theirs = lambda: run("pgrep", "-a", "-u", "65534", check=False).stdout.strip()
+        wait("no process of the user nobody left", lambda: (not theirs(), theirs()), 30)
+    else:
+        L.skipped += 1
+        print("skipped: the limits on threads: they bind only users other than root and count every process of "
+              "this user; run as root, the leg runs them as the user nobody", flush=True)
+    runs = [("the reading driver with room for two threads", "--nproc=2", False),
+            ("the program in an X server with room for four threads", "--nproc=4", True)] if user else []
+    runs += [("the reading driver in 200 MB of address space", "--as=200000000", False),
+             ("the program in an X server in 200 MB of address space", "--as=200000000", True)]
+    for what, limit, person in runs:
+        L.step(what)
         home = Path(tempfile.mkdtemp(dir=own))
         (home / "run").mkdir(mode=0o700)
         for folder in (home, home / "run"):
@@ -695,12 +709,12 @@ def limits(driver):
         env = dict(FONTCONFIG_FILE=str(fonts), HOME=str(home), XDG_CONFIG_HOME=str(home),
                    XDG_RUNTIME_DIR=str(home / "run"), TMPDIR=str(home / "run"))
         if not person:
-            p = s.start(f"driver{limit}", user + ["prlimit", limit, driver, "--drive"],
+            p = s.start(f"driver{limit}", [*user, "prlimit", limit, driver, "--drive"],
                         env | {"QT_QPA_PLATFORM": "offscreen"})
             p.ended(f"the reading under prlimit {limit}", seconds=60)
             "reading: Pisces" in p.output() or fail(f"no reading under prlimit {limit} ({p.log.name})")
-            return
-        p = s.start(f"program{limit}", user + ["prlimit", limit, driver], env)
+            continue
+        p = s.start(f"program{limit}", [*user, "prlimit", limit, driver], env)
         s.focus(s.window(f"the input form under prlimit {limit}", TITLE, wide=False)[0], "the input form")
         s.type("anna")
         wait("the first letter's rehearsal done", lambda: "rehearsed" in p.output(), 20)
@@ -708,23 +722,6 @@ def limits(driver):
         s.focus(s.window(f"the frame under prlimit {limit}", TITLE, wide=True)[0], "the frame")
         s.key("alt+e")
         p.ended(f"Alt+E under prlimit {limit}", seconds=20)
-
-    if user:
-        # (the limit counts every process of that user: one a run before left behind, its message bus, ends first)
-        theirs = lambda: run("pgrep", "-a", "-u", "65534", check=False).stdout.strip()
-        wait("no process of the user nobody left", lambda: (not theirs(), theirs()), 30)
-        L.step("the reading driver with room for two threads")
-        under("--nproc=2", False)
-        L.step("the program in an X server with room for four threads")
-        under("--nproc=4", True)
-    else:
-        L.skipped += 1
-        print("skipped: the limits on threads: they bind only users other than root and count every process of "
-              "this user; run as root, the leg runs them as the user nobody", flush=True)
-    L.step("the reading driver in 200 MB of address space")
-    under("--as=200000000", False)
-    L.step("the program in an X server in 200 MB of address space")
-    under("--as=200000000", True)
 
 
 def package(build):
@@ -1046,22 +1043,7 @@ def wine(build, scramble):
     ini.read_bytes() == kept or fail("the program wrote into a read-only tavrel.ini")
 
 
-def repeat(what, runs, build=SOURCE / "build"):
-    """Runs a label's tests (x11, wayland, windows, ...) or one test (smoke_real_x, ...) again and again, to find a
-    failure that comes only now and then; prints the time of each pass, and stops at the first failure."""
-    listed = lambda *how: re.search(r"Total Tests: [1-9]", run("ctest", "-N", *how, cwd=build))
-    select = ["-R", f"^{what}$"] if listed("-R", f"^{what}$") else ["-L", f"^{what}$"]
-    listed(*select) or fail(f"no test and no label named {what}")
-    for n in range(1, int(runs) + 1):
-        L.step(f"pass {n}")
-        began = time.monotonic()
-        run("ctest", *select, "--output-on-failure", "--timeout", "600", cwd=build, log="ctest.log",
-            env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
-        print(f"pass {n}: {time.monotonic() - began:.0f} s", flush=True)
-
-
-LEGS = {"smoke": smoke, "frame": frame, "limits": limits, "package": package, "wine": wine, "run": run_program,
-        "repeat": repeat}
+LEGS = {"smoke": smoke, "frame": frame, "limits": limits, "package": package, "wine": wine, "run": run_program}
 
 
 def main(argv):
