@@ -276,6 +276,14 @@ class X11:
         if what:
             self.expect(program, what, *conditions, seconds=seconds)
 
+    def refused(self, program, name, which=""):
+        """A copy started beside a running one says so in a message, and OK in the message ends it."""
+        p = self.start(name, [program])
+        self.ready(p, "Tavrel", f"the message 'Application is already running'{which}")
+        self.expect(p, "the message's text", "showing=label:Application is already running", seconds=5)
+        self.key("Return")
+        p.ended(f"OK in the message{which}")
+
     def ready(self, program, title, what):
         """Waits until the window is shown and holds the keyboard. Without a window manager nothing gives a new
         window the keyboard: the leg does what the window manager would."""
@@ -467,11 +475,7 @@ def smoke(platform, program):
                         for p in (L.work / "config").rglob("*")]
     before = settings()
     for copy in range(1, 6):
-        second = s.start(f"second-{copy}", [program])
-        s.ready(second, "Tavrel", f"the message 'Application is already running' ({copy})")
-        s.expect(second, "the message's text", "showing=label:Application is already running", seconds=5)
-        s.key("Return")
-        second.ended(f"OK in the message ({copy})")
+        s.refused(program, f"second-{copy}", f" ({copy})")
     first.running() or fail("the first copy ended")
     settings() == before or fail("the copies refused touched the settings")
 
@@ -666,10 +670,7 @@ def frame(program, dock):
     L.step("a second start while the frame is minimized brings the frame back")
     s.tool("xdotool", "windowminimize", frames()[0][0])
     wait("the frame minimized", lambda: (not frames(), frames()))
-    third = s.start("third", [program])
-    s.ready(third, "Tavrel", "the message 'Application is already running'")
-    s.key("Return")
-    third.ended("OK in the message")
+    s.refused(program, "third")
     wait("the frame shown again", lambda: (frames(), frames()))
     s.ready(second, TITLE, "the frame back")
     s.do(second, "click:push button:Exit")
