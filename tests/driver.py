@@ -236,11 +236,7 @@ class X11:
         assistive tools only once it finds that bus. The settings back end stays in memory."""
         address = self.env["DBUS_SESSION_BUS_ADDRESS"] = os.environ["DBUS_SESSION_BUS_ADDRESS"] = \
             f"unix:path={L.work}/bus"
-        (L.work / "bus.conf").write_text(
-            f"<busconfig><listen>{address}</listen><auth>EXTERNAL</auth><servicedir>/usr/share/dbus-1/services"
-            "</servicedir><policy context='default'><allow send_destination='*' eavesdrop='true'/><allow "
-            "eavesdrop='true'/><allow own='*'/></policy></busconfig>")
-        Program("dbus", ["dbus-daemon", f"--config-file={L.work}/bus.conf", "--nofork"], self.env)
+        Program("dbus", ["dbus-daemon", "--session", f"--address={address}", "--nofork"], self.env)
         wait("the accessibility bus's address from the message bus", lambda: self.tool(
             "dbus-send", f"--bus={address}", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
             "org.a11y.Bus.GetAddress", check=False).returncode == 0)
