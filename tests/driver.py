@@ -852,32 +852,56 @@ def wine(build, scramble):
     w = Wine()
     L.step("a Wine prefix of the leg's own")
     w("wineboot", "--init", log="wineboot.log")
-
-    L.step("1. the installer installs silently for the user, and again over that install; tavrel.exe needs no DLL")
-    appdata = w.drive / "users" / w.user / "AppData"
-    menus = "Microsoft/Windows/Start Menu/Programs/Tavrel.lnk"
+    appdata, menus = w.drive / "users" / w.user / "AppData", "Microsoft/Windows/Start Menu/Programs/Tavrel.lnk"
     instdir, menu = appdata / "Local/Programs/Tavrel", appdata / "Roaming" / menus
     user_key = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tavrel"
     machine_key, settings_key = user_key.replace("HKCU", "HKLM"), r"HKCU\Software\Tavrel\tavrel\Settings"
-    for round in ("first", "second"):  # (Wine's user is an administrator: for the user only when asked)
-        w(setup, "/S", "/CurrentUser", log="setup.log")
-        files = sorted(p.name for p in instdir.iterdir())
-        files == ["LICENSE.txt", "THIRD-PARTY-NOTICES.txt", "Uninstall Tavrel.exe", "tavrel.exe"] or fail(
-            f"the program folder holds {files} after the {round} install")
-    [p for p in w.drive.rglob("Tavrel.lnk") if p != menu] == [] and menu.exists() or fail(
-        "not one shortcut, in the Start menu")
-    r = w.reg(user_key)
-    r.get("DisplayVersion") == VERSION and r.get("Publisher") == "The Tavrel developers" and r.get(
-        "EstimatedSize") and r.get("DisplayIcon", "").endswith("tavrel.exe,0") or fail(f"the registration: {r}")
-    w.reg(machine_key) == {} or fail("a per-user install registered itself for the whole machine")
-    imports = re.findall(r"DLL Name: (\S+)", run("x86_64-w64-mingw32-objdump", "-p", instdir / "tavrel.exe"))
-    [i for i in imports if re.search("qt6|libgcc|libstdc|winpthread", i, re.I)] and fail(f"tavrel.exe needs {imports}")
+    # where an install is, for the user or for everyone: its registration, its folder, its Start menu entry
+    scopes = {"user": (user_key, instdir, menu),
+              "everyone": (machine_key, w.drive / "Program Files/Tavrel", w.drive / "ProgramData" / menus)}
+    registered = lambda key: bool(w.reg(key).get("DisplayName"))
+
+    def install(scope, *options):
+        """Installs silently with those options, and checks that there is then one install, for that scope."""
+        w(setup, *options, "/S", log="setup.log")
+        (key, folder, link), other = scopes[scope], scopes["everyone" if scope == "user" else "user"]
+        registered(key) and w.reg(key).get("DisplayVersion") == VERSION and (folder / "tavrel.exe").exists() \
+            and link.exists() and not registered(other[0]) and not other[1].exists() and not other[2].exists() \
+            or fail(f"the installer {' '.join(options)} /S did not leave the one install, for {scope}")
+
+    def uninstall(folder):  # (a copy of the uninstaller removes it once it has ended)
+        w(folder / "Uninstall Tavrel.exe", "/S", log="setup.log")
+        wait(f"{folder} and the registration removed",
+             lambda: not folder.exists() and not registered(user_key) and not registered(machine_key), 30)
+
+    def holds(folder, *names):
+        files = sorted(p.name for p in folder.iterdir())
+        files == sorted(names) or fail(f"{folder} holds {files}")
 
     def start(name, folder=instdir, what="the input form", seconds=90):
         p = w.start(name, ["tavrel.exe"], cwd=folder)
         form = w.window(what, TITLE, wide=False, seconds=seconds)
         w.focus(form[0], what)
         return p, form
+
+    L.step("1. the installer installs silently for the user, and again over that install; tavrel.exe needs no DLL")
+    for _ in range(2):  # (Wine's user is an administrator: for the user only when asked)
+        install("user", "/CurrentUser")
+        holds(instdir, "LICENSE.txt", "THIRD-PARTY-NOTICES.txt", "Uninstall Tavrel.exe", "tavrel.exe")
+    [p for p in w.drive.rglob("Tavrel.lnk") if p != menu] == [] and menu.exists() or fail(
+        "not one shortcut, in the Start menu")
+    w.reg(machine_key) == {} or fail("a per-user install registered itself for the whole machine")
+    win_exe, r = rf"C:\users\{w.user}\AppData\Local\Programs\Tavrel\tavrel.exe", w.reg(user_key)
+    major, minor = VERSION.split(".")
+    wanted = {"DisplayVersion": VERSION, "Publisher": "The Tavrel developers", "DisplayIcon": f"{win_exe},0",
+              "VersionMajor": hex(int(major)), "VersionMinor": hex(int(minor))}
+    {n: r.get(n) for n in wanted} == wanted and r.get("EstimatedSize") and r.get("Comments") \
+        and re.match(r"https?://.*/tavrel-help\.html$", r.get("HelpLink", "")) \
+        and re.match(r"https?://.*/download-tavrel\.html$", r.get("URLUpdateInfo", "")) or fail(f"registration: {r}")
+    w.reg(r"HKCU\Software\Microsoft\Windows\CurrentVersion\App Paths\tavrel.exe").get("(Default)") == win_exe \
+        or fail("no App Paths entry for tavrel.exe")
+    imports = re.findall(r"DLL Name: (\S+)", run("x86_64-w64-mingw32-objdump", "-p", instdir / "tavrel.exe"))
+    [i for i in imports if re.search("qt6|libgcc|libstdc|winpthread", i, re.I)] and fail(f"tavrel.exe needs {imports}")
 
     L.step("2. a reading: the name typed, a date picked, the reading button clicked; Alt+B")
     first, form = start("first")
@@ -913,53 +937,26 @@ def wine(build, scramble):
     w.reg(settings_key) == {entry: today} or fail(f"not one scrambled date under {settings_key}: {w.reg(settings_key)}")
 
     L.step("5. the uninstaller fails while Tavrel runs; after Exit it removes Tavrel and keeps the setting")
-    registered = lambda key: bool(w.reg(key).get("DisplayName"))
     w(instdir / "Uninstall Tavrel.exe", "/S", log="setup.log", check=False).returncode and registered(user_key) \
         and (instdir / "tavrel.exe").exists() or fail("the uninstaller removed Tavrel while it ran, or said so")
     w.click_control(form, "exit button")
     third.ended("Exit", seconds=20)
-
-    def uninstall(folder):  # (a copy of the uninstaller removes it once it has ended)
-        w(folder / "Uninstall Tavrel.exe", "/S", log="setup.log")
-        wait(f"{folder} and the registration removed",
-             lambda: not folder.exists() and not registered(user_key) and not registered(machine_key), 30)
     uninstall(instdir)
     menu.exists() and fail("the uninstaller left the Start menu entry")
     w.reg(settings_key).get(entry) == today or fail("the uninstaller removed the setting unasked")
 
     L.step("6. one install per computer: for the user, for everyone, and /S over each; /S as administrator: everyone")
-    scopes = {"user": (user_key, instdir, menu),
-              "everyone": (machine_key, w.drive / "Program Files/Tavrel", w.drive / "ProgramData" / menus)}
-    desktop, own = w.drive / "users" / w.user / "Desktop/Tavrel.lnk", w.drive / "TavrelTest"
-
-    def install(*options, scope="user"):
-        w(setup, *options, "/S", log="setup.log")
-        (key, folder, link), (other, other_folder, other_link) = scopes[scope], \
-            scopes["everyone" if scope == "user" else "user"]
-        registered(key) and not registered(other) and (folder / "tavrel.exe").exists() and link.exists() \
-            and not other_folder.exists() and not other_link.exists() \
-            and w.reg(key).get("DisplayVersion") == VERSION \
-            or fail(f"the installer {' '.join(options)} /S did not leave the one install, for {scope}")
-    install("/CurrentUser")
-    install("/CurrentUser")
-    r, win_instdir = w.reg(user_key), f"C:\\users\\{w.user}\\AppData\\Local\\Programs\\Tavrel\\tavrel.exe"
-    major, minor = VERSION.split(".")
-    r.get("DisplayIcon") == f"{win_instdir},0" and r.get("Comments") and r.get("VersionMajor") == hex(int(major)) \
-        and r.get("VersionMinor") == hex(int(minor)) and re.match(r"https?://.*/tavrel-help\.html$", r.get(
-            "HelpLink", "")) and re.match(r"https?://.*/download-tavrel\.html$", r.get("URLUpdateInfo", "")) \
-        or fail(f"the registration: {r}")
-    w.reg(r"HKCU\Software\Microsoft\Windows\CurrentVersion\App Paths\tavrel.exe").get("(Default)") == win_instdir \
-        or fail("no App Paths entry for tavrel.exe")
-    install("/AllUsers", scope="everyone")
-    install(scope="everyone")
+    for scope, *options in (("user", "/CurrentUser"), ("user", "/CurrentUser"), ("everyone", "/AllUsers"),
+                            ("everyone",)):
+        install(scope, *options)
     w("reg", "add", machine_key, "/v", "DisplayVersion", "/d", "99.0", "/f")
-    w(setup, "/S", log="setup.log", check=False).returncode \
-        and w.reg(machine_key).get("DisplayVersion") == "99.0" \
+    w(setup, "/S", log="setup.log", check=False).returncode and w.reg(machine_key).get("DisplayVersion") == "99.0" \
         or fail("a silent install replaced a newer version unasked")
-    install("/AllowDowngrade", scope="everyone")
-    install("/CurrentUser")
+    install("everyone", "/AllowDowngrade")
+    install("user", "/CurrentUser")
+    desktop, own = w.drive / "users" / w.user / "Desktop/Tavrel.lnk", w.drive / "TavrelTest"
     shutil.copy(menu, desktop)
-    install("/CurrentUser")
+    install("user", "/CurrentUser")
     desktop.exists() or fail("an update removed the desktop shortcut")
     uninstall(instdir)
     desktop.exists() and fail("the uninstaller left the desktop shortcut")
@@ -967,11 +964,11 @@ def wine(build, scramble):
     (own / "Programs/Tavrel/tavrel.exe").exists() or fail("/D= was not followed")
     uninstall(own / "Programs/Tavrel")
     wait("the folders above it that the installer made removed", lambda: not own.exists())
-    install(scope="everyone")
+    install("everyone")
     uninstall(scopes["everyone"][1])
 
     L.step("7. after a reading (Alt+G) the focus is in the result window: Ctrl+Tab, and Space ends nothing")
-    install("/CurrentUser")
+    install("user", "/CurrentUser")
     focus, form = start("focus")
     w.click_control(form, "name box")
     w.type("anna")
@@ -1010,11 +1007,11 @@ def wine(build, scramble):
         "-addext", "extendedKeyUsage=codeSigning", "-keyout", signed / "key.pem", "-out", signed / "cert.pem")
     run("openssl", "pkcs12", "-export", "-inkey", signed / "key.pem", "-in", signed / "cert.pem", "-out",
         signed / "cert.p12", "-passout", "env:TAVREL_SIGN_PASSWORD", env=env)
-    copies = [shutil.copy(build / "packaging" / p, signed) for p in ("program/tavrel.exe",
-                                                                        "uninstaller/Uninstall Tavrel.exe")]
     sign = lambda f: run("bash", SOURCE / "packaging/windows/sign.sh", f, signed / "cert.p12", env=env)
-    said = sign(copies[0]) + sign(copies[1])
-    run("cmake", f"-DPROGRAM={copies[0]}", f"-DUNINSTALLER_FILE={copies[1]}", f"-DOUTFILE={signed / setup.name}",
+    program, uninstaller = (shutil.copy(build / "packaging" / p, signed)
+                            for p in ("program/tavrel.exe", "uninstaller/Uninstall Tavrel.exe"))
+    said = sign(program) + sign(uninstaller)
+    run("cmake", f"-DPROGRAM={program}", f"-DUNINSTALLER_FILE={uninstaller}", f"-DOUTFILE={signed / setup.name}",
         "-P", build / "packaging/make-installer.cmake", log="signed.log")
     said += sign(signed / setup.name)
     said.count(": signed with cert.p12") == 3 or fail(f"not three programs signed: {said}")
@@ -1025,9 +1022,7 @@ def wine(build, scramble):
     L.step("9. the portable zip keeps the setting beside the program, or in the registry when tavrel.ini is read-only")
     run("cmake", "-E", "tar", "xf", build / f"Tavrel-{VERSION}-portable.zip", cwd=w.drive)
     folder = w.drive / f"Tavrel-{VERSION}"
-    files = sorted(p.name for p in folder.iterdir())
-    files == ["LICENSE.txt", "README.txt", "THIRD-PARTY-NOTICES.txt", "tavrel.exe", "tavrel.ini"] or fail(
-        f"the portable zip holds {files}")
+    holds(folder, "LICENSE.txt", "README.txt", "THIRD-PARTY-NOTICES.txt", "tavrel.exe", "tavrel.ini")
     licences(folder)
     ini = folder / "tavrel.ini"
     kept = ini.read_bytes()
