@@ -840,8 +840,7 @@ class Wine(X11):
 
 def wine(build, scramble):
     """The installer that scripts/windows.sh made, run under Wine, and the installed program used with real X input."""
-    build = Path(build)
-    setup = build / f"Tavrel-{VERSION}-setup.exe"
+    build, setup = Path(build), Path(build) / f"Tavrel-{VERSION}-setup.exe"
     setup.exists() or fail(f"there is no {setup}: scripts/windows.sh makes it")
     L.step("a Wine prefix of the leg's own")
     w = Wine()
@@ -849,8 +848,7 @@ def wine(build, scramble):
     machine_key, settings_key = user_key.replace("HKCU", "HKLM"), r"HKCU\Software\Tavrel\tavrel\Settings"
     appdata, menus = w.drive / "users" / w.user / "AppData", "Microsoft/Windows/Start Menu/Programs/Tavrel.lnk"
     instdir, menu = appdata / "Local/Programs/Tavrel", appdata / "Roaming" / menus
-    # an install for the user, or for everyone: its registration, its folder, its Start menu entry
-    user = (user_key, instdir, menu)
+    user = (user_key, instdir, menu)  # an install (for the user): its registration, its folder, its Start menu entry
     everyone = (machine_key, w.drive / "Program Files/Tavrel", w.drive / "ProgramData" / menus)
     registered = lambda key: bool(w.reg(key).get("DisplayName"))
 
@@ -976,10 +974,10 @@ def wine(build, scramble):
     focus.ended("Alt+E", seconds=20)
 
     L.step("8. manifest, terminal services, the uninstaller's description; signed copies, an installer made from them")
-    exe = (instdir / "tavrel.exe").read_bytes()
+    manifest = (instdir / "tavrel.exe").read_bytes()
     for text in (b'level="asInvoker"', b'<supportedOS Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"/>',
                  b">PerMonitorV2</dpiAwareness>", b">true</longPathAware>"):
-        text in exe or fail(f"the manifest of tavrel.exe lacks {text.decode()}")
+        text in manifest or fail(f"the manifest of tavrel.exe lacks {text.decode()}")
     "TERMINAL_SERVICE_AWARE" in run("x86_64-w64-mingw32-objdump", "-p", instdir / "tavrel.exe") or fail(
         "tavrel.exe is not marked for terminal services")
     f"Tavrel {VERSION} Uninstaller" in run("strings", "-el", instdir / "Uninstall Tavrel.exe").splitlines() or fail(
