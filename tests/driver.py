@@ -848,7 +848,7 @@ def wine(build, scramble):
     machine_key, settings_key = user_key.replace("HKCU", "HKLM"), r"HKCU\Software\Tavrel\tavrel\Settings"
     appdata, menus = w.drive / "users" / w.user / "AppData", "Microsoft/Windows/Start Menu/Programs/Tavrel.lnk"
     instdir, menu = appdata / "Local/Programs/Tavrel", appdata / "Roaming" / menus
-    user = (user_key, instdir, menu)  # an install (for the user): its registration, its folder, its Start menu entry
+    user = (user_key, instdir, menu)  # an install, for the user or everyone: registration, folder, Start menu entry
     everyone = (machine_key, w.drive / "Program Files/Tavrel", w.drive / "ProgramData" / menus)
     registered = lambda key: bool(w.reg(key).get("DisplayName"))
 
