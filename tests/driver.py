@@ -146,8 +146,11 @@ class X11:
 
     def __init__(self, screen="1280x1024x24"):
         self.width, self.height = 1280, 1024
+        # The message bus is the leg's own, where none listens until one is asked for (else a program on an X server
+        # would start one, and note its address in the user's home).
         self.env = dict(os.environ, XDG_CONFIG_HOME=str(L.work / "config"), XDG_RUNTIME_DIR=str(L.work / "run"),
-                        TMPDIR=str(L.work / "run"), QT_QPA_PLATFORM="xcb")
+                        TMPDIR=str(L.work / "run"), QT_QPA_PLATFORM="xcb",
+                        DBUS_SESSION_BUS_ADDRESS=f"unix:path={L.work}/bus")
         for folder in ("config", "run"):
             (L.work / folder).mkdir(mode=0o700)
         read, write = os.pipe()
@@ -234,8 +237,7 @@ class X11:
     def accessibility(self):
         """Starts a private message bus with the accessibility bus (by asking for its address): Qt speaks to
         assistive tools only once it finds that bus. The settings back end stays in memory."""
-        address = self.env["DBUS_SESSION_BUS_ADDRESS"] = os.environ["DBUS_SESSION_BUS_ADDRESS"] = \
-            f"unix:path={L.work}/bus"
+        address = os.environ["DBUS_SESSION_BUS_ADDRESS"] = self.env["DBUS_SESSION_BUS_ADDRESS"]
         Program("dbus", ["dbus-daemon", "--session", f"--address={address}", "--nofork"], self.env)
         wait("the accessibility bus's address from the message bus", lambda: self.tool(
             "dbus-send", f"--bus={address}", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
