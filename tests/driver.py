@@ -540,7 +540,7 @@ def smoke(platform, program):
 
     L.step("Exit, from the File menu")
     s.ready(first, TITLE, "the input form after the About box")
-    steps(("alt+f", "the File menu", "showing=menu item:Exit"))
+    s.do(first, "alt+f", "the File menu", "showing=menu item:Exit")
     s.key("x")
     first.ended("Exit")
     # Qt's warnings, and ours, name the class or the category they come from; the log stays empty.
@@ -572,6 +572,7 @@ def as_managed(s, first):
     s.ready(first, TITLE, "the input form after the About box")
     form = wait("the input form in the compositor", lambda: (len(ours()) == 1 and ours()[0], ours()))
     shown = lambda what, *boxes: wait(what, lambda: (ours() == [*boxes, form], ours()))
+    click_form = lambda: s.click(form[0] + 20, (form[1] + form[3]) // 2, "the input form")
     click_box = lambda box, which, what: s.click(box[2] - TITLE_BOXES[which], box[1] + TITLE_BOX_Y,
                                                  f"{which} of {what}")
 
@@ -601,7 +602,7 @@ def as_managed(s, first):
         about = about_box()
         click_box(about, "minimize", "the About box")
         shown("the About box minimized")
-        s.click(form[0] + 20, (form[1] + form[3]) // 2, "the input form")
+        click_form()
         shown("the About box back above the input form", about)
         s.key("Escape")
         closed("Escape")
@@ -615,7 +616,7 @@ def as_managed(s, first):
             shown("the input form where it was")
     L.step("a click on the input form while the About box is up")
     about = about_box()
-    s.click(form[0] + 20, (form[1] + form[3]) // 2, "the input form")
+    click_form()
     shown("the About box above the input form", about)
     s.key("Escape")
     closed("Escape")
@@ -692,7 +693,7 @@ def limits(driver):
         user = ["setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"]
         own.chmod(0o755)
         driver, fonts = shutil.copy(driver, own), shutil.copy(fonts, own)
-        # (the limit counts every process of that user: one a run before left behind, its message bus, ends first)
+        # (the limit counts every process of that user on the machine: any left from another run ends first)
         theirs = lambda: run("pgrep", "-a", "-u", "65534", check=False).stdout.strip()
         wait("no process of the user nobody left", lambda: (not theirs(), theirs()), 30)
     else:
