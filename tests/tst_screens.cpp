@@ -28,6 +28,7 @@
 #include <QTest>
 
 #include <memory>
+#include <tuple>
 
 using namespace tavrel;
 
@@ -198,7 +199,8 @@ void TestScreens::formComesBackOnScreen()
 
 // Where the result window does not fit (the last screen), Tab goes once round the frame, the diagram one stop and
 // Back before Exit; what shows the focus in the client area is scrolled into view and ringed: each stop, the tab
-// strip as the frame opens, the tabs the arrow keys choose, the sphere End reaches. Page Down and the arrows scroll.
+// strip as the frame opens, the tabs the arrow keys choose, the sphere End reaches, and whatever takes the focus when
+// Ctrl+Tab and its kin switch the tabs from a text box; Back and Exit are ringed. Page Down and the arrows scroll.
 void TestScreens::keyboard()
 {
     ui::frmMdi *frame = readOn(int(QGuiApplication::screens().size()) - 1);
@@ -207,7 +209,8 @@ void TestScreens::keyboard()
     ui::TreeDiagram *diagram = ui::displayForm().loaded()->diagram();
     QTabBar *tabs = ui::displayForm().loaded()->findChild<QTabWidget *>(QStringLiteral("SSTab1"))->tabBar();
     QTRY_COMPARE(QApplication::focusWidget(), tabs);
-    const auto inViewAndRinged = [view, diagram, tabs] { // yellow 3 pixels above it, or 5 below the top of a tab
+    // Yellow 3 pixels above it, or 5 below the top of a tab; in the client area, in view.
+    const auto inViewAndRinged = [view, diagram, tabs] {
         QWidget *focus = QApplication::focusWidget();
         const int sphere = diagram->focusedSphere();
         QWidget *panel = focus == tabs ? tabs : sphere >= 0 ? diagram : focus->parentWidget();
@@ -217,8 +220,9 @@ void TestScreens::keyboard()
         const QImage image = panel->grab().toImage();
         const QPointF above(box.center().x(), box.y() + (focus == tabs ? 5 : -3));
         const QColor ring = image.pixelColor((above * image.devicePixelRatio()).toPoint());
-        return view->rect().contains(QRect(panel->mapTo(view, box.topLeft()), box.size())) && ring.red() > 180
-            && ring.green() > 180 && ring.blue() < 110;
+        return (!view->isAncestorOf(panel)
+                || view->rect().contains(QRect(panel->mapTo(view, box.topLeft()), box.size())))
+            && ring.red() > 180 && ring.green() > 180 && ring.blue() < 110;
     };
     for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Left, Qt::Key_Left}) {
         QVERIFY2(inViewAndRinged(), qPrintable(QString::number(tabs->currentIndex())));
@@ -228,12 +232,33 @@ void TestScreens::keyboard()
     do {
         QWidget *focus = QApplication::focusWidget();
         stops << (focus == tabs ? QStringLiteral("tab strip") : focus->objectName());
-        QVERIFY2(!view->isAncestorOf(focus) || inViewAndRinged(), qPrintable(stops.last()));
+        QVERIFY2(inViewAndRinged(), qPrintable(stops.last()));
         QTest::keyClick(focus, Qt::Key_Tab);
     } while (QApplication::focusWidget() != tabs && stops.size() < 30);
     QCOMPARE(stops,
              (QStringList{"tab strip", "RTB_0", "txtOneSphereDesc", "txtOneAngelDesc", "RTB_1", "txtTwoSphereDesc",
                           "txtTwoAngelDesc", "cmdBack", "cmdMdiExit", "lblClick_0"}));
+    // Switching tabs from a text box: the focus goes to the new page's first control, or to the tab strip.
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier, shift = Qt::ControlModifier | Qt::ShiftModifier;
+    for (const auto &[from, key, modifiers, page] : {std::tuple{"txtTwoAngelDesc", Qt::Key_Tab, ctrl, 1},
+                                                     {"txtPathDecs", Qt::Key_Tab, ctrl, 2},
+                                                     {"txtTwoAngelDesc", Qt::Key_Tab, shift, 2},
+                                                     {"txtOneSphereDesc", Qt::Key_PageUp, ctrl, 2},
+                                                     {"txtTwoSphereDesc", Qt::Key_PageDown, ctrl, 1}}) {
+        auto *box = ui::displayForm().loaded()->findChild<QWidget *>(QString::fromLatin1(from));
+        for (int i = 0; i < tabs->count(); ++i) { // the page the box is on
+            if (static_cast<QTabWidget *>(tabs->parentWidget())->widget(i)->isAncestorOf(box))
+                tabs->setCurrentIndex(i);
+        }
+        box->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(box, key, modifiers);
+        QWidget *focus = QApplication::focusWidget();
+        QVERIFY2(tabs->currentIndex() == page && (focus == tabs || focus->focusPolicy() & Qt::TabFocus)
+                     && inViewAndRinged(),
+                 qPrintable(QStringLiteral("%1 to %2: %3").arg(from).arg(page).arg(focus->metaObject()->className())));
+    }
+
+    tabs->setFocus(Qt::TabFocusReason);
     QTest::keyClick(tabs, Qt::Key_Backtab, Qt::ShiftModifier);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
     QVERIFY(diagram->focusedSphere() == 9 && inViewAndRinged());

@@ -88,6 +88,7 @@ frmMdi::frmMdi(QWidget *parent)
     m_exit->setGeometry(twipRect(0, 240, 1335, 495));
     styleWhiteButton(m_exit, verdana(8.25, true));
     connect(m_exit, &QPushButton::clicked, this, &frmMdi::cmdMdiExit_Click);
+    new FocusRingOverlay({m_back, m_exit}, picture2);
 
     buildMenus(
         menuBar(),

@@ -151,12 +151,23 @@ void FocusRingOverlay::paintEvent(QPaintEvent * /*event*/)
     drawFocusRing(painter, rect());
 }
 
+bool FocusRingOverlay::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_control && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
+        setGeometry(m_control->geometry().adjusted(-Reach, -Reach, Reach, Reach));
+    return QWidget::eventFilter(watched, event);
+}
+
 void FocusRingOverlay::follow(QWidget *control)
 {
+    if (m_control)
+        m_control->removeEventFilter(this);
+    m_control = control;
     if (!control) {
         hide();
         return;
     }
+    control->installEventFilter(this); // a control that moves (as a frame lays itself out) takes its ring along
     if (parentWidget() != control->parentWidget())
         setParent(control->parentWidget());
     setGeometry(control->geometry().adjusted(-Reach, -Reach, Reach, Reach));

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QList>
+#include <QPointer>
 #include <QRect>
 #include <QWidget>
 
@@ -56,7 +57,7 @@ inline constexpr int FocusRingWidth = 2;
 void drawFocusRing(QPainter &painter, const QRectF &box);
 
 // Rings whichever of `controls` has the keyboard focus, on the panel the control stands on, with a pixel of that
-// panel between the control and the mark; hidden while none of them has the focus.
+// panel between the control and the mark, and moves with the control; hidden while none of them has the focus.
 class FocusRingOverlay final : public QWidget
 {
 public:
@@ -66,10 +67,13 @@ public:
     static constexpr int Reach = FocusRingWidth + 3;
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
     void follow(QWidget *control);
+
+    QPointer<QWidget> m_control; // the one ringed
 };
 
 // A plain-text label in the given font and colour. A box with a width and height (twips) fixes its geometry;

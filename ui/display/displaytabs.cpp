@@ -4,12 +4,22 @@
 
 #include "ui/display/displaytabbar.h"
 
+#include <QApplication>
+
 namespace tavrel::ui {
 
 DisplayTabs::DisplayTabs(int stripHeight, QWidget *parent)
     : QTabWidget(parent)
 {
     setTabBar(new DisplayTabBar(stripHeight, this));
+    // A control of the page that goes takes the focus along to the page that comes: to the control there that had
+    // it last or to its first, and where it has none (the third page), Qt gives it to the page itself, which shows
+    // no mark. The tab strip, which rings its current tab, takes it then.
+    connect(this, &QTabWidget::currentChanged, this, [this] {
+        const QWidget *focus = QApplication::focusWidget();
+        if (focus && isAncestorOf(focus) && !(focus->focusPolicy() & Qt::TabFocus))
+            tabBar()->setFocus(Qt::TabFocusReason);
+    });
 }
 
 void DisplayTabs::addPage(QWidget *container, const QRect &geometry, const QString &caption)
