@@ -110,7 +110,8 @@ void TestScreens::frameLayout_data()
     QTest::newRow("maximized") << 0 << "";
     QTest::newRow("maximized beside a dock") << 0 << "dock";
     QTest::newRow("restored") << 0 << "restore";
-    QTest::newRow("480 pixels wide") << 0 << "narrow";
+    QTest::newRow("480 pixels wide") << 0 << "narrow 480";
+    QTest::newRow("dragged to 74 pixels wide") << 0 << "narrow 74";
     QTest::newRow("scale 1.5 on 1280x1024") << 1 << "";
     QTest::newRow("after a screen change") << 0 << "screen change";
 }
@@ -132,9 +133,9 @@ void TestScreens::frameLayout()
         frame->setGeometry(frame->geometry().adjusted(120, 0, 0, 0)); // as a window manager does beside the dock
     } else if (then == QLatin1String("restore")) {
         frame->showNormal();
-    } else if (then == QLatin1String("narrow")) {
+    } else if (then.startsWith(QLatin1String("narrow"))) {
         frame->showNormal();
-        frame->resize(480, frame->height());
+        frame->resize(then.mid(7).toInt(), frame->height());
     } else if (then == QLatin1String("screen change")) {
         frame->setScreen(screens.at(1)); // and the window manager fits it to its new screen
         frame->setGeometry(screens.at(1)->availableGeometry());

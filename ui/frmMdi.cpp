@@ -28,6 +28,9 @@ namespace tavrel::ui {
 
 namespace {
 
+// Back's left edge, in twips from the frame's right edge: Back is 1260 wide, and ends 1400 from the right edge.
+constexpr int BackFromRight = 1260 + 1400;
+
 QWidget *addStrip(QLayout *layout, QWidget *parent, const char *name, int heightTwips, const QColor &color)
 {
     auto *strip = new QWidget(parent);
@@ -89,6 +92,9 @@ frmMdi::frmMdi(QWidget *parent)
     styleWhiteButton(m_exit, verdana(8.25, true));
     connect(m_exit, &QPushButton::clicked, this, &frmMdi::cmdMdiExit_Click);
     new FocusRingOverlay({m_back, m_exit}, picture2);
+    // The frame is never narrower than Back and Exit where the layout puts them, from the right edge, with the
+    // blurb's margin to their left: made smaller, Back would slide under Exit and out of the frame.
+    picture2->setMinimumWidth(px(BackFromRight + 120));
 
     buildMenus(
         menuBar(),
@@ -125,7 +131,7 @@ void frmMdi::layOut()
     m_banner->move(px(static_cast<int>((w - toTwips(m_banner->width())) / 2)), m_banner->y());
     m_softwareName->move(px(static_cast<int>((w - toTwips(m_softwareName->width())) / 2)), m_softwareName->y());
     m_exit->move(px(static_cast<int>(w - (toTwips(m_exit->width()) + 20))), m_exit->y());
-    m_back->move(px(static_cast<int>(w - (toTwips(m_back->width()) + 1400))), m_back->y());
+    m_back->move(px(static_cast<int>(w - BackFromRight)), m_back->y());
     if (frmDisplay *display = displayForm().loaded(); display && display->parentWidget() == m_client) {
         // Centred; one wider than the client area starts at its left edge, and the scroll bars reach the rest.
         // Its place counts from the client area scrolled back to its start.
