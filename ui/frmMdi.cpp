@@ -3,6 +3,7 @@
 #include "ui/frmMdi.h"
 
 #include "shell/forms.h"
+#include "shell/keptmaximized.h"
 #include "shell/links.h"
 #include "ui/clicklabel.h"
 #include "ui/display/frmDisplay.h"
@@ -95,6 +96,8 @@ frmMdi::frmMdi(QWidget *parent)
     // The frame is never narrower than Back and Exit where the layout puts them, from the right edge, with the
     // blurb's margin to their left: made smaller, Back would slide under Exit and out of the frame.
     picture2->setMinimumWidth(px(BackFromRight + 120));
+
+    shell::keepMaximizedThroughMinimize(this);
 
     buildMenus(
         menuBar(),
