@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -170,10 +171,12 @@ void TestScreens::formComesBackOnScreen_data()
 {
     QTest::addColumn<QPoint>("movedTo"); // where the hidden form finds itself while the reading is shown
     QTest::addColumn<bool>("centred");
+    QTest::addColumn<bool>("pointer"); // moved while shown, where only the pointer's events tell (weston's X11)
 
-    QTest::newRow("its screen as it was") << QPoint(1280 + 40, 40) << false;
-    QTest::newRow("its screen shrank: a corner in sight") << QPoint(1280 + 853 - 30, 683 - 30) << true;
-    QTest::newRow("its screen went away") << QPoint(1280 + 1280 + 40, 40) << true;
+    QTest::newRow("its screen as it was") << QPoint(1280 + 40, 40) << false << false;
+    QTest::newRow("its screen shrank: a corner in sight") << QPoint(1280 + 853 - 30, 683 - 30) << true << false;
+    QTest::newRow("its screen went away") << QPoint(1280 + 1280 + 40, 40) << true << false;
+    QTest::newRow("moved by the user, as the pointer tells") << QPoint(1280 + 200, 100) << false << true;
 }
 
 // Back shows the input form where it was, unless no screen shows it whole any more: then it is centred on the
@@ -182,15 +185,22 @@ void TestScreens::formComesBackOnScreen()
 {
     QFETCH(QPoint, movedTo);
     QFETCH(bool, centred);
+    QFETCH(bool, pointer);
 
     ui::frmMain *form = start();
     QScreen *second = QGuiApplication::screens().at(1);
     form->setScreen(second);
     form->move(second->availableGeometry().topLeft() + QPoint(40, 40));
+    for (const QPoint inside : {form->pos(), movedTo}) { // the pointer in the form before and after a move
+        QMouseEvent seen(QEvent::MouseMove, QPointF(20, 20), QPointF(inside + QPoint(20, 20)), Qt::NoButton, {}, {});
+        if (pointer)
+            QCoreApplication::sendEvent(form->windowHandle(), &seen);
+    }
     ui::frmMdi *frame = read(QStringLiteral("anna"), 5, 3, 1980);
     QVERIFY(frame);
     QVERIFY(!form->isVisible());
-    form->move(movedTo); // as if its screen had changed under it
+    if (!pointer)
+        form->move(movedTo); // as if its screen had changed under it
 
     QTest::mouseClick(frame->findChild<QPushButton *>(QStringLiteral("cmdBack")), Qt::LeftButton);
     QVERIFY(form->isVisible());

@@ -9,6 +9,7 @@
 #include "shell/forms.h"
 #include "shell/links.h"
 #include "shell/messages.h"
+#include "shell/placeseen.h"
 #include "shell/updatereminder.h"
 #include "ui/captionframe.h"
 #include "ui/clicklabel.h"
@@ -215,8 +216,9 @@ frmMain::frmMain(QWidget *parent)
     setFixedSize(sizeHint());
     shell::keepFixedSize(this);
 
-    // Centred on the screen when first shown.
+    // Centred on the screen when first shown; shown again where it was last seen.
     centreOnScreen();
+    shell::keepPlaceSeen(this);
 }
 
 // A request, as every position of a window is: where the window system places windows itself (a Wayland
