@@ -565,8 +565,9 @@ TITLE_BOXES, TITLE_BOX_Y = {"close": 17, "maximize": 40, "minimize": 63}, 15
 def as_managed(s, first):
     """What a person does with the windows that a compositor manages. Natively on Wayland: the boxes of the title
     bar that Qt draws, maximize on the input form and on the About box (the program lives, the window stays as it
-    was), close, and minimize on the About box (a click on the input form brings it back). Under XWayland: eight
-    readings and Backs leave the input form where it was. On both: a click on the input form while the About box is
+    was), close, and minimize on the About box (a click on the input form brings it back), minimize on the maximized
+    frame (the compositor's switcher brings it back maximized). Under XWayland: eight readings and Backs leave the
+    input form where it was, and where the user dragged it. On both: a click on the input form while the About box is
     up leaves the About box above it, and Escape closes it."""
     ours = lambda: [box for title, box in s.windows_shown() if title == TITLE]  # top first
     s.ready(first, TITLE, "the input form after the About box")
@@ -606,6 +607,18 @@ def as_managed(s, first):
         shown("the About box back above the input form", about)
         s.key("Escape")
         closed("Escape")
+        L.step("the frame maximized, minimized in its title bar and restored by the compositor's switcher")
+        s.do(first, "alt+g", "the reading", f"showing={READING_TAB}", seconds=20)
+        whole = wait("the frame maximized", lambda: (ours() and ours()[0][2:] == (s.width, s.height) and ours()[0],
+                                                     ours()))
+        click_box(whole, "minimize", "the frame")
+        wait("the frame minimized", lambda: (not ours(), ours()))
+        s.tool("xdotool", "keydown", "super", "key", "Tab", "keyup", "super")
+        wait("the frame back, maximized", lambda: (ours() == [whole], ours()))
+        s.ready(first, TITLE, "the frame")
+        s.key("alt+b")
+        s.ready(first, TITLE, "the input form after Back")
+        form = wait("the input form where the compositor puts it", lambda: (len(ours()) == 1 and ours()[0], ours()))
     if s.platform == "xwayland":
         L.step("eight readings and Backs: the input form stays where it is")
         for n in range(1, 9):
@@ -614,6 +627,18 @@ def as_managed(s, first):
             s.key("alt+b")
             s.ready(first, TITLE, f"the input form after Back ({n})")
             shown("the input form where it was")
+        L.step("the input form dragged (the pointer in it before and after), a reading, Back: where it was dragged")
+        s.do(first, f"click:{NAME_BOX}")
+        x, y = s.locate(first, NAME_BOX)
+        s.tool("xdotool", "keydown", "super", "mousedown", "1", "mousemove", x - 120, y - 90, "mouseup", "1",
+               "keyup", "super")  # (weston's binding for moving a window)
+        form = wait("the input form dragged", lambda: (ours() and ours()[0] != form and ours()[0], ours()))
+        s.do(first, f"click:{NAME_BOX}")
+        s.do(first, "alt+g", "the reading", f"showing={READING_TAB}", seconds=20)
+        s.ready(first, TITLE, "the frame")
+        s.key("alt+b")
+        s.ready(first, TITLE, "the input form after Back")
+        shown("the input form where it was dragged")
     L.step("a click on the input form while the About box is up")
     about = about_box()
     click_form()
