@@ -221,7 +221,7 @@ class X11:
                   self.height)
 
     def shoot(self, png):
-        self.tool("import", "-window", "root", "-quality", "10", png, check=False)  # (quickly: no compression)
+        self.tool("import", "-window", "root", "-quality", "10", png, check=False)  # (quickly: compressed least)
         return png
 
     def screenshot(self, name, seconds=20):
