@@ -8,7 +8,7 @@
 #        scripts/setup.sh --preset NAME [CMAKE-OPTIONS...]
 #            the same, for a preset of CMakePresets.json in the folder it names
 #        scripts/setup.sh --tests
-#            what the test command needs besides: X servers, the Wayland compositor, the accessibility bus, the
+#            what the test command needs besides: X servers, the Wayland compositors, the accessibility bus, the
 #            package tools, the code checkers, Wine and the Windows cross compiler
 #        scripts/setup.sh --windows
 #            what making the Windows program needs, then builds the static Qt for Windows (once per machine: about
@@ -27,14 +27,14 @@ build_packages=(
 )
 # Making the Windows program: the cross compiler and the installer maker.
 windows_packages=(g++-mingw-w64-x86-64-posix nsis osslsigncode openssl)
-# The test command: X servers and input (xdotool), screenshots, a window manager and the Wayland compositor with
-# its X server for X programs, the clipboard tools of Wayland, the message bus with the accessibility bus and its
+# The test command: X servers and input (xdotool), screenshots, a window manager and the Wayland compositors
+# (weston, GNOME's mutter, KDE's KWin) with their X server for X programs, the clipboard tools of Wayland, the message bus with the accessibility bus and its
 # reader, the Debian package's tools with lintian, the startup benchmark's X extension, the code checkers
 # (clang-tidy, clazy) and Wine.
 test_packages=(
     ccache
     xvfb xauth xdotool x11-utils imagemagick libxdamage-dev openbox
-    weston qt6-wayland xwayland wl-clipboard
+    weston mutter kwin-wayland qt6-wayland xwayland wl-clipboard
     dbus-daemon dbus-bin at-spi2-core python3 python3-gi gir1.2-atspi-2.0
     desktop-file-utils appstream dpkg-dev file lintian
     clang-tidy clazy

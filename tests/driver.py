@@ -4,8 +4,9 @@
 """The legs of the test suite that drive real windows with real key presses and clicks, as a person does: each a
 list of steps on a desktop (X11, X11 with a window manager, Wayland, XWayland, Wine) that waits with a deadline for
 what the screen shows before each input. Evidence goes into $TAVREL_TEST_OUTPUT/$TAVREL_LEG, kept at a failure.
-Usage: driver.py smoke x11|wayland|xwayland PROGRAM | frame PROGRAM DOCK-PROGRAM | limits READING-DRIVER
-       | package BUILD-DIR | wine WINDOWS-BUILD-DIR SCRAMBLE-PROGRAM | run [--accessibility] PROGRAM [ARG...]"""
+Usage: driver.py smoke x11|wayland|xwayland PROGRAM [weston|mutter|kwin] | frame PROGRAM DOCK-PROGRAM
+       | limits READING-DRIVER | package BUILD-DIR | wine WINDOWS-BUILD-DIR SCRAMBLE-PROGRAM
+       | run [--accessibility] PROGRAM [ARG...]"""
 import hashlib
 import os
 import re
@@ -220,7 +221,7 @@ class X11:
                   self.height)
 
     def shoot(self, png):
-        self.tool("import", "-window", "root", png, check=False)
+        self.tool("import", "-window", "root", "-quality", "10", png, check=False)  # (quickly: compressed least)
         return png
 
     def screenshot(self, name, seconds=20):
@@ -254,7 +255,10 @@ class X11:
         """Waits until the program shows what the conditions say (Accessibility.check)."""
         def holds():
             program.running() or fail(f"{what}: {program.name} has ended (status {program.process.returncode})")
-            results = [self.bus.check(program.pid, c) for c in conditions]
+            try:
+                results = [self.bus.check(program.pid, c) for c in conditions]
+            except Exception as e:  # an object gone while it was read: it is all read again
+                return False, repr(e)
             return all(ok for ok, _ in results), "; ".join(seen for ok, seen in results if not ok)
         wait(what, holds, seconds)
 
@@ -294,18 +298,86 @@ class X11:
         self.expect(program, f"{what}, holding the keyboard", f"active={title}")
 
 
-class Weston(X11):
-    """A private Wayland compositor (weston) in the X server's top left 1280x1024, the X server being taller so that
-    the pointer can leave it; programs start on it natively, or on its X server for X programs (XWayland)."""
+class Compositor(X11):
+    """A private Wayland compositor in the X server's top left 1280x1024, the X server being taller so that the
+    pointer can leave it; programs start on it natively, or on its X server for X programs (XWayland). A compositor
+    started under a message bus of its own (dbus-run-session) is ended by its own process id, the bus then ending
+    with it."""
+    socket, clipboard = "tavrel-test", True  # (wl-copy and wl-paste copy and paste there)
+
+    def __init__(self, xwayland, argv, env=None):
+        super().__init__("1280x1048x24")
+        self.platform = "xwayland" if xwayland else "wayland"
+        self.process = self.start(self.wm, argv, env)
+        if argv[0] == "dbus-run-session":
+            self.inner = int(wait(f"{self.wm} under its message bus", lambda: run(
+                "pgrep", "-P", self.process.pid, "-x", Path(argv[2]).name[:15], check=False).stdout.split(), 20)[0])
+            L.trace(f"{self.wm}: process {self.inner}")
+            L.cleanups.append(lambda: self.process.running() and (
+                os.kill(self.inner, signal.SIGTERM), self.process.process.wait(10)))
+        wait("the compositor's socket", lambda: (L.work / "run" / self.socket).exists(), 20)
+        self.env["WAYLAND_DISPLAY"] = self.socket
+        self.launch = {"QT_QPA_PLATFORM": "wayland"}
+
+    def xwayland(self, pattern, said=None, **env):
+        """Programs start on the compositor's X server once its log (or what said() gives) names it."""
+        shown = lambda: re.findall(pattern, said() if said else self.process.output())
+        self.launch = {"DISPLAY": wait("XWayland", shown, 20)[-1], "QT_QPA_PLATFORM": "xcb", **env}
+
+    def x(self, *argv):  # a tool on the compositor's X server
+        return run(*argv, check=False, env=dict(self.env, **self.launch)).stdout
+
+    def ready(self, program, title, what):
+        super().ready(program, title, what)
+        self.settled(program, what)
+        if self.platform == "xwayland":  # the compositor tells its X server which window has the keyboard
+            focus = lambda: self.x("xdotool", "getwindowfocus", "getwindowname").strip()
+            wait(f"{what}: the keyboard given to it by the compositor", lambda: (focus() == title, focus()))
+
+    def settled(self, program, what):
+        """Waits until keys reach the window that has just been shown."""
+
+    def gather(self):
+        super().gather()
+        if self.platform == "xwayland":  # and the windows of its X server, the focus first
+            (L.out / "failure-xwayland-windows.txt").write_text(self.x("xdotool", "getwindowfocus") + self.x(
+                "xwininfo", "-root", "-tree"))
+
+    def windows_shown(self):
+        """The windows shown on the compositor's X server, top first: [(title, (x1, y1, x2, y2))], their client
+        areas."""
+        shown = []
+        for w in reversed(re.findall(r"0x\w+", self.x("xprop", "-root", "_NET_CLIENT_LIST_STACKING"))):
+            info = self.x("xwininfo", "-id", w)
+            x, y, width, height = (int(v) for v in re.findall(
+                r"(?:Absolute upper-left [XY]|Width|Height): *(-?\d+)", info))
+            "IsViewable" in info and shown.append((self.x("xdotool", "getwindowname", w).strip(),
+                                                   (x, y, x + width, y + height)))
+        return shown
+
+    def locate(self, program, name):
+        """A Wayland program does not know where its window is: the compositor tells where the window's client
+        area of that size is (its decorations as wide left, right and below, the title bar above, or none)."""
+        def found():  # (what the program says is read again: a window may be resized for a moment)
+            box, (title, width, height), _ = self.bus.where(program.pid, name) or fail(f"{name} is not shown")
+            shown = self.windows_shown()
+            for x1, y1, x2, y2 in (box for t, box in shown if t == title):
+                border = (x2 - x1 - width) // 2
+                top = y2 - y1 - border - height
+                if (x2 - x1 - width) % 2 == 0 and 0 <= border <= 50 and 0 <= top <= 100:
+                    return (x1 + border + box[0] + box[2] // 2, y1 + top + box[1] + box[3] // 2), None
+            return None, f"{title} of {width} x {height} not in {shown}"
+        return wait(f"the window of {name} in the compositor", found, 5)
+
+
+class Weston(Compositor):
+    """weston, its X11 back end in the X server; its scene graph (weston-debug) tells where windows are."""
     wm = "weston"
 
     def __init__(self, xwayland):
-        super().__init__("1280x1048x24")
-        self.platform = "xwayland" if xwayland else "wayland"
-        self.start("weston", ["weston", "--backend=x11-backend.so", "--socket=tavrel-test", "--width=1280",
-                              "--height=1024", "--use-pixman", "--idle-time=0", "--debug"] + ["--xwayland"] * xwayland)
-        wait("the compositor's socket", lambda: (L.work / "run/tavrel-test").exists(), 20)
-        self.env["WAYLAND_DISPLAY"] = "tavrel-test"
+        super().__init__(xwayland, ["weston", "--backend=x11-backend.so", f"--socket={self.socket}", "--width=1280",
+                                    "--height=1024", "--use-pixman", "--idle-time=0", "--debug"]
+                         + ["--xwayland"] * xwayland)
         wait("the compositor's panel", lambda: any("panel for output" in v[2] for v in self.scene()), 20)
         # The compositor moves its pointer by the steps the X pointer makes from where it entered its window: the
         # pointer enters once more, so that both are at the same place.
@@ -313,10 +385,7 @@ class Weston(X11):
         self.tool("xdotool", "mousemove", x, self.height + 10, "mousemove", x, y)
         wait("the compositor's pointer in the middle",  # (the pointer's picture has its hot spot at 5, 5)
              lambda: any(v[0] == "wl_pointer-cursor" and v[3][:2] == (x - 5, y - 5) for v in self.scene()))
-        self.launch = {"QT_QPA_PLATFORM": "wayland"}
-        if xwayland:
-            shown = lambda: re.findall(r"xserver listening on display (:\d+)", (L.out / "weston.log").read_text())
-            self.launch = {"DISPLAY": wait("XWayland", shown, 20)[-1], "QT_QPA_PLATFORM": "xcb"}
+        xwayland and self.xwayland(r"xserver listening on display (:\d+)")
 
     def scene(self, text=False):
         """The compositor's scene graph, top first: [(role, pid, what, (x1, y1, x2, y2))], what being for instance
@@ -326,16 +395,11 @@ class Weston(X11):
             r"View \d+ \(role ([^,]*), PID (\S+), surface ID \d+, (.*), 0x\w+\):\n\s*position: \((-?\d+), (-?\d+)\) "
             r"-> \((-?\d+), (-?\d+)\)", graph)]
 
-    def ready(self, program, title, what):
-        """The same, once no window that closed is still fading out: until then the compositor gives the keyboard
-        to no window, and keys go nowhere."""
-        super().ready(program, title, what)
+    def settled(self, program, what):
+        """Once no window that closed is still fading out: until then the compositor gives the keyboard to no
+        window, and keys go nowhere."""
         closing = lambda: [v for v in self.scene() if v[2] == "[no description available]"]
         wait(f"{what}: no window fading out", lambda: (not closing(), closing()))
-        if self.platform == "xwayland":  # the compositor tells its X server which window has the keyboard
-            focus = lambda: run("xdotool", "getwindowfocus", "getwindowname", check=False,
-                                env=dict(self.env, **self.launch)).stdout.strip()
-            wait(f"{what}: the keyboard given to it by the compositor", lambda: (focus() == title, focus()))
 
     def windows_shown(self):
         """The top-level windows in the compositor's stacking order, top first: [(title, (x1, y1, x2, y2))]."""
@@ -345,21 +409,77 @@ class Weston(X11):
     def gather(self):
         super().gather()
         (L.out / "failure-scene-graph.txt").write_text(self.scene(text=True))
-        if self.platform == "xwayland":  # and the windows of its X server, the focus first
-            x = lambda *argv: run(*argv, check=False, env=dict(self.env, **self.launch)).stdout
-            (L.out / "failure-xwayland-windows.txt").write_text(x("xdotool", "getwindowfocus") + x(
-                "xwininfo", "-root", "-tree"))
 
-    def locate(self, program, name):
-        """A Wayland program does not know where its window is: the scene graph tells where the window's client
-        area of that size is (its decorations as wide left, right and below, the title bar above)."""
-        box, (title, width, height), _ = self.bus.where(program.pid, name) or fail(f"{name} is not shown")
-        for x1, y1, x2, y2 in (box for t, box in self.windows_shown() if t == title):
-            border = (x2 - x1 - width) // 2
-            top = y2 - y1 - border - height
-            if (x2 - x1 - width) % 2 == 0 and 0 <= border <= 50 and 0 <= top <= 100:
-                return x1 + border + box[0] + box[2] // 2, y1 + top + box[1] + box[3] // 2
-        fail(f"no window '{title}' of {width} x {height} in the compositor")
+
+class Mutter(Compositor):
+    """GNOME's compositor (mutter) nested in the X server, on a message bus of its own. Under XWayland its X server
+    tells where windows are. Natively nothing does: mutter is asked to put new windows in the middle of the screen,
+    and a window that the program shows is where its decorations (Qt's) are seen whole on a screenshot."""
+    wm = "mutter"
+    clipboard = False  # (wl-copy and wl-paste take the keyboard to do it, which mutter may refuse a new window)
+
+    def __init__(self, xwayland):
+        self.programs, settings = [], L.work / "mutter/glib-2.0/settings"
+        settings.mkdir(parents=True)
+        (settings / "keyfile").write_text("[org/gnome/mutter]\ncenter-new-windows=true\n")
+        super().__init__(xwayland, ["dbus-run-session", "--", "mutter", "--wayland", "--nested",
+                                    f"--wayland-display={self.socket}"] + ["--no-x11"] * (not xwayland),
+                         {"MUTTER_DEBUG_DUMMY_MODE_SPECS": "1280x1024", "GSETTINGS_BACKEND": "keyfile",
+                          "XDG_CONFIG_HOME": str(settings.parent.parent)})
+        self.tool("xdotool", "mousemove", self.width // 2, self.height // 2)  # (its input comes through its window)
+        if xwayland:
+            auth = lambda: list((L.work / "run").glob(".mutter-Xwaylandauth.*"))
+            self.xwayland(r"Using public X11 display (:\d+)", XAUTHORITY=str(wait("XWayland's key", auth)[0]))
+
+    def start(self, name, argv, env=None, cwd=None):
+        self.programs.append(super().start(name, argv, env, cwd))
+        return self.programs[-1]
+
+    def settled(self, program, what):
+        """Natively, once the screen shows the program's windows whole (none other drawn in or out above them):
+        until then keys may go nowhere."""
+        windows = lambda: {o.get_name() for o, _, _ in self.bus.objects(program.pid, deep=False) or ()
+                           if o.get_role_name() in ("frame", "dialog")}
+        self.platform == "wayland" and wait(f"{what}: its windows whole on the screen", lambda: (
+            (lambda shown: (windows() <= {t for t, _ in shown}, shown))(self.windows_shown())))
+
+    def windows_shown(self):
+        """The top-level windows, top first: [(title, (x1, y1, x2, y2))]. Natively the program's windows (with
+        Qt's decorations) whose borders and title bar are seen whole, in the middle of the screen or filling it, a
+        window inside another being above it; under XWayland its X server's windows."""
+        if self.platform == "wayland":
+            screen = subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"], env=self.env,
+                                    capture_output=True).stdout
+            seen = lambda points: sum(screen[3 * (y * self.width + x):][:3] == DECORATION
+                                      for x, y in points) > 0.9 * len(points)
+            shown = []
+            for p in self.programs:
+                for o, _, _ in self.bus.objects(p.pid, deep=False) or () if p.running() else ():
+                    size = o.get_extents(self.bus.atspi.CoordType.SCREEN)
+                    w, h = size.width + 2 * MARGINS[0], size.height + MARGINS[0] + MARGINS[1]
+                    x1, y1, x2, y2 = (self.width - w) // 2, (self.height - h) // 2, (self.width + w) // 2 - 1, \
+                        (self.height + h) // 2 - 1
+                    if x1 >= 0 and y1 >= 0 and seen(
+                            [(x, y) for x in range(x1, x2 + 1) for y in (y1, y2)]
+                            + [(x, y) for y in range(y1, y2 + 1) for x in (x1, x2)]):
+                        shown.append((o.get_name(), (x1, y1, x2 + 1, y2 + 1)))
+            return sorted(shown, key=lambda s: (s[1][2] - s[1][0]) * (s[1][3] - s[1][1]))
+        return super().windows_shown()
+
+
+class KWin(Compositor):
+    """KDE's compositor (kwin_wayland) on its X11 back end in the X server, on a message bus of its own, started
+    from a copy (the installed program carries file capabilities, which a container may not grant), for X programs
+    only: natively nothing tells where windows are, and it draws no title bars here (it finds no decoration)."""
+    wm = "kwin"
+
+    def __init__(self, xwayland):
+        xwayland or fail("KWin runs here for X programs only (XWayland)")
+        kwin = shutil.copy(shutil.which("kwin_wayland"), L.work)
+        super().__init__(xwayland, ["dbus-run-session", "--", kwin, f"--socket={self.socket}", "--width=1280",
+                                    "--height=1024", "--xwayland"], {"XDG_CONFIG_HOME": str(L.work / "kwin")})
+        self.tool("xdotool", "mousemove", self.width // 2, self.height // 2)  # (its input comes through its window)
+        self.xwayland(r"Xwayland (:\d+)", lambda: run("pgrep", "-a", "-P", self.inner, "Xwayland", check=False).stdout)
 
 
 class Accessibility:
@@ -374,8 +494,9 @@ class Accessibility:
         self.atspi, self.S = Atspi, Atspi.StateType
         Atspi.set_timeout(5000, 15000)
 
-    def objects(self, pid):
-        """[(object, depth, its window)] for the showing objects of the program, or None when it is not on the bus."""
+    def objects(self, pid, deep=True):
+        """[(object, depth, its window)] for the showing objects of the program (or its windows alone), or None when
+        it is not on the bus."""
         desktop = self.atspi.get_desktop(0)
         apps = [a for a in map(desktop.get_child_at_index, range(desktop.get_child_count()))
                 if a is not None and a.get_process_id() == pid]
@@ -386,7 +507,7 @@ class Accessibility:
             for child in map(node.get_child_at_index, range(node.get_child_count())):
                 if child is not None and child.get_state_set().contains(self.S.SHOWING):
                     yield child, depth, window or child
-                    yield from walk(child, depth + 1, window or child)
+                    yield from walk(child, depth + 1, window or child) if deep else ()
         apps[0].clear_cache()
         try:
             return list(walk(apps[0], 0, None))
@@ -433,6 +554,11 @@ class Accessibility:
                 return ((box.x, box.y, screen.width, screen.height), (window.get_name(), size.width, size.height),
                         (screen.x, screen.y))
 
+    def press(self, pid, name):
+        """The first action (a button's press) of the object of that name."""
+        obj = next((o for o, _, _ in self.objects(pid) or () if name in (o.get_name(), self.label(o))), None)
+        obj and self.atspi.Action.do_action(obj, 0) or fail(f"{name} cannot be pressed")
+
     def dump(self, pid):
         lines = []
         for obj, depth, _ in self.objects(pid) or ():
@@ -443,13 +569,13 @@ class Accessibility:
         return "\n".join(lines)  # nothing for a program that is not on the bus
 
 
-def smoke(platform, program):
+def smoke(platform, program, compositor="weston"):
     """A whole use of the program on X11, natively on Wayland, or on XWayland: copies started beside it refused;
     a reading by a click and another by Alt+G, the three tabs, a sphere explained under the mouse, Back by its key
     and its button; the File and Help menus, the About box; Exit with status 0 and a log without warnings; on Wayland
     the clipboard guard beside another Wayland program; a killed copy leaves no lock behind."""
-    s = (X11() if platform == "x11" else Weston(platform == "xwayland")).accessibility()
-    wayland = s.platform == "wayland"
+    s = (X11() if platform == "x11" else COMPOSITORS[compositor](platform == "xwayland")).accessibility()
+    clipboard = s.platform == "wayland" and s.clipboard  # the clipboard guard beside another Wayland program
     pasted = lambda: run("wl-paste", "--no-newline", check=False, env=s.env, timeout=10).stdout
 
     def pastes(what, holds):  # (a paste takes the keyboard from the program for a moment)
@@ -487,7 +613,7 @@ def smoke(platform, program):
           ("type:anna", "the name typed", f"text={NAME_BOX}=ANNA"), ("Tab", "the day", "focused=combo box:1"),
           ("Down Down Down Down", "day 5", "focused=combo box:5"), ("Tab", "the month", "focused=combo box:January"),
           ("Down Down", "March", "focused=combo box:March"))
-    if wayland:
+    if clipboard:
         L.step("another Wayland program copies")
         s.start("wl-copy", ["wl-copy", "--foreground", "copied elsewhere"])
         pastes("another program's text in the clipboard", lambda text: text == "copied elsewhere")
@@ -500,7 +626,7 @@ def smoke(platform, program):
         s.do(first, f"click:{tab}", f"the tab {tab}", f"showing=page tab list:{tab[9:]}")
     s.do(first, "point:push button:Tiphereth", "Tiphereth explained", "showing=label:Sphere: Tiphereth")
     s.screenshot("reading")
-    if wayland:
+    if clipboard:
         L.step("this program copies")
         # The moves above have been handled: what another program copied is still there.
         pasted() == "copied elsewhere" or fail(f"another program's copied text did not survive a reading and a "
@@ -521,7 +647,7 @@ def smoke(platform, program):
     steps(("click:combo box:March", "the month list's items", "showing=list item:April"),
           ("Down Return", "April", "showing=combo box:April"))
     reading("alt+g", "5 April (Aries)", "Tarot card: The Emperor")
-    if wayland:
+    if clipboard:
         s.do(first, "point:text:About Chokmah")
         pastes("this program's copied word gone", lambda text: text == "")
     s.screenshot("second-reading")
@@ -558,8 +684,9 @@ def smoke(platform, program):
 
 
 # Qt's own title bar on a Wayland compositor (Qt 6.4): the middles of its boxes from the window's right edge, and
-# below its top edge.
+# below its top edge; the colour of its title bar and borders, and their widths (the borders', the title bar's).
 TITLE_BOXES, TITLE_BOX_Y = {"close": 17, "maximize": 40, "minimize": 63}, 15
+DECORATION, MARGINS = bytes((239, 239, 239)), (3, 30)
 
 
 def as_managed(s, first):
@@ -604,9 +731,12 @@ def as_managed(s, first):
         click_box(about, "minimize", "the About box")
         shown("the About box minimized")
         click_form()
-        shown("the About box back above the input form", about)
-        s.key("Escape")
-        closed("Escape")
+        if known(s, "minimize", lambda: shown("the About box back above the input form", about)):
+            s.bus.press(first.pid, "push button:OK")  # (as a screen reader can)
+            closed("OK pressed through the accessibility bus")
+        else:
+            s.key("Escape")
+            closed("Escape")
         L.step("the frame maximized, minimized in its title bar and restored by the compositor's switcher")
         s.do(first, "alt+g", "the reading", f"showing={READING_TAB}", seconds=20)
         whole = wait("the frame maximized", lambda: (ours() and ours()[0][2:] == (s.width, s.height) and ours()[0],
@@ -644,7 +774,31 @@ def as_managed(s, first):
     click_form()
     shown("the About box above the input form", about)
     s.key("Escape")
-    closed("Escape")
+    if known(s, "click", lambda: closed("Escape")):
+        click_form()  # (as a person would)
+
+
+# Faults of the program seen on one desktop only, which the leg notes and goes past: {(compositor, platform, the
+# row): what is seen}.
+KNOWN = {("mutter", "wayland", "minimize"): "a click on the input form leaves the About box minimized, on the "
+         "accessibility bus but not on the screen; the input form is active and takes no key",
+         ("kwin", "xwayland", "click"): "after Escape the input form holds the X server's keyboard focus, but the "
+         "program has no active window"}
+
+
+def known(s, row, check):
+    """Runs the check of a row; where it fails by a known fault (KNOWN) says so and gives True; where such a check
+    passes, the fault is mended and the leg fails, until its entry is taken out of KNOWN."""
+    fault = KNOWN.get((s.wm, s.platform, row))
+    try:
+        check()
+    except Failure as e:
+        fault or fail(str(e))
+        print(f"known to fail: {e}: {fault}", flush=True)
+        L.trace(f"known to fail: {e}: {fault}")
+        return True
+    fault and fail(f"a check known to fail here passes: take ({s.wm}, {s.platform}, {row}) out of KNOWN")
+    return False
 
 
 def frame(program, dock):
@@ -1048,6 +1202,7 @@ def wine(build, scramble):
     ini.read_bytes() == kept or fail("the program wrote into a read-only tavrel.ini")
 
 
+COMPOSITORS = {"weston": Weston, "mutter": Mutter, "kwin": KWin}
 LEGS = {"smoke": smoke, "frame": frame, "limits": limits, "package": package, "wine": wine, "run": run_program}
 
 
