@@ -3,6 +3,7 @@
 #include "app/startup.h"
 
 #include "app/threadpool.h"
+#include "packaging/activation.h"
 #include "shell/forms.h"
 #include "shell/messages.h"
 #include "shell/singleinstance.h"
@@ -90,12 +91,16 @@ void StartApplication()
     if (!instanceLock()->isFirst()) {
         // Once its message is read, the copy that runs comes forward in its place.
         shell::showInformation(QStringLiteral("Application is already running"));
-        instanceLock()->askFirstToComeForward();
+        instanceLock()->askFirstToComeForward(platform::activationToken());
         shell::UnloadAllAndEnd();
         return;
     }
 
-    instanceLock()->listenForLaterCopies(&shell::bringForward);
+    instanceLock()->listenForLaterCopies([](const QByteArray &token) {
+        shell::bringForward();
+        if (const QWidget *window = shell::ownerWindow())
+            platform::activate(window->windowHandle(), token);
+    });
     shell::beginReminderRun();
     shell::RemindOfUpdate();
     ui::frmMain &form = ui::mainForm().get();

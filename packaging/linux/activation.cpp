@@ -1,0 +1,186 @@
+// SPDX-FileCopyrightText: 2026 The Tavrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Linux and other Unix-like systems: a Wayland compositor's activation tokens (xdg-activation-v1) and an X11
+// window manager's _NET_ACTIVE_WINDOW. Each is built where its library is found (TAVREL_WAYLAND, TAVREL_XCB).
+#include "packaging/activation.h"
+
+#include <QGuiApplication>
+#include <QWindow>
+
+#include <cstdlib>
+#include <cstring>
+
+#ifdef TAVREL_WAYLAND
+#include "xdg-activation-v1-client-protocol.h"
+
+#include <wayland-client.h>
+#endif
+#ifdef TAVREL_XCB
+#include <xcb/xcb.h>
+#endif
+
+namespace tavrel::platform {
+
+namespace {
+
+QByteArray &launchToken()
+{
+    static QByteArray token;
+    return token;
+}
+
+bool onWayland()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+#ifdef TAVREL_WAYLAND
+// A token the compositor hands out on a connection of this copy's own, for the application's desktop entry. The
+// compositor decides whether a window activated with it comes to the user.
+QByteArray compositorToken()
+{
+    struct Asked
+    {
+        xdg_activation_v1 *activation = nullptr;
+        QByteArray token;
+    } asked;
+    wl_display *display = wl_display_connect(nullptr);
+    if (!display)
+        return {};
+    wl_registry *registry = wl_display_get_registry(display);
+    static const wl_registry_listener globals = {
+        [](void *data, wl_registry *registry, uint32_t name, const char *interface, uint32_t) {
+            auto *asked = static_cast<Asked *>(data);
+            if (!asked->activation && std::strcmp(interface, xdg_activation_v1_interface.name) == 0)
+                asked->activation = static_cast<xdg_activation_v1 *>(
+                    wl_registry_bind(registry, name, &xdg_activation_v1_interface, 1));
+        },
+        [](void *, wl_registry *, uint32_t) {}};
+    wl_registry_add_listener(registry, &globals, &asked);
+    if (wl_display_roundtrip(display) >= 0 && asked.activation) {
+        xdg_activation_token_v1 *token = xdg_activation_v1_get_activation_token(asked.activation);
+        static const xdg_activation_token_v1_listener done = {
+            [](void *data, xdg_activation_token_v1 *, const char *token) {
+                static_cast<Asked *>(data)->token = token;
+            }};
+        xdg_activation_token_v1_add_listener(token, &done, &asked);
+        const QByteArray appId = QGuiApplication::desktopFileName().toUtf8();
+        if (!appId.isEmpty())
+            xdg_activation_token_v1_set_app_id(token, appId.constData());
+        xdg_activation_token_v1_commit(token);
+        for (int trip = 0; trip < 3 && asked.token.isEmpty() && wl_display_roundtrip(display) >= 0; ++trip) { }
+        xdg_activation_token_v1_destroy(token);
+        xdg_activation_v1_destroy(asked.activation);
+    }
+    wl_registry_destroy(registry);
+    wl_display_disconnect(display);
+    return asked.token;
+}
+#endif
+
+#ifdef TAVREL_XCB
+// The time of a startup id ("..._TIME<n>"), or 0.
+uint32_t startupTime(const QByteArray &id)
+{
+    const qsizetype at = id.lastIndexOf("_TIME");
+    bool ok = false;
+    const uint32_t time = at < 0 ? 0 : id.mid(at + 5).toUInt(&ok);
+    return ok ? time : 0;
+}
+
+// The X server's time now: that of a property change on a window of our own.
+uint32_t serverTime(xcb_connection_t *x, xcb_window_t root)
+{
+    const xcb_window_t window = xcb_generate_id(x);
+    const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
+    xcb_create_window(x, XCB_COPY_FROM_PARENT, window, root, 0, 0, 1, 1, 0, XCB_WINDOW_CLASS_INPUT_ONLY,
+                      XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK, &mask);
+    xcb_change_property(x, XCB_PROP_MODE_APPEND, window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, 0, nullptr);
+    xcb_flush(x);
+    uint32_t time = 0;
+    while (xcb_generic_event_t *event = xcb_wait_for_event(x)) {
+        const bool stamped = (event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY;
+        if (stamped)
+            time = reinterpret_cast<const xcb_property_notify_event_t *>(event)->time;
+        std::free(event);
+        if (stamped)
+            break;
+    }
+    xcb_destroy_window(x, window);
+    return time;
+}
+
+// What a task bar does when the user clicks a window's entry: _NET_ACTIVE_WINDOW with source indication 2 (the
+// user's own request), stamped with the time of the later copy's start or the time now. A window manager may
+// then bring the window from another desktop, or switch to that desktop. A connection of our own to the X server
+// that Qt uses (DISPLAY), so that the events it waits for are its own.
+void activateOnX11(WId window, const QByteArray &startupId)
+{
+    xcb_connection_t *x = xcb_connect(nullptr, nullptr);
+    if (!xcb_connection_has_error(x)) {
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
+        constexpr char name[] = "_NET_ACTIVE_WINDOW";
+        xcb_intern_atom_reply_t *atom =
+            xcb_intern_atom_reply(x, xcb_intern_atom(x, 0, sizeof name - 1, name), nullptr);
+        if (atom) {
+            xcb_client_message_event_t event = {};
+            event.response_type = XCB_CLIENT_MESSAGE;
+            event.format = 32;
+            event.window = xcb_window_t(window);
+            event.type = atom->atom;
+            event.data.data32[0] = 2;
+            event.data.data32[1] = startupTime(startupId) ? startupTime(startupId) : serverTime(x, root);
+            xcb_send_event(x, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                           reinterpret_cast<const char *>(&event));
+            xcb_flush(x);
+            std::free(atom);
+        }
+    }
+    xcb_disconnect(x);
+}
+#endif
+
+} // namespace
+
+void keepLaunchToken()
+{
+    launchToken() = qgetenv("XDG_ACTIVATION_TOKEN");
+    if (launchToken().isEmpty())
+        launchToken() = qgetenv("DESKTOP_STARTUP_ID");
+}
+
+QByteArray activationToken()
+{
+    if (!onWayland())
+        return launchToken();
+    // The launcher's token, unless the plug-in has used it for this copy's message (it then takes it from the
+    // environment); else one of the compositor's.
+    if (!qEnvironmentVariableIsEmpty("XDG_ACTIVATION_TOKEN"))
+        return qgetenv("XDG_ACTIVATION_TOKEN");
+#ifdef TAVREL_WAYLAND
+    return compositorToken();
+#else
+    return {};
+#endif
+}
+
+void activate(QWindow *window, const QByteArray &token)
+{
+    if (!window)
+        return;
+    if (onWayland()) {
+        // Qt's Wayland plug-in activates a window with the token in XDG_ACTIVATION_TOKEN, where a compositor
+        // offers xdg-activation-v1, and takes it out of the environment.
+        if (!token.isEmpty()) {
+            qputenv("XDG_ACTIVATION_TOKEN", token);
+            window->requestActivate();
+        }
+        return;
+    }
+#ifdef TAVREL_XCB
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        activateOnX11(window->winId(), token);
+#endif
+}
+
+} // namespace tavrel::platform
