@@ -110,31 +110,60 @@ uint32_t serverTime(xcb_connection_t *x, xcb_window_t root)
     return time;
 }
 
-// What a task bar does when the user clicks a window's entry: _NET_ACTIVE_WINDOW with source indication 2 (the
-// user's own request), stamped with the time of the later copy's start or the time now. A window manager may
-// then bring the window from another desktop, or switch to that desktop. A connection of our own to the X server
-// that Qt uses (DISPLAY), so that the events it waits for are its own.
-void activateOnX11(WId window, const QByteArray &startupId)
+xcb_atom_t atom(xcb_connection_t *x, const char *name)
+{
+    xcb_intern_atom_reply_t *reply =
+        xcb_intern_atom_reply(x, xcb_intern_atom(x, 0, uint16_t(std::strlen(name)), name), nullptr);
+    const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    std::free(reply);
+    return atom;
+}
+
+// A window's property of one number (a desktop's), or `none`.
+uint32_t number(xcb_connection_t *x, xcb_window_t window, const char *name, uint32_t none)
+{
+    xcb_get_property_reply_t *reply = xcb_get_property_reply(
+        x, xcb_get_property(x, 0, window, atom(x, name), XCB_ATOM_CARDINAL, 0, 1), nullptr);
+    const uint32_t value = reply && xcb_get_property_value_length(reply) == 4
+        ? *static_cast<const uint32_t *>(xcb_get_property_value(reply))
+        : none;
+    std::free(reply);
+    return value;
+}
+
+void send(xcb_connection_t *x, xcb_window_t root, xcb_window_t window, const char *message, uint32_t first,
+          uint32_t second)
+{
+    xcb_client_message_event_t event = {};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = window;
+    event.type = atom(x, message);
+    event.data.data32[0] = first;
+    event.data.data32[1] = second;
+    xcb_send_event(x, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                   reinterpret_cast<const char *>(&event));
+}
+
+// The window comes to the user, who has just started the program: from another desktop to the one shown
+// (_NET_WM_DESKTOP), then activated as by a click in a task bar (_NET_ACTIVE_WINDOW with source indication 2, the
+// user's own request), stamped with the time of the later copy's start or the time now. The window manager
+// decides. A connection of our own to the X server that Qt uses (DISPLAY), so that the events it waits for are
+// its own.
+void activateOnX11(WId id, const QByteArray &startupId)
 {
     xcb_connection_t *x = xcb_connect(nullptr, nullptr);
     if (!xcb_connection_has_error(x)) {
         const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
-        constexpr char name[] = "_NET_ACTIVE_WINDOW";
-        xcb_intern_atom_reply_t *atom =
-            xcb_intern_atom_reply(x, xcb_intern_atom(x, 0, sizeof name - 1, name), nullptr);
-        if (atom) {
-            xcb_client_message_event_t event = {};
-            event.response_type = XCB_CLIENT_MESSAGE;
-            event.format = 32;
-            event.window = xcb_window_t(window);
-            event.type = atom->atom;
-            event.data.data32[0] = 2;
-            event.data.data32[1] = startupTime(startupId) ? startupTime(startupId) : serverTime(x, root);
-            xcb_send_event(x, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
-                           reinterpret_cast<const char *>(&event));
-            xcb_flush(x);
-            std::free(atom);
-        }
+        const auto window = xcb_window_t(id);
+        constexpr uint32_t None = 0xffffffff, User = 2;
+        const uint32_t shown = number(x, root, "_NET_CURRENT_DESKTOP", None);
+        const uint32_t desktop = number(x, window, "_NET_WM_DESKTOP", None);
+        if (shown != None && desktop != None && desktop != shown)
+            send(x, root, window, "_NET_WM_DESKTOP", shown, User);
+        const uint32_t time = startupTime(startupId);
+        send(x, root, window, "_NET_ACTIVE_WINDOW", User, time ? time : serverTime(x, root));
+        xcb_flush(x);
     }
     xcb_disconnect(x);
 }
