@@ -52,8 +52,8 @@ QByteArray compositorToken()
         [](void *data, wl_registry *registry, uint32_t name, const char *interface, uint32_t) {
             auto *asked = static_cast<Asked *>(data);
             if (!asked->activation && std::strcmp(interface, xdg_activation_v1_interface.name) == 0)
-                asked->activation = static_cast<xdg_activation_v1 *>(
-                    wl_registry_bind(registry, name, &xdg_activation_v1_interface, 1));
+                asked->activation =
+                    static_cast<xdg_activation_v1 *>(wl_registry_bind(registry, name, &xdg_activation_v1_interface, 1));
         },
         [](void *, wl_registry *, uint32_t) {}};
     wl_registry_add_listener(registry, &globals, &asked);
@@ -122,8 +122,8 @@ xcb_atom_t atom(xcb_connection_t *x, const char *name)
 // A window's property of one number (a desktop's), or `none`.
 uint32_t number(xcb_connection_t *x, xcb_window_t window, const char *name, uint32_t none)
 {
-    xcb_get_property_reply_t *reply = xcb_get_property_reply(
-        x, xcb_get_property(x, 0, window, atom(x, name), XCB_ATOM_CARDINAL, 0, 1), nullptr);
+    xcb_get_property_reply_t *reply =
+        xcb_get_property_reply(x, xcb_get_property(x, 0, window, atom(x, name), XCB_ATOM_CARDINAL, 0, 1), nullptr);
     const uint32_t value = reply && xcb_get_property_value_length(reply) == 4
         ? *static_cast<const uint32_t *>(xcb_get_property_value(reply))
         : none;
