@@ -171,19 +171,19 @@ void activateOnX11(WId id, const QByteArray &startupId)
 
 } // namespace
 
+// Qt's X11 plug-in takes the startup id out of the environment as it starts, for the first window it shows; its
+// Wayland plug-in leaves the launcher's token there until a window is activated with it.
 void keepLaunchToken()
 {
-    launchToken() = qgetenv("XDG_ACTIVATION_TOKEN");
-    if (launchToken().isEmpty())
-        launchToken() = qgetenv("DESKTOP_STARTUP_ID");
+    launchToken() = qgetenv("DESKTOP_STARTUP_ID");
 }
 
 QByteArray activationToken()
 {
     if (!onWayland())
         return launchToken();
-    // The launcher's token, unless the plug-in has used it for this copy's message (it then takes it from the
-    // environment); else one of the compositor's.
+    // The launcher's token, unless the plug-in has used it to activate this copy's message (as Qt 6.4 does where
+    // the compositor offers activation); else one of the compositor's.
     if (!qEnvironmentVariableIsEmpty("XDG_ACTIVATION_TOKEN"))
         return qgetenv("XDG_ACTIVATION_TOKEN");
 #ifdef TAVREL_WAYLAND
