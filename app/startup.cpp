@@ -89,7 +89,9 @@ void StartApplication()
     if (!instanceLock())
         instanceLock() = std::make_unique<shell::SingleInstance>();
     if (!instanceLock()->isFirst()) {
-        // Once its message is read, the copy that runs comes forward in its place.
+        // Once its message is read, the copy that runs comes forward in its place, with what the launcher gave
+        // this copy to take the foreground with.
+        platform::keepLaunchTokenForRunningCopy();
         shell::showInformation(QStringLiteral("Application is already running"));
         instanceLock()->askFirstToComeForward(platform::activationToken());
         shell::UnloadAllAndEnd();

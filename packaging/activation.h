@@ -10,12 +10,17 @@ class QWindow;
 // system has its own way, and its own library in packaging/ (chosen by the build).
 namespace tavrel::platform {
 
-// Called before the application object exists: keeps what the launcher handed this copy for its first window (a
-// Wayland activation token, an X11 startup id), which the window system's plug-in may use up for itself.
+// Before the application object exists: keeps the X11 startup id that the launcher gave this copy, which Qt's
+// plug-in takes out of the environment as it starts.
 void keepLaunchToken();
 
-// The refused copy, once its message is read: what the running copy needs to take the foreground (a token, a
-// startup id), or nothing; on Windows it allows the running copy to take it.
+// A copy refused beside a running one, before its message: keeps the Wayland activation token that the launcher
+// gave it for the running copy, rather than let Qt activate the message with it (a token may serve only once).
+void keepLaunchTokenForRunningCopy();
+
+// The refused copy, once its message is read: what the running copy needs to take the foreground (the launcher's
+// token or startup id, or a token of the compositor's), or nothing; on Windows it allows the running copy to take
+// the foreground.
 QByteArray activationToken();
 
 // The running copy: asks the window system to give the window to the user, as a click in a task bar would, with

@@ -171,26 +171,28 @@ void activateOnX11(WId id, const QByteArray &startupId)
 
 } // namespace
 
-// Qt's X11 plug-in takes the startup id out of the environment as it starts, for the first window it shows; its
-// Wayland plug-in leaves the launcher's token there until a window is activated with it.
 void keepLaunchToken()
 {
     launchToken() = qgetenv("DESKTOP_STARTUP_ID");
 }
 
+// Qt 6.4's Wayland plug-in activates the first window it shows with the token in XDG_ACTIVATION_TOKEN, and takes
+// it out of the environment.
+void keepLaunchTokenForRunningCopy()
+{
+    if (onWayland()) {
+        launchToken() = qgetenv("XDG_ACTIVATION_TOKEN");
+        qunsetenv("XDG_ACTIVATION_TOKEN");
+    }
+}
+
 QByteArray activationToken()
 {
-    if (!onWayland())
-        return launchToken();
-    // The launcher's token, unless the plug-in has used it to activate this copy's message (as Qt 6.4 does where
-    // the compositor offers activation); else one of the compositor's.
-    if (!qEnvironmentVariableIsEmpty("XDG_ACTIVATION_TOKEN"))
-        return qgetenv("XDG_ACTIVATION_TOKEN");
 #ifdef TAVREL_WAYLAND
-    return compositorToken();
-#else
-    return {};
+    if (onWayland() && launchToken().isEmpty())
+        return compositorToken();
 #endif
+    return launchToken();
 }
 
 void activate(QWindow *window, const QByteArray &token)

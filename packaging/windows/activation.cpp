@@ -12,6 +12,8 @@ namespace tavrel::platform {
 
 void keepLaunchToken() { }
 
+void keepLaunchTokenForRunningCopy() { }
+
 QByteArray activationToken()
 {
     ::AllowSetForegroundWindow(ASFW_ANY);
