@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/commandline.h"
 #include "app/startup.h"
+#include "packaging/activation.h"
 #include "shell/forms.h"
 #include "shell/version.h"
 
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
 {
     if (const std::optional<int> status = tavrel::answerCommandLine(argc, argv))
         return *status;
+    tavrel::platform::keepLaunchToken();
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Tavrel"));
     QCoreApplication::setApplicationName(QStringLiteral("Tavrel"));

@@ -3,6 +3,7 @@
 #include "app/startup.h"
 
 #include "app/threadpool.h"
+#include "packaging/activation.h"
 #include "shell/forms.h"
 #include "shell/messages.h"
 #include "shell/singleinstance.h"
@@ -88,14 +89,20 @@ void StartApplication()
     if (!instanceLock())
         instanceLock() = std::make_unique<shell::SingleInstance>();
     if (!instanceLock()->isFirst()) {
-        // Once its message is read, the copy that runs comes forward in its place.
+        // Once its message is read, the copy that runs comes forward in its place, with what the launcher gave
+        // this copy to take the foreground with.
+        platform::keepLaunchTokenForRunningCopy();
         shell::showInformation(QStringLiteral("Application is already running"));
-        instanceLock()->askFirstToComeForward();
+        instanceLock()->askFirstToComeForward(platform::activationToken());
         shell::UnloadAllAndEnd();
         return;
     }
 
-    instanceLock()->listenForLaterCopies(&shell::bringForward);
+    instanceLock()->listenForLaterCopies([](const QByteArray &token) {
+        shell::bringForward();
+        if (const QWidget *window = shell::ownerWindow())
+            platform::activate(window->windowHandle(), token);
+    });
     shell::beginReminderRun();
     shell::RemindOfUpdate();
     ui::frmMain &form = ui::mainForm().get();

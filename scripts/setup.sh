@@ -19,10 +19,13 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 usage() { sed -n '2,/^set -euo/p' "${BASH_SOURCE[0]}" | grep -v SPDX- | sed '$d; s/^# \{0,1\}//' >&2; exit 2; }
 [ $# -ge 1 ] || usage
 
-# Building and running: the compiler, CMake, Ninja and Qt (with the fonts the program's texts are laid out in).
+# Building and running: the compiler, CMake, Ninja and Qt (with the fonts the program's texts are laid out in), and
+# the client libraries of X11 and Wayland with the Wayland activation protocol, by which a running copy is brought
+# to the user.
 build_packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libxkbcommon-dev libfontconfig-dev qt6-qpa-plugins
+    libxcb1-dev libwayland-dev wayland-protocols
     fonts-dejavu-core
 )
 # Making the Windows program: the cross compiler and the installer maker.

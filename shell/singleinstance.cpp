@@ -9,6 +9,9 @@
 #include <QLocalSocket>
 #include <QStandardPaths>
 
+#include <algorithm>
+#include <optional>
+
 #ifdef Q_OS_WIN
 #include <QCryptographicHash>
 
@@ -138,8 +141,29 @@ QString SingleInstance::defaultLockPath()
 
 namespace {
 
-// What a later copy asks of the first.
-constexpr char ComeForward[] = "come forward\n";
+// What a later copy asks of the first: a line with the request, and a blank and the token if there is one.
+constexpr char ComeForward[] = "come forward";
+constexpr qsizetype MaxLine = sizeof ComeForward + SingleInstance::MaxToken + 1;
+
+bool isToken(const QByteArray &token)
+{
+    return !token.isEmpty() && token.size() <= SingleInstance::MaxToken
+        && std::all_of(token.cbegin(), token.cend(), [](char c) { return c > ' ' && c < 127; });
+}
+
+// The token a line from the channel hands over (empty for none), or nothing when it is not a request: it comes
+// from another process.
+std::optional<QByteArray> requestedToken(const QByteArray &line)
+{
+    if (!line.endsWith('\n') || !line.startsWith(ComeForward))
+        return std::nullopt;
+    const QByteArray rest = line.sliced(sizeof ComeForward - 1).chopped(1);
+    if (rest.isEmpty())
+        return QByteArray();
+    if (rest.startsWith(' ') && isToken(rest.sliced(1)))
+        return rest.sliced(1);
+    return std::nullopt;
+}
 
 } // namespace
 
@@ -148,7 +172,7 @@ QString SingleInstance::channelName() const
     return m_lockPath + QLatin1String(".channel");
 }
 
-void SingleInstance::listenForLaterCopies(const std::function<void()> &comeForward)
+void SingleInstance::listenForLaterCopies(const std::function<void(const QByteArray &token)> &comeForward)
 {
     if (m_handle == -1 || m_channel)
         return;
@@ -164,18 +188,23 @@ void SingleInstance::listenForLaterCopies(const std::function<void()> &comeForwa
         while (QLocalSocket *caller = channel->nextPendingConnection()) {
             QObject::connect(caller, &QLocalSocket::disconnected, caller, &QObject::deleteLater);
             QObject::connect(caller, &QLocalSocket::readyRead, caller, [caller, comeForward] {
-                if (!caller->canReadLine())
+                if (!caller->canReadLine()) {
+                    if (caller->bytesAvailable() > MaxLine) { // no request is that long
+                        caller->abort();
+                        caller->deleteLater();
+                    }
                     return;
-                const bool asked = caller->readLine() == ComeForward;
+                }
+                const std::optional<QByteArray> token = requestedToken(caller->readLine(MaxLine + 1));
                 caller->disconnectFromServer();
-                if (asked)
-                    comeForward();
+                if (token)
+                    comeForward(*token);
             });
         }
     });
 }
 
-bool SingleInstance::askFirstToComeForward(int msecs) const
+bool SingleInstance::askFirstToComeForward(const QByteArray &token, int msecs) const
 {
     if (m_first || m_lockPath.isEmpty())
         return false;
@@ -183,7 +212,7 @@ bool SingleInstance::askFirstToComeForward(int msecs) const
     channel.connectToServer(channelName());
     if (!channel.waitForConnected(msecs))
         return false;
-    channel.write(ComeForward);
+    channel.write(ComeForward + (isToken(token) ? ' ' + token : QByteArray()) + '\n');
     // Taken once the first has read it and hung up.
     return channel.waitForBytesWritten(msecs)
         && (channel.state() == QLocalSocket::UnconnectedState || channel.waitForDisconnected(msecs));

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QPointer>
 #include <QString>
 
@@ -16,7 +17,8 @@ namespace tavrel::shell {
 // at the lock's place and is not a lock held by a running copy (an empty or foreign file, a folder, a link, a
 // pipe) never refuses the start either: when no lock can be made, the test cannot be made, and the copy runs.
 // Beside the lock, the first copy listens on a local channel that only the user can reach, on which a later copy
-// asks it to bring its window forward.
+// asks it to bring its window forward, handing over what lets it take the foreground where the window system asks
+// for it (a token: printable ASCII, no blanks, at most `MaxToken` characters).
 class SingleInstance
 {
 public:
@@ -29,11 +31,14 @@ public:
     // true unless another running copy holds the lock.
     bool isFirst() const { return m_first; }
 
-    // The first copy: calls `comeForward` whenever a later copy asks for it. Does nothing where no lock is held.
-    void listenForLaterCopies(const std::function<void()> &comeForward);
-    // A later copy: asks the first to bring its window forward, waiting at most `msecs` for it to take the
-    // request. false when it could not be asked.
-    bool askFirstToComeForward(int msecs = 2000) const;
+    static constexpr qsizetype MaxToken = 512;
+
+    // The first copy: calls `comeForward` with the token handed over (perhaps empty) whenever a later copy asks for
+    // it; anything else on the channel is ignored. Does nothing where no lock is held.
+    void listenForLaterCopies(const std::function<void(const QByteArray &token)> &comeForward);
+    // A later copy: asks the first to bring its window forward with `token` (left out unless it is a token),
+    // waiting at most `msecs` for it to take the request. false when it could not be asked.
+    bool askFirstToComeForward(const QByteArray &token = {}, int msecs = 2000) const;
 
     // The user's lock, in a folder that only the user can write; empty when there is no such folder.
     static QString defaultLockPath();

@@ -806,7 +806,7 @@ def frame(program, dock):
     be, the frame keeps its restored size, a click on its Back button brings the input form back with the keyboard,
     so that Alt+G with no click between shows the next reading, and a click on Exit ends the program; under openbox,
     beside a 120-pixel dock at the left edge of the screen, the frame opens maximized beside the dock, and once
-    minimized it comes back when the program is started again."""
+    minimized, or moved to another desktop, it comes to the user when the program is started again."""
     s, strip = X11().accessibility(), 120
 
     def reading(p, name, what):
@@ -849,12 +849,13 @@ def frame(program, dock):
     s.screenshot("beside-dock")
     s.ready(second, TITLE, "the frame")
 
-    L.step("a second start while the frame is minimized brings the frame back")
-    s.tool("xdotool", "windowminimize", frames()[0][0])
-    wait("the frame minimized", lambda: (not frames(), frames()))
-    s.refused(program, "third")
-    wait("the frame shown again", lambda: (frames(), frames()))
-    s.ready(second, TITLE, "the frame back")
+    for where, *hide in (("minimized", "windowminimize"), ("on another desktop", "set_desktop_for_window", 1)):
+        L.step(f"a second start while the frame is {where} brings the frame to the user")
+        s.tool("xdotool", hide[0], frames()[0][0], *hide[1:])
+        wait(f"the frame {where}", lambda: (not frames(), frames()))
+        s.refused(program, f"third-{hide[0]}")
+        wait("the frame shown again", lambda: (frames(), frames()))
+        s.ready(second, TITLE, "the frame back")
     s.do(second, "click:push button:Exit")
     second.ended("Exit beside the dock")
 

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Takes the application's single-instance lock at the path given as its argument, reports on standard output
 // whether it got it ("first" or "second"), and keeps it until its standard input closes. As the first, it says
-// "came forward" whenever a later copy asks it to. The single-instance test kills it to leave behind whatever a
-// killed copy leaves.
+// "came forward", with the token handed over, whenever a later copy asks it to. The single-instance test kills it
+// to leave behind whatever a killed copy leaves.
 #include "shell/singleinstance.h"
 
 #include <QCoreApplication>
@@ -19,8 +19,8 @@ int main(int argc, char *argv[])
     if (argc != 2)
         return 2;
     tavrel::shell::SingleInstance instance(QString::fromLocal8Bit(argv[1]));
-    instance.listenForLaterCopies([] {
-        std::puts("came forward");
+    instance.listenForLaterCopies([](const QByteArray &token) {
+        std::puts(("came forward" + (token.isEmpty() ? QByteArray() : ' ' + token)).constData());
         std::fflush(stdout);
     });
     std::puts(instance.isFirst() ? "first" : "second");

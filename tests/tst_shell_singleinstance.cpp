@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QSysInfo>
 #include <QTemporaryDir>
@@ -108,15 +109,37 @@ void TestShellSingleInstance::lockAtPath()
 void TestShellSingleInstance::laterCopyAsksFirstForward_data()
 {
     QTest::addColumn<bool>("afterKilledCopy"); // a first copy killed before: its channel is left behind
+    QTest::addColumn<QByteArray>("before"); // what another process sends over the channel first, if anything
+    QTest::addColumn<QByteArray>("token"); // what the later copy hands over
+    QTest::addColumn<QByteArray>("taken"); // the token the first copy takes
 
-    QTest::newRow("first copy running") << false;
-    QTest::newRow("after a killed copy") << true;
+    const QByteArray id = "openbox-4242-host-xterm-0_TIME1234567";
+    QTest::newRow("first copy running") << false << QByteArray() << QByteArray() << QByteArray();
+    QTest::newRow("after a killed copy") << true << QByteArray() << QByteArray() << QByteArray();
+    QTest::newRow("a startup id") << false << QByteArray() << id << id;
+    QTest::newRow("the longest token") << false << QByteArray() << QByteArray(512, 'k') << QByteArray(512, 'k');
+    QTest::newRow("a token too long, left out") << false << QByteArray() << QByteArray(513, 'k') << QByteArray();
+    QTest::newRow("a token with a line break, left out")
+        << false << QByteArray() << QByteArray("a\ncome forward b") << QByteArray();
+    const auto refused = [&id](const char *name, const QByteArray &line) {
+        QTest::newRow(name) << false << line << id << id;
+    };
+    refused("an overlong line", "come forward " + QByteArray(600, 'k') + '\n');
+    refused("a megabyte with no line break", "come forward " + QByteArray(1 << 20, 'k'));
+    refused("a control character", "come forward a\x01b\n");
+    refused("a blank in the token", "come forward a b\n");
+    refused("a lone blank", "come forward \n");
+    refused("another request", "go away\n");
 }
 
-// A later copy asks the running one, over the channel beside the lock, to bring its window forward.
+// A later copy asks the running one, over the channel beside the lock, to bring its window forward, with a token
+// that the first takes as it was sent; whatever else another process sends there makes the first do nothing.
 void TestShellSingleInstance::laterCopyAsksFirstForward()
 {
     QFETCH(bool, afterKilledCopy);
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, token);
+    QFETCH(QByteArray, taken);
     const QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("tavrel.lock"));
     const auto startFirst = [&path](QProcess &first) {
@@ -131,12 +154,19 @@ void TestShellSingleInstance::laterCopyAsksFirstForward()
     }
     QProcess first;
     QVERIFY(startFirst(first));
+    if (!before.isEmpty()) {
+        QLocalSocket other;
+        other.connectToServer(path + QLatin1String(".channel"));
+        QVERIFY(other.waitForConnected(5000));
+        other.write(before);
+        QVERIFY(other.waitForDisconnected(10000)); // the first hangs up
+    }
 
     SingleInstance later(path);
     QVERIFY(!later.isFirst());
-    QVERIFY(later.askFirstToComeForward());
+    QVERIFY(later.askFirstToComeForward(token));
     QVERIFY(first.canReadLine() || first.waitForReadyRead(10000));
-    QCOMPARE(first.readLine(), QByteArray("came forward\n"));
+    QCOMPARE(first.readLine(), "came forward" + (taken.isEmpty() ? QByteArray() : ' ' + taken) + '\n');
     first.closeWriteChannel();
     QVERIFY(first.waitForFinished(5000));
     QVERIFY(!SingleInstance(path).askFirstToComeForward()); // the first one asks no one
