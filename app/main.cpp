@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tavrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/commandline.h"
+#include "app/lastresort.h"
 #include "app/startup.h"
 #include "shell/forms.h"
 #include "shell/version.h"
@@ -14,7 +15,9 @@ int main(int argc, char *argv[])
 {
     if (const std::optional<int> status = tavrel::answerCommandLine(argc, argv))
         return *status;
+    tavrel::endAtOnceWhereStuck();
     QApplication app(argc, argv);
+    tavrel::applicationMade();
     QCoreApplication::setOrganizationName(QStringLiteral("Tavrel"));
     QCoreApplication::setApplicationName(QStringLiteral("Tavrel"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TAVREL_VERSION));
