@@ -5,6 +5,7 @@
 #include "shell/version.h"
 
 #include <QCommandLineParser>
+#include <QIODevice>
 #include <QTextStream>
 
 #include <cstdio>
@@ -18,8 +19,7 @@ namespace {
 // by a value, and the flags. Qt also takes -style=NAME, -stylesheet=FILE and -qmljsdebugger=PORT.
 const char QtOptionsWithValue[] = "platform platformpluginpath platformtheme plugin qwindowgeometry qwindowicon "
                                   "qwindowtitle style stylesheet qmljsdebugger display geometry icon title name "
-                                  "visual "
-                                  "ses" "sion"; // with which a desktop restores its programs at login
+                                  "visual session"; // -session: with which a desktop restores its programs at login
 const char QtFlags[] = "reverse testability widgetcount nograb dograb";
 
 const char Help[] = "Usage: tavrel [Qt option...]\n"
@@ -31,6 +31,18 @@ const char Help[] = "Usage: tavrel [Qt option...]\n"
                     "  -v, --version  Prints the version and ends.\n"
                     "\n"
                     "Qt's own options (-platform, -style, -reverse, ...) are handed to Qt; see tavrel(1).\n";
+
+// The status of an answer: 0 once it is written; where it could not be (a full disk, a closed pipe), 1, and a line
+// on `err` that says so.
+int answered(QTextStream &out, QTextStream &err)
+{
+    out.flush();
+    if (out.status() == QTextStream::Ok)
+        return 0;
+    err << "tavrel: the answer could not be written"
+        << (out.device() ? QStringLiteral(": ") + out.device()->errorString() : QString()) << '\n';
+    return 1;
+}
 
 } // namespace
 
@@ -58,11 +70,11 @@ std::optional<int> answerCommandLine(const QStringList &arguments, QTextStream &
     }
     if (parser.isSet(help)) {
         out << Help;
-        return 0;
+        return answered(out, err);
     }
     if (parser.isSet(version)) {
         out << "Tavrel " TAVREL_VERSION "\n";
-        return 0;
+        return answered(out, err);
     }
     return std::nullopt;
 }

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tavrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/commandline.h"
+#include "app/lastresort.h"
 #include "app/startup.h"
 #include "packaging/activation.h"
 #include "shell/forms.h"
@@ -15,8 +16,10 @@ int main(int argc, char *argv[])
 {
     if (const std::optional<int> status = tavrel::answerCommandLine(argc, argv))
         return *status;
+    tavrel::endAtOnceWhereStuck();
     tavrel::platform::keepLaunchToken();
     QApplication app(argc, argv);
+    tavrel::applicationMade();
     QCoreApplication::setOrganizationName(QStringLiteral("Tavrel"));
     QCoreApplication::setApplicationName(QStringLiteral("Tavrel"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TAVREL_VERSION));

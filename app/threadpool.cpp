@@ -31,6 +31,12 @@ void fitThreadPoolToLimits()
     }
     if (shell::addressSpaceLimit())
         pool->setStackSize(SmallStack);
+    // Under a limit, a pool thread is started now and kept: where the system will not start one, the program ends at
+    // its start rather than at the first letter typed.
+    if (shell::threadLimit() || shell::addressSpaceLimit()) {
+        pool->setExpiryTimeout(-1);
+        pool->start([] {});
+    }
 }
 
 } // namespace tavrel

@@ -9,8 +9,9 @@ namespace tavrel {
 // the drawing then waits for ever. Where the system limits the threads of the user (shell::threadLimit), the pool may
 // have what the limit leaves beside the program's own threads, and one at least; where it limits the address space
 // (shell::addressSpaceLimit), the pool's threads take small stacks, which are then found even when the address space
-// is nearly used up. Elsewhere the pool is left as Qt makes it. Call it once, after the application object is made
-// and before the first window is shown.
+// is nearly used up; under either, one pool thread is started at once and kept, so that a thread the limit leaves no
+// room for ends the program at its start (app/lastresort.h). Elsewhere the pool is left as Qt makes it. Call it once,
+// after the application object is made and before the first window is shown.
 void fitThreadPoolToLimits();
 
 } // namespace tavrel

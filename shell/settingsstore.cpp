@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/settingsstore.h"
 
+#include "shell/ownfiles.h"
 #include "shell/portablesettings.h"
 
 #include <QCoreApplication>
@@ -21,8 +22,9 @@ QString applicationFileBaseName()
     return name.isEmpty() ? QStringLiteral("tavrel") : name;
 }
 
-// The user's own settings file, or nothing where it is not safe to open. QSettings reads its file as soon as it
-// is made; opening a named pipe or a device there would wait for ever.
+// The user's own settings file, or nothing where it is not the user's own (shell/ownfiles.h): a link or another
+// user's file is never read, written through or replaced. QSettings reads its file as soon as it is made; opening a
+// named pipe or a device there would wait for ever.
 // Where the files lie is asked of a settings object for a name that no one uses, which opens no file of the
 // application's. Only this one file is opened: the folders of the whole system (XDG_CONFIG_DIRS) and the
 // organisation's file, which QSettings would also read, are no place of the user's own setting.
@@ -35,10 +37,7 @@ std::optional<QString> userSettingsFile(const QString &organisation, const QStri
     const QFileInfo probe(QSettings(QSettings::NativeFormat, QSettings::UserScope, probeName, probeName).fileName());
     const QString folder = QFileInfo(probe.absolutePath()).absolutePath() + QLatin1Char('/');
     const QString suffix = probe.suffix().isEmpty() ? QString() : QLatin1Char('.') + probe.suffix();
-    const QString file = folder + organisation + QLatin1Char('/') + application + suffix;
-    if (const QFileInfo info(file); info.exists() && !info.isFile())
-        return std::nullopt;
-    return file;
+    return ownSettingsFile(folder + organisation + QLatin1Char('/') + application + suffix);
 }
 #endif
 
@@ -49,15 +48,19 @@ public:
     {
         const QString organisation = QStringLiteral("Tavrel");
         const QString application = applicationFileBaseName();
-        if ((m_settings = openPortableSettings()))
+        if ((m_settings = openPortableSettings())) {
+            m_file = m_settings->fileName();
             return;
+        }
 #ifdef Q_OS_WIN
         m_settings =
             std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, organisation, application);
         m_settings->setFallbacksEnabled(false);
 #else
-        if (const std::optional<QString> file = userSettingsFile(organisation, application))
+        if (const std::optional<QString> file = userSettingsFile(organisation, application)) {
+            m_file = *file;
             m_settings = std::make_unique<QSettings>(*file, QSettings::NativeFormat);
+        }
 #endif
     }
 
@@ -80,6 +83,12 @@ public:
     {
         if (!usable())
             return false;
+        // Still the user's own file, or nothing, as when it was read; what an earlier write cut short goes.
+        if (!m_file.isEmpty()) {
+            if (ownSettingsFile(m_file) != m_file)
+                return false;
+            removeCutShortWrites(m_file);
+        }
         m_settings->setValue(key(section, entry), value);
         m_settings->sync();
         return m_settings->status() == QSettings::NoError;
@@ -90,6 +99,7 @@ private:
     bool usable() const { return m_settings && m_settings->status() == QSettings::NoError; }
 
     std::unique_ptr<QSettings> m_settings; // none when its files are not safe to open
+    QString m_file; // its file; none in the registry
 };
 
 SettingsFactory &settingsFactory()

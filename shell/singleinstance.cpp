@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
@@ -64,6 +65,8 @@ QString SingleInstance::defaultLockPath()
     return folder.isEmpty() ? QString() : folder + QLatin1String("/Tavrel/tavrel.lock");
 }
 
+void SingleInstance::setLockFolders(const QString &, const QString &) { }
+
 #else
 
 namespace {
@@ -77,23 +80,32 @@ bool isPrivateFolder(const QByteArray &path)
         && (info.st_mode & 077) == 0;
 }
 
-// One folder for every copy of the user's, whatever its environment (a desktop's launcher sets a runtime folder,
-// a terminal over ssh may not): a folder of the user's own in the shared temporary folder, named by the user id.
-// Only when another user has planted something there is the runtime folder used instead, which no one else can
-// reach.
+// The shared temporary folder and the root of the users' runtime folders; tests put others in their place.
+QString &lockFolder(int which)
+{
+    static QString folders[2] = {QStringLiteral("/tmp"), QStringLiteral("/run/user")};
+    return folders[which];
+}
+
+// One folder for every copy of the user's, whatever its environment (TMPDIR and XDG_RUNTIME_DIR, which a desktop's
+// launcher, a terminal over ssh and sudo each set their own way): named by the user id alone, in the shared
+// temporary folder. Only where another user has planted something there is the user's runtime folder, again named
+// by the user id, used instead; where there is none, the planted place is named all the same, and the lock refuses
+// to start in it. Empty where no folder can be made at all (a file system that cannot be written).
 QString privateFolder()
 {
-    const QByteArray folder = QFile::encodeName(QDir::tempPath()) + "/tavrel-" + QByteArray::number(::getuid());
+    const QByteArray uid = QByteArray::number(::getuid());
+    const QByteArray folder = QFile::encodeName(lockFolder(0)) + "/tavrel-" + uid;
     if (::mkdir(folder.constData(), 0700) == 0 || errno == EEXIST) {
         struct stat info = {};
         if (::lstat(folder.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::getuid())
             ::chmod(folder.constData(), 0700);
         if (isPrivateFolder(folder))
             return QFile::decodeName(folder);
+        if (const QByteArray runtime = QFile::encodeName(lockFolder(1)) + '/' + uid; isPrivateFolder(runtime))
+            return QFile::decodeName(runtime);
+        return QFile::decodeName(folder);
     }
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    if (runtime.startsWith('/') && isPrivateFolder(runtime))
-        return QFile::decodeName(runtime);
     return {};
 }
 
@@ -106,6 +118,11 @@ SingleInstance::SingleInstance(const QString &lockPath)
 {
     if (lockPath.isEmpty())
         return;
+    // A lock in a folder that others may change could be taken away: such a place refuses, as a running copy does.
+    if (!isPrivateFolder(QFile::encodeName(QFileInfo(lockPath).absolutePath()))) {
+        m_first = false;
+        return;
+    }
     // Never follow a link, never wait for a pipe's other end, never hand the descriptor to a child process.
     const int fd =
         ::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CREAT | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC, 0600);
@@ -135,6 +152,12 @@ QString SingleInstance::defaultLockPath()
     const QString folder = privateFolder();
     return folder.isEmpty() ? QString()
                             : folder + QLatin1String("/tavrel-") + QString::number(::getuid()) + QLatin1String(".lock");
+}
+
+void SingleInstance::setLockFolders(const QString &temporary, const QString &runtimeRoot)
+{
+    lockFolder(0) = temporary.isEmpty() ? QStringLiteral("/tmp") : temporary;
+    lockFolder(1) = runtimeRoot.isEmpty() ? QStringLiteral("/run/user") : runtimeRoot;
 }
 
 #endif

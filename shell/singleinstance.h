@@ -16,6 +16,8 @@ namespace tavrel::shell {
 // the process ends, however it ends, so no leftover of an earlier run can ever refuse a start. Whatever stands
 // at the lock's place and is not a lock held by a running copy (an empty or foreign file, a folder, a link, a
 // pipe) never refuses the start either: when no lock can be made, the test cannot be made, and the copy runs.
+// A lock in a folder that is not the user's alone refuses, as a running copy does: there another user could take
+// it away and let two copies run.
 // Beside the lock, the first copy listens on a local channel that only the user can reach, on which a later copy
 // asks it to bring its window forward, handing over what lets it take the foreground where the window system asks
 // for it (a token: printable ASCII, no blanks, at most `MaxToken` characters).
@@ -40,8 +42,11 @@ public:
     // waiting at most `msecs` for it to take the request. false when it could not be asked.
     bool askFirstToComeForward(const QByteArray &token = {}, int msecs = 2000) const;
 
-    // The user's lock, in a folder that only the user can write; empty when there is no such folder.
+    // The user's lock, in a folder that only the user can write, named by the user id alone; empty when no such
+    // folder can be made.
     static QString defaultLockPath();
+    // Unix-like systems: the folders it is made in, /tmp and /run/user, for tests; empty restores them.
+    static void setLockFolders(const QString &temporary, const QString &runtimeRoot);
 
 private:
     QString channelName() const;

@@ -9,6 +9,7 @@
 #include "shell/clock.h"
 #include "shell/forms.h"
 #include "shell/messages.h"
+#include "shell/singleinstance.h"
 
 #include <QDesktopServices>
 #include <QObject>
@@ -41,8 +42,7 @@ struct AppHarness
     AppHarness()
     {
         // The single-instance lock, and the channel beside it, in a folder of the test's own.
-        qputenv("TMPDIR", dir.path().toLocal8Bit());
-        qputenv("XDG_RUNTIME_DIR", dir.path().toLocal8Bit());
+        tavrel::shell::SingleInstance::setLockFolders(dir.path(), dir.path());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
         QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");

@@ -161,13 +161,21 @@ class X11:
         with os.fdopen(read) as displayfd:  # Xvfb names its display once it listens
             self.env["DISPLAY"] = ":" + (displayfd.readline().strip() or fail("Xvfb did not start (xvfb.log)"))
         self.launch = {}  # what a program started on the desktop gets besides
+        # The leg's copies have a lock of their own, beside a copy that the user runs: the user's lock folder (named
+        # by the user id alone) is, as root, a folder of the leg's in the programs' own mount namespace.
+        self.lock = []
+        if os.geteuid() == 0:
+            (L.work / "lock").mkdir(mode=0o700)
+            os.makedirs("/tmp/tavrel-0", mode=0o700, exist_ok=True)
+            self.lock = ["unshare", "--mount", "--propagation", "private", "sh", "-c",
+                         'mount --bind "$0" /tmp/tavrel-0 && exec "$@"', L.work / "lock"]
         L.evidence.append(self.gather)
 
     def tool(self, *argv, check=True):
         return run(*argv, check=check, env=self.env)
 
     def start(self, name, argv, env=None, cwd=None):
-        p = Program(name, argv, dict(self.env, **self.launch, **(env or {})), cwd)
+        p = Program(name, [*self.lock, *argv], dict(self.env, **self.launch, **(env or {})), cwd)
         if self.bus:
             L.evidence.append(lambda: p.running() and (shown := self.bus.dump(p.pid)) and (
                 L.out / f"failure-accessible-{name}.txt").write_text(shown))
@@ -884,7 +892,10 @@ def limits(driver):
             ("the program in an X server with room for four threads", "--nproc=4", True)] if user else []
     runs += [("the reading driver in 200 MB of address space", "--as=200000000", False),
              ("the program in an X server in 200 MB of address space", "--as=200000000", True)]
-    for what, limit, person in runs:
+    # Tighter still, the program works, or ends at once saying why (status 1), its lock released for the next start.
+    tight = ["--as=100000000", "--as=110000000"] + ["--nproc=3"] * bool(user) + [None]
+    for what, limit, person in runs + [(f"the program under prlimit {t}: works or ends" if t else
+                                        "the program without limits after them", t, None) for t in tight]:
         L.step(what)
         home = Path(tempfile.mkdtemp(dir=own))
         (home / "run").mkdir(mode=0o700)
@@ -892,6 +903,18 @@ def limits(driver):
             user and os.chown(folder, 65534, 65534)
         env = dict(FONTCONFIG_FILE=str(fonts), HOME=str(home), XDG_CONFIG_HOME=str(home),
                    XDG_RUNTIME_DIR=str(home / "run"), TMPDIR=str(home / "run"))
+        if person is None:
+            p = s.start(f"program{limit or ''}", [*user, *["prlimit", limit] * bool(limit), driver], env)
+            form = wait(f"the input form, or the end, under {limit}", lambda: not p.running() or s.windows(TITLE), 20)
+            if form is not True:  # a form that works takes a letter and Alt+E
+                s.focus(form[0][0], "the input form")
+                s.type("a")
+                s.key("alt+e")
+            p.ended(f"the start under {limit}", status=None)
+            said, status = p.output().strip().splitlines() or [""], p.process.returncode
+            status == 0 and form is not True or limit and status == 1 and said[-1].startswith("tavrel: ") or fail(
+                f"under {limit} the program ended with status {status} ({p.log.name}: {said[-1]})")
+            continue
         if not person:
             p = s.start(f"driver{limit}", [*user, "prlimit", limit, driver, "--drive"],
                         env | {"QT_QPA_PLATFORM": "offscreen"})
@@ -941,13 +964,19 @@ def package(build):
     L.step("start the installed program")
     p = s.start("tavrel", [root / "usr/bin/tavrel"])
     s.focus(s.window("the installed program's input form", TITLE, wide=False, pid=p.pid)[0], "the input form")
-    L.step("--version, --help and an unknown option beside it, without a display")
+    L.step("--version, --help and an unknown option beside it, without a display; --help to a full disk; no display")
     bare = {k: v for k, v in s.env.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}  # and Qt's platform is xcb
     for option, status, said in (("--version", 0, f"Tavrel {VERSION}\n"), ("--help", 0, "  -v, --version"),
-                                 ("--bogus", 2, "tavrel: Unknown option 'bogus'.\n")):
-        a = run(root / "usr/bin/tavrel", option, check=False, env=bare, timeout=10)
-        a.returncode == status and said in (a.stderr if status else a.stdout) or fail(
-            f"tavrel {option} ended with status {a.returncode}: {a.stdout + a.stderr!r}")
+                                 ("--bogus", 2, "tavrel: Unknown option 'bogus'.\n"),
+                                 ("--help >/dev/full", 1, "tavrel: the answer could not be written: "),
+                                 ("", 1, "tavrel: no display to open a window on (")):
+        option, _, to = option.partition(" >")
+        with open(to or os.devnull, "w") as full:
+            a = subprocess.run([root / "usr/bin/tavrel", *option.split()], env=bare, timeout=10, text=True,
+                               stdin=subprocess.DEVNULL, stdout=full if to else subprocess.PIPE, stderr=subprocess.PIPE)
+        a.returncode == status and said in (a.stderr if status else a.stdout) and (
+            status != 1 or a.stderr.count("\n") == 1) or fail(
+            f"tavrel {option} ended with status {a.returncode}: {(a.stdout or '') + a.stderr!r}")
     s.key("alt+e")
     p.ended("Alt+E")
 

@@ -5,6 +5,7 @@
 // done. With --drive it drives itself: types a name, waits for the rehearsal, gets a reading for 5 March and paints
 // its frame, prints "reading: SIGN" and ends with status 0, or says what went wrong and ends with 1. Without it a
 // person (the driver) types and clicks, and Exit ends it.
+#include "app/lastresort.h"
 #include "app/startup.h"
 #include "shell/forms.h"
 #include "shell/messages.h"
@@ -27,7 +28,9 @@ using namespace tavrel;
 
 int main(int argc, char *argv[])
 {
+    endAtOnceWhereStuck();
     QApplication app(argc, argv);
+    applicationMade();
     const auto rehearsed = [] { return ui::rehearsalsDone() > 0; };
     if (!app.arguments().contains(QStringLiteral("--drive"))) {
         StartApplication();

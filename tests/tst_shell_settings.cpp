@@ -134,6 +134,12 @@ void TestShellSettings::store_data()
 #endif
     QTest::newRow("system's file") << QStringLiteral("system/Tavrel/tst_shell_settings.conf")
                                    << QByteArray("[Settings]\nx=1\n") << "" << true;
+    QTest::newRow("left by a write cut short") << file + ".aB3dE9" << QByteArray("[Settings]\nx=1\n") << "" << true;
+    // Not the user's own, left byte for byte as it is: a link (to another user's copy of /etc/passwd, written as
+    // root), another user's file, the user's file in another user's folder.
+    QTest::newRow("link in place of the file") << file << QByteArray("<link>") << none << false;
+    QTest::newRow("another user's file") << file << QByteArray("<another's file>") << none << false;
+    QTest::newRow("in another user's folder") << file << QByteArray("<another's folder>") << none << false;
 }
 
 // A store keeps what is written for the next store opened, and never takes a value it cannot read for a missing
@@ -153,9 +159,19 @@ void TestShellSettings::store()
     else if (contents == "<pipe>")
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
 #endif
-    else if (!place.isEmpty())
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
+    const bool another = contents == "<link>" || contents.startsWith("<another's");
+    const QByteArray kept = another ? QByteArray("root:x:0:0::/root:/bin/sh\n") : contents;
+    if (!place.isEmpty() && !QFileInfo::exists(path))
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(kept) == kept.size());
     file.close();
+    if (contents == "<link>")
+        QVERIFY(QFile::rename(path, m_home.filePath("passwd")) && QFile::link(QStringLiteral("../passwd"), path));
+#ifdef Q_OS_UNIX
+    if (another && contents != "<link>" && ::geteuid() != 0)
+        QSKIP("only the superuser can give a file to another user");
+    if (another && contents != "<link>")
+        QCOMPARE(::chown(QFile::encodeName(contents.contains("folder") ? QFileInfo(path).path() : path), 65534, 65534), 0);
+#endif
 
     if (contents == "<pipe>")
         QVERIFY2(opensWithoutWaiting(path), "the store waited on a named pipe");
@@ -167,8 +183,11 @@ void TestShellSettings::store()
     if (writable) {
         QCOMPARE(openUserSettings()->read(QStringLiteral("Settings"), QStringLiteral("z")), std::optional(written));
         QCOMPARE(openUserSettings()->read(QStringLiteral("Settings"), QStringLiteral("x")), expected);
+        QVERIFY(!QFileInfo::exists(m_home.filePath(QStringLiteral("Tavrel/tst_shell_settings.conf.aB3dE9"))));
     } else if (contents != "<pipe>") { // a pipe is left alone, since it is never opened
-        QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<folder>"), contents);
+        QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<folder>"), kept);
+        QCOMPARE(QFileInfo(path).isSymLink(), contents == "<link>");
+        QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size(), 1);
     }
 }
 
@@ -222,6 +241,8 @@ void TestShellSettings::portable_data()
     QTest::newRow("a named pipe") << "pipe" << false;
     QTest::newRow("a file that cannot be written") << "read-only file" << false;
     QTest::newRow("a folder that cannot be written: written in place") << "read-only folder" << true;
+    QTest::newRow("a link to a file") << "link to a file" << false;
+    QTest::newRow("another user's file") << "another user's file" << false;
 #endif
 }
 
@@ -243,6 +264,12 @@ void TestShellSettings::portable()
 #ifdef Q_OS_UNIX
     if (beside == QLatin1String("pipe"))
         QCOMPARE(::mkfifo(QFile::encodeName(ini).constData(), 0600), 0);
+    if (beside.startsWith(QLatin1String("link")))
+        QVERIFY(QFile::rename(ini, m_home.filePath("passwd")) && QFile::link(m_home.filePath("passwd"), ini));
+    if (beside.startsWith(QLatin1String("another")) && ::geteuid() != 0)
+        QSKIP("only the superuser can give a file to another user");
+    if (beside.startsWith(QLatin1String("another")))
+        QCOMPARE(::chown(QFile::encodeName(ini).constData(), 65534, 65534), 0);
     // Someone else's copy: the folder may be looked into, and the file read, by everyone.
     const bool readOnly = beside.startsWith(QLatin1String("read-only"));
     if (readOnly) {

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -53,6 +54,8 @@ void TestShellSingleInstance::lockAtPath_data()
     QTest::newRow("link to a file") << "link:target" << false;
 #ifdef Q_OS_UNIX
     QTest::newRow("named pipe") << "pipe" << false;
+    // The user's own place, whatever TMPDIR and XDG_RUNTIME_DIR say to each copy.
+    QTest::newRow("default place, each copy with a temporary folder of its own") << "default" << true;
 #endif
 }
 
@@ -61,7 +64,8 @@ void TestShellSingleInstance::lockAtPath()
     QFETCH(QString, before);
     QFETCH(bool, locks);
     const QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("tavrel.lock"));
+    const QString path =
+        before == QLatin1String("default") ? SingleInstance::defaultLockPath() : dir.filePath(QStringLiteral("tavrel.lock"));
     const QString target = dir.filePath(QStringLiteral("target"));
     QFile targetFile(target);
     QVERIFY(targetFile.open(QIODevice::WriteOnly) && targetFile.write("kept") == 4);
@@ -81,11 +85,19 @@ void TestShellSingleInstance::lockAtPath()
     locks = true; // the lock is a mutex named after the path: nothing in the file system stands in its way
 #endif
 
+    // (a copy of the user's that runs beside the test holds the user's own place: then no copy runs)
+    const bool heldElsewhere = before == QLatin1String("default") && !SingleInstance(path).isFirst();
     // Twenty copies started at the same instant: each must say at once whether it runs.
     std::vector<std::unique_ptr<QProcess>> copies(20);
     for (auto &copy : copies) {
         copy = std::make_unique<QProcess>(); // tests/lockholder.cpp
-        copy->start(QStringLiteral(TAVREL_LOCKHOLDER), {path});
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        const QString own = dir.filePath(QString::number(&copy - copies.data()));
+        QDir().mkdir(own);
+        environment.insert(QStringLiteral("TMPDIR"), own);
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), own);
+        copy->setProcessEnvironment(environment);
+        copy->start(QStringLiteral(TAVREL_LOCKHOLDER), before == QLatin1String("default") ? QStringList() : QStringList{path});
     }
     const QDeadlineTimer deadline(10000);
     int running = 0;
@@ -95,13 +107,13 @@ void TestShellSingleInstance::lockAtPath()
         QVERIFY2(!answer.isEmpty(), "a copy hung at its start");
         running += answer == "first\n";
     }
-    QCOMPARE(running, locks ? 1 : int(copies.size()));
+    QCOMPARE(running, heldElsewhere ? 0 : locks ? 1 : int(copies.size()));
 
     for (auto &copy : copies) {
         copy->kill(); // SIGKILL: nothing is cleaned up
         QVERIFY(copy->waitForFinished(5000));
     }
-    QVERIFY(SingleInstance(path).isFirst());
+    QCOMPARE(SingleInstance(path).isFirst(), !heldElsewhere);
     QVERIFY(targetFile.open(QIODevice::ReadOnly));
     QCOMPARE(targetFile.readAll(), QByteArray("kept"));
 }
@@ -175,44 +187,43 @@ void TestShellSingleInstance::laterCopyAsksFirstForward()
 #ifdef Q_OS_UNIX
 void TestShellSingleInstance::lockFolder_data()
 {
-    QTest::addColumn<QString>("runtime"); // XDG_RUNTIME_DIR: "private", "open" to all, or unset
-    QTest::addColumn<QString>("user");
+    QTest::addColumn<QString>("runtime"); // the user's runtime folder: "private", "open" to all, or none
     QTest::addColumn<QString>("planted"); // what stands at the user's folder in the temporary folder beforehand
     QTest::addColumn<QString>("folder"); // where the lock is: "own" folder in the temporary folder, "runtime", none
 
-    const auto row = [](const char *name, const char *runtime, const QString &user, const char *planted,
-                        const char *folder) { QTest::newRow(name) << runtime << user << planted << folder; };
-    const QString alice = QStringLiteral("alice");
-    // The same folder with a runtime folder and without (a desktop's launcher and a terminal over ssh).
-    row("runtime folder", "private", alice, "", "own");
-    row("no runtime folder", "", alice, "", "own");
-    row("runtime folder open to all", "open", alice, "", "own");
-    row("300-character user name", "", QString(300, QLatin1Char('u')), "", "own");
-    row("own folder left open to all", "", alice, "open", "own");
-    row("own folder is a link", "", alice, "link", "");
-    row("own folder is a link, runtime folder", "private", alice, "link", "runtime");
+    const auto row = [](const char *name, const char *runtime, const char *planted, const char *folder) {
+        QTest::newRow(name) << runtime << planted << folder;
+    };
+    row("runtime folder", "private", "", "own");
+    row("no runtime folder", "", "", "own");
+    row("runtime folder open to all", "open", "", "own");
+    row("own folder left open to all", "", "open", "own");
+    // Another user's plant: the runtime folder, or a refusal, but never a copy unguarded.
+    row("own folder is a link", "", "link", "");
+    row("own folder is a link, runtime folder", "private", "link", "runtime");
     if (::getuid() == 0) {
-        row("own folder planted by another user", "", alice, "foreign", "");
-        row("own folder planted by another user, runtime folder", "private", alice, "foreign", "runtime");
+        row("own folder planted by another user", "", "foreign", "");
+        row("own folder planted by another user, runtime folder", "private", "foreign", "runtime");
     }
 }
 
 // The lock is in a folder that no one else can write, named by the user id: no other user can plant anything
-// there that locks the user out.
+// there that takes the lock away, or lets a second copy run.
 void TestShellSingleInstance::lockFolder()
 {
     QFETCH(QString, runtime);
-    QFETCH(QString, user);
     QFETCH(QString, planted);
     QFETCH(QString, folder);
     const QTemporaryDir temp;
-    const QString runtimeDir = temp.filePath(QStringLiteral("run"));
+    const QString runtimeDir = temp.filePath(QStringLiteral("run/%1").arg(::getuid()));
     const QString own = temp.filePath(QStringLiteral("tavrel-%1").arg(::getuid()));
-    QVERIFY(QDir().mkdir(runtimeDir));
+    QVERIFY(QDir().mkpath(runtimeDir));
     QFile::setPermissions(runtimeDir,
                           runtime == QLatin1String("open") ? QFile::Permissions(0x7777) : QFile::Permissions(0x7700));
+    if (runtime.isEmpty())
+        QVERIFY(QDir(runtimeDir).removeRecursively());
     if (planted == QLatin1String("link"))
-        QVERIFY(QFile::link(runtimeDir, own));
+        QVERIFY(QFile::link(temp.path(), own));
     else if (!planted.isEmpty())
         QCOMPARE(::mkdir(QFile::encodeName(own).constData(), 0777), 0);
     if (planted == QLatin1String("open"))
@@ -220,29 +231,20 @@ void TestShellSingleInstance::lockFolder()
     if (planted == QLatin1String("foreign"))
         QCOMPARE(::chown(QFile::encodeName(own).constData(), 65534, 65534), 0);
 
-    const QByteArray saved[] = {qgetenv("TMPDIR"), qgetenv("XDG_RUNTIME_DIR"), qgetenv("USER")};
-    qputenv("TMPDIR", QFile::encodeName(temp.path()));
-    qputenv("USER", user.toUtf8());
-    if (runtime.isEmpty())
-        qunsetenv("XDG_RUNTIME_DIR");
-    else
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir));
+    SingleInstance::setLockFolders(temp.path(), temp.filePath(QStringLiteral("run")));
     const QString path = SingleInstance::defaultLockPath();
     const SingleInstance first(path);
     const bool secondRuns = SingleInstance(SingleInstance::defaultLockPath()).isFirst();
-    for (int i = 0; i < 3; ++i) {
-        const char *name = i == 0 ? "TMPDIR" : i == 1 ? "XDG_RUNTIME_DIR" : "USER";
-        saved[i].isNull() ? qunsetenv(name) : qputenv(name, saved[i]);
-    }
+    SingleInstance::setLockFolders({}, {});
 
     const QString expected = folder == QLatin1String("runtime") ? runtimeDir
         : folder == QLatin1String("own")                        ? own
                                                                 : QString();
-    QCOMPARE(path.isEmpty() ? QString() : QFileInfo(path).absolutePath(), expected);
-    QVERIFY(first.isFirst());
-    QCOMPARE(secondRuns, expected.isEmpty()); // where no lock can be made, a second copy cannot be told apart
+    QCOMPARE(first.isFirst(), !expected.isEmpty()); // refused where another user has planted the place
+    QVERIFY(!secondRuns);
     if (expected.isEmpty())
         return;
+    QCOMPARE(QFileInfo(path).absolutePath(), expected);
     QCOMPARE(QFileInfo(path).fileName(), QStringLiteral("tavrel-%1.lock").arg(::getuid()));
     struct stat info = {};
     QCOMPARE(::lstat(QFile::encodeName(expected).constData(), &info), 0);
