@@ -37,7 +37,7 @@ windows_packages=(g++-mingw-w64-x86-64-posix nsis osslsigncode openssl)
 test_packages=(
     ccache
     xvfb xauth xdotool x11-utils imagemagick libxdamage-dev openbox
-    weston mutter kwin-wayland qt6-wayland xwayland wl-clipboard
+    weston mutter kwin-wayland kwin-style-breeze qt6-wayland xwayland wl-clipboard
     dbus-daemon dbus-bin at-spi2-core python3 python3-gi gir1.2-atspi-2.0
     desktop-file-utils appstream dpkg-dev file lintian
     clang-tidy clazy
