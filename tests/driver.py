@@ -473,7 +473,7 @@ class KWin(Compositor):
     from a copy (the installed program carries file capabilities, which a container may not grant). Natively a
     script loaded through its scripting interface on that bus prints where windows are into its log (kwin_scripting)."""
     wm, asked = "kwin", 0
-    clipboard = False  # (wl-paste takes the keyboard to paste, which KWin may give it only after seconds)
+    clipboard = False  # (wl-paste, which takes the keyboard to paste, was seen to wait there for over 10 s)
 
     def __init__(self, xwayland):
         kwin = shutil.copy(shutil.which("kwin_wayland"), L.work)
