@@ -8,6 +8,7 @@ Usage: driver.py smoke x11|wayland|xwayland PROGRAM [weston|mutter|kwin] | frame
        | limits READING-DRIVER | package BUILD-DIR | wine WINDOWS-BUILD-DIR SCRAMBLE-PROGRAM
        | run [--accessibility] PROGRAM [ARG...]"""
 import hashlib
+import json
 import os
 import re
 import shutil
@@ -477,17 +478,42 @@ class Mutter(Compositor):
 
 class KWin(Compositor):
     """KDE's compositor (kwin_wayland) on its X11 back end in the X server, on a message bus of its own, started
-    from a copy (the installed program carries file capabilities, which a container may not grant), for X programs
-    only: natively nothing tells where windows are, and it draws no title bars here (it finds no decoration)."""
-    wm = "kwin"
+    from a copy (the installed program carries file capabilities, which a container may not grant). Natively a
+    script loaded through its scripting interface on that bus prints where windows are into its log (kwin_scripting)."""
+    wm, asked = "kwin", 0
+    clipboard = False  # (wl-paste, which takes the keyboard to paste, was seen to wait there for over 10 s)
 
     def __init__(self, xwayland):
-        xwayland or fail("KWin runs here for X programs only (XWayland)")
         kwin = shutil.copy(shutil.which("kwin_wayland"), L.work)
+        (L.work / "kwin").mkdir()  # (the title bar's boxes in the order of TITLE_BARS)
+        (L.work / "kwin/kwinrc").write_text("[org.kde.kdecoration2]\nButtonsOnLeft=\nButtonsOnRight=AIX\n")
         super().__init__(xwayland, ["dbus-run-session", "--", kwin, f"--socket={self.socket}", "--width=1280",
-                                    "--height=1024", "--xwayland"], {"XDG_CONFIG_HOME": str(L.work / "kwin")})
+                                    "--height=1024"] + ["--xwayland"] * xwayland,
+                         {"XDG_CONFIG_HOME": str(L.work / "kwin"), "QT_LOGGING_RULES": "kwin_scripting=true"})
         self.tool("xdotool", "mousemove", self.width // 2, self.height // 2)  # (its input comes through its window)
-        self.xwayland(r"Xwayland (:\d+)", lambda: run("pgrep", "-a", "-P", self.inner, "Xwayland", check=False).stdout)
+        xwayland and self.xwayland(r"Xwayland (:\d+)", lambda: run("pgrep", "-a", "-P", self.inner, "Xwayland",
+                                                                    check=False).stdout)
+        self.kwin_bus = re.search(rb"DBUS_SESSION_BUS_ADDRESS=([^\0]*)", Path(f"/proc/{self.inner}/environ")
+                                  .read_bytes())[1].decode()
+
+    def windows_shown(self):
+        """Natively the windows not minimized by KWin's stacking order, top first: their client areas (the
+        surfaces: Qt draws no decorations where KWin does)."""
+        if self.platform == "xwayland":
+            return super().windows_shown()
+        self.asked += 1
+        script, name = L.work / "windows.js", f"tavrel-{self.asked}"
+        script.write_text(f"print('{name} ' + JSON.stringify(workspace.clientList().filter(c => !c.minimized && "
+                          "(c.normalWindow || c.dialog)).map(c => [c.stackingOrder, c.caption.replace(/ <\\d+>$/, ''),"
+                          "c.bufferGeometry])))")  # (KWin numbers the titles a window shares with others: <2>)
+        call = lambda path, method, *args: run("dbus-send", f"--bus={self.kwin_bus}", "--print-reply=literal",
+                                               "--dest=org.kde.KWin", path, method, *args).split()
+        number = call("/Scripting", "org.kde.kwin.Scripting.loadScript", f"string:{script}", f"string:{name}")[-1]
+        call(f"/{number}", "org.kde.kwin.Script.run")
+        call("/Scripting", "org.kde.kwin.Scripting.unloadScript", f"string:{name}")
+        listed = json.loads(re.findall(f"js: {name} (.*)", self.process.output())[-1])
+        return [(t, tuple(round(v) for v in (b["x"], b["y"], b["x"] + b["width"], b["y"] + b["height"])))
+                for _, t, b in sorted(listed, key=lambda w: -w[0])]
 
 
 class Accessibility:
@@ -691,9 +717,12 @@ def smoke(platform, program, compositor="weston"):
     fourth.ended("Alt+E")
 
 
-# Qt's own title bar on a Wayland compositor (Qt 6.4): the middles of its boxes from the window's right edge, and
-# below its top edge; the colour of its title bar and borders, and their widths (the borders', the title bar's).
-TITLE_BOXES, TITLE_BOX_Y = {"close": 17, "maximize": 40, "minimize": 63}, 15
+# The title bar on a Wayland compositor: the middles of its boxes from the right edge of the window's box (as
+# windows_shown() gives it) and below its top edge, and the keys of the compositor's switcher; Qt's own (Qt 6.4), or
+# KWin's (breeze's, above the client area; a fixed-size window has no maximize box: the click falls on its title bar).
+TITLE_BARS = {"kwin": ({"close": 18, "minimize": 48, "maximize": 78}, -19, "alt+Tab"),
+              None: ({"close": 17, "maximize": 40, "minimize": 63}, 15, "super+Tab")}
+# The colour of Qt's title bar and borders, and their widths (the borders', the title bar's).
 DECORATION, MARGINS = bytes((239, 239, 239)), (3, 30)
 
 
@@ -709,8 +738,8 @@ def as_managed(s, first):
     form = wait("the input form in the compositor", lambda: (len(ours()) == 1 and ours()[0], ours()))
     shown = lambda what, *boxes: wait(what, lambda: (ours() == [*boxes, form], ours()))
     click_form = lambda: s.click(form[0] + 20, (form[1] + form[3]) // 2, "the input form")
-    click_box = lambda box, which, what: s.click(box[2] - TITLE_BOXES[which], box[1] + TITLE_BOX_Y,
-                                                 f"{which} of {what}")
+    boxes, below, switcher = TITLE_BARS.get(s.wm, TITLE_BARS[None])
+    click_box = lambda box, which, what: s.click(box[2] - boxes[which], box[1] + below, f"{which} of {what}")
 
     def about_box():
         s.do(first, "alt+h", "the Help menu", "showing=menu item:About Software")
@@ -751,7 +780,7 @@ def as_managed(s, first):
                                                      ours()))
         click_box(whole, "minimize", "the frame")
         wait("the frame minimized", lambda: (not ours(), ours()))
-        s.tool("xdotool", "keydown", "super", "key", "Tab", "keyup", "super")
+        s.key(switcher)
         wait("the frame back, maximized", lambda: (ours() == [whole], ours()))
         s.ready(first, TITLE, "the frame")
         s.key("alt+b")
@@ -790,6 +819,7 @@ def as_managed(s, first):
 # row): what is seen}.
 KNOWN = {("mutter", "wayland", "minimize"): "a click on the input form leaves the About box minimized, on the "
          "accessibility bus but not on the screen; the input form is active and takes no key",
+         ("kwin", "wayland", "minimize"): "the same, KWin logging \"Cannot grant a token\" at each click",
          ("kwin", "xwayland", "click"): "after Escape the input form holds the X server's keyboard focus, but the "
          "program has no active window"}
 
