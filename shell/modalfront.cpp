@@ -3,8 +3,10 @@
 #include "shell/modalfront.h"
 
 #include <QApplication>
-#include <QEvent>
+#include <QKeyEvent>
+#include <QPointer>
 #include <QWidget>
+#include <QShortcut>
 #include <QWindow>
 
 namespace tavrel::shell {
@@ -19,24 +21,57 @@ public:
         , m_dialog(dialog)
     {
         connect(qApp, &QGuiApplication::focusWindowChanged, this, &ModalKeeper::focusMoved);
-        dialog->installEventFilter(this);
+        qApp->installEventFilter(this);
+        // While a window it blocks holds the keyboard, Enter presses the dialog's button all the same (Escape
+        // cancels it: takeEscapeEverywhere).
+        for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
+            auto *enter = new QShortcut(QKeySequence(key), dialog, this, &ModalKeeper::pressEnter,
+                                        Qt::ApplicationShortcut);
+            enter->setObjectName(QStringLiteral("enterEverywhere"));
+            enter->setEnabled(false);
+            m_enter.append(enter);
+        }
     }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched == m_dialog && event->type() == QEvent::WindowStateChange && m_dialog->isMinimized())
-            bringBack();
+        switch (event->type()) {
+        case QEvent::WindowStateChange:
+            if (watched == m_dialog && m_dialog->isMinimized())
+                bringBack();
+            break;
+        case QEvent::MouseButtonPress:
+            // A click on a window the dialog blocks, which may hold the keyboard already.
+            if (watched->isWindowType() && blocks(static_cast<QWindow *>(watched)))
+                bringBack();
+            break;
+        case QEvent::Hide:
+            // A window system that never gave the dialog the keyboard leaves it where it was: the window there
+            // is again the active one.
+            if (watched == m_dialog) {
+                QWidget *holder = widgetOf(QGuiApplication::focusWindow());
+                if (holder && holder != m_dialog && QApplication::activeWindow() != holder)
+                    QApplication::setActiveWindow(holder);
+            }
+            break;
+        default:
+            break;
+        }
         return false;
     }
 
 private:
-    bool inFront() const { return m_dialog->isVisible() && QApplication::activeModalWidget() == m_dialog; }
-
-    // A window of the application that the dialog blocks: any but the dialog and the windows that belong to it.
-    bool blocks(QWindow *window) const
+    bool inFront() const
     {
-        if (window->type() == Qt::Popup || window->type() == Qt::ToolTip)
+        return m_dialog && m_dialog->isVisible() && QApplication::activeModalWidget() == m_dialog;
+    }
+
+    // A window of the application that the dialog, in front, blocks: any but the dialog and the windows that
+    // belong to it (its menus, tool tips).
+    bool blocks(const QWindow *window) const
+    {
+        if (!window || !inFront() || window->type() == Qt::Popup || window->type() == Qt::ToolTip)
             return false;
         for (const QWindow *w = window; w; w = w->transientParent()) {
             if (w == m_dialog->windowHandle())
@@ -47,8 +82,41 @@ private:
 
     void focusMoved(QWindow *window)
     {
-        if (window && inFront() && blocks(window))
-            bringBack();
+        const bool blocked = blocks(window);
+        for (QShortcut *enter : std::as_const(m_enter))
+            enter->setEnabled(blocked);
+        if (!blocked)
+            return;
+        // The window system has given a blocked window the keyboard: until the dialog has it back, the dialog
+        // is what the application shows as active, so that the blocked window shows no focus mark and no caret.
+        QApplication::setActiveWindow(m_dialog);
+        bringBack();
+    }
+
+    static QWidget *widgetOf(const QWindow *window)
+    {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        for (QWidget *w : windows) {
+            if (window && w->windowHandle() == window)
+                return w;
+        }
+        return nullptr;
+    }
+
+    // Enter, sent to the dialog's control with the focus as if typed there.
+    void pressEnter()
+    {
+        if (!inFront())
+            return;
+        bringBack();
+        for (QShortcut *enter : std::as_const(m_enter))
+            enter->setEnabled(false); // (the key sent below is not taken for the shortcut again)
+        QWidget *receiver = m_dialog->focusWidget() ? m_dialog->focusWidget() : m_dialog.data();
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(receiver, &press);
+        QCoreApplication::sendEvent(receiver, &release);
+        focusMoved(QGuiApplication::focusWindow());
     }
 
     void bringBack()
@@ -66,7 +134,8 @@ private:
             Qt::QueuedConnection);
     }
 
-    QWidget *m_dialog;
+    QPointer<QWidget> m_dialog;
+    QList<QShortcut *> m_enter;
 };
 
 } // namespace
