@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPointer>
-#include <QWidget>
 #include <QShortcut>
+#include <QWidget>
 #include <QWindow>
 
 namespace tavrel::shell {
@@ -21,7 +21,7 @@ public:
         , m_dialog(dialog)
     {
         connect(qApp, &QGuiApplication::focusWindowChanged, this, &ModalKeeper::focusMoved);
-        qApp->installEventFilter(this);
+        dialog->installEventFilter(this);
         // While a window it blocks holds the keyboard, Enter presses the dialog's button all the same (Escape
         // cancels it: takeEscapeEverywhere).
         for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
@@ -36,27 +36,25 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        switch (event->type()) {
-        case QEvent::WindowStateChange:
-            if (watched == m_dialog && m_dialog->isMinimized())
-                bringBack();
-            break;
-        case QEvent::MouseButtonPress:
-            // A click on a window the dialog blocks, which may hold the keyboard already.
-            if (watched->isWindowType() && blocks(static_cast<QWindow *>(watched)))
-                bringBack();
-            break;
-        case QEvent::Hide:
-            // A window system that never gave the dialog the keyboard leaves it where it was: the window there
-            // is again the active one.
-            if (watched == m_dialog) {
-                QWidget *holder = widgetOf(QGuiApplication::focusWindow());
-                if (holder && holder != m_dialog && QApplication::activeWindow() != holder)
-                    QApplication::setActiveWindow(holder);
+        if (watched != m_dialog || m_remapping)
+            return false;
+        if (event->type() == QEvent::Show && !m_watching) {
+            // A title bar drawn by the toolkit (on a Wayland compositor) minimizes its window itself, whether
+            // the window is blocked or not, and tells no one but the window.
+            m_watching = true;
+            const QWindowList windows = QGuiApplication::topLevelWindows();
+            for (QWindow *window : windows) {
+                connect(window, &QWindow::windowStateChanged, this, [this, window](Qt::WindowState state) {
+                    if (state == Qt::WindowMinimized)
+                        minimized(window);
+                });
             }
-            break;
-        default:
-            break;
+        } else if (event->type() == QEvent::Hide) {
+            // Closed where the window system never gave it the keyboard: the window that holds it is again
+            // the active one.
+            QWidget *holder = widgetOf(QGuiApplication::focusWindow());
+            if (holder && holder != m_dialog && QApplication::activeWindow() != holder)
+                QApplication::setActiveWindow(holder);
         }
         return false;
     }
@@ -80,19 +78,6 @@ private:
         return true;
     }
 
-    void focusMoved(QWindow *window)
-    {
-        const bool blocked = blocks(window);
-        for (QShortcut *enter : std::as_const(m_enter))
-            enter->setEnabled(blocked);
-        if (!blocked)
-            return;
-        // The window system has given a blocked window the keyboard: until the dialog has it back, the dialog
-        // is what the application shows as active, so that the blocked window shows no focus mark and no caret.
-        QApplication::setActiveWindow(m_dialog);
-        bringBack();
-    }
-
     static QWidget *widgetOf(const QWindow *window)
     {
         const QWidgetList windows = QApplication::topLevelWidgets();
@@ -103,12 +88,66 @@ private:
         return nullptr;
     }
 
+    void focusMoved(QWindow *window)
+    {
+        const bool blocked = blocks(window);
+        for (QShortcut *enter : std::as_const(m_enter))
+            enter->setEnabled(blocked);
+        if (m_dialog && window == m_dialog->windowHandle())
+            m_broughtBack = false;
+        if (!blocked)
+            return;
+        // The window system has given a blocked window the keyboard (after a click on it, or the dialog
+        // minimized): the dialog is what the application shows as active, so that the blocked window shows no
+        // focus mark and no caret, and it is brought back, once until it has the keyboard again.
+        QApplication::setActiveWindow(m_dialog);
+        if (!m_broughtBack) {
+            m_broughtBack = true;
+            later([this] { remap(m_dialog->windowHandle()); });
+        }
+    }
+
+    // The dialog, which has no minimize box, comes back at once; a window it blocks, which takes no input, is
+    // shown again at once, with the dialog above it.
+    void minimized(QWindow *window)
+    {
+        if (window != m_dialog->windowHandle() && !blocks(window))
+            return;
+        later([this, window = QPointer<QWindow>(window)] {
+            if (window && window != m_dialog->windowHandle())
+                remap(window);
+            remap(m_dialog->windowHandle());
+        });
+    }
+
+    void later(const std::function<void()> &work)
+    {
+        QMetaObject::invokeMethod(
+            this,
+            [this, work] {
+                if (inFront())
+                    work();
+            },
+            Qt::QueuedConnection);
+    }
+
+    // The window is mapped anew: a window system may have no request that brings a window back from minimized,
+    // or refuse the keyboard to one that asks for it, but it shows a window that is mapped and gives it the
+    // keyboard. The window's widget, and a dialog's modal loop, go on.
+    void remap(QWindow *window)
+    {
+        m_remapping = true;
+        window->setWindowStates(window->windowStates() & ~Qt::WindowMinimized);
+        window->hide();
+        window->show();
+        m_remapping = false;
+    }
+
     // Enter, sent to the dialog's control with the focus as if typed there.
     void pressEnter()
     {
         if (!inFront())
             return;
-        bringBack();
         for (QShortcut *enter : std::as_const(m_enter))
             enter->setEnabled(false); // (the key sent below is not taken for the shortcut again)
         QWidget *receiver = m_dialog->focusWidget() ? m_dialog->focusWidget() : m_dialog.data();
@@ -119,23 +158,11 @@ private:
         focusMoved(QGuiApplication::focusWindow());
     }
 
-    void bringBack()
-    {
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                if (!inFront())
-                    return;
-                if (m_dialog->isMinimized())
-                    m_dialog->setWindowState(m_dialog->windowState() & ~Qt::WindowMinimized);
-                m_dialog->raise();
-                m_dialog->activateWindow();
-            },
-            Qt::QueuedConnection);
-    }
-
     QPointer<QWidget> m_dialog;
     QList<QShortcut *> m_enter;
+    bool m_watching = false;
+    bool m_remapping = false;
+    bool m_broughtBack = false;
 };
 
 } // namespace
