@@ -565,26 +565,35 @@ TITLE_BOXES, TITLE_BOX_Y = {"close": 17, "maximize": 40, "minimize": 63}, 15
 def as_managed(s, first):
     """What a person does with the windows that a compositor manages. Natively on Wayland: the boxes of the title
     bar that Qt draws, maximize on the input form and on the About box (the program lives, the window stays as it
-    was), close, and minimize on the About box (a click on the input form brings it back). Under XWayland: eight
-    readings and Backs leave the input form where it was. On both: a click on the input form while the About box is
-    up leaves the About box above it, and Escape closes it."""
+    was), close, minimize on the About box and on the frame beneath it (both come back at once, the About box above
+    with the keyboard: Enter closes it). Under XWayland: eight readings and Backs leave the input form where it was.
+    On both: a click on the input form while the About box is up leaves the About box above it with the keyboard,
+    and Enter closes it."""
     ours = lambda: [box for title, box in s.windows_shown() if title == TITLE]  # top first
-    s.ready(first, TITLE, "the input form after the About box")
-    form = wait("the input form in the compositor", lambda: (len(ours()) == 1 and ours()[0], ours()))
+    alone = lambda what: s.ready(first, TITLE, what) or wait(f"{what} in the compositor", lambda: (
+        len(ours()) == 1 and ours()[0], ours()))
+    form = alone("the input form after the About box")
     shown = lambda what, *boxes: wait(what, lambda: (ours() == [*boxes, form], ours()))
     click_form = lambda: s.click(form[0] + 20, (form[1] + form[3]) // 2, "the input form")
     click_box = lambda box, which, what: s.click(box[2] - TITLE_BOXES[which], box[1] + TITLE_BOX_Y,
                                                  f"{which} of {what}")
 
-    def about_box():
+    def about_box(under=None):
         s.do(first, "alt+h", "the Help menu", "showing=menu item:About Software")
         s.do(first, "a", "the About box", "focused=push button:OK")
-        return wait("the About box above the input form",
-                    lambda: (len(ours()) == 2 and ours()[1] == form and ours()[0], ours()))
+        return wait("the About box above the window it was opened from",
+                    lambda: (len(ours()) == 2 and ours()[1] == (under or form) and ours()[0], ours()))
+
+    def back(what, under=None):  # (a window mapped anew may be placed anew)
+        wait(what, lambda: (len(ours()) == 2 and ours()[1] == (under or form) and ours()[0][2:] == (
+            ours()[0][0] + about[2] - about[0], ours()[0][1] + about[3] - about[1]), ours()))
+        s.ready(first, TITLE, f"{what}, with the keyboard")
+        s.key("Return")
+        closed("Enter")
 
     def closed(how):
         s.expect(first, f"the program lives: {how} closes the About box", "!showing=push button:OK")
-        s.ready(first, TITLE, "the input form after the About box")
+        s.ready(first, TITLE, "the window after the About box")
 
     # The program takes the events after a click in the title bar only once it has met what the compositor
     # answered to it: a crash shows in the next step.
@@ -599,13 +608,16 @@ def as_managed(s, first):
         shown("the About box as it was", about)
         click_box(about, "close", "the About box")
         closed("its close box")
-        about = about_box()
-        click_box(about, "minimize", "the About box")
-        shown("the About box minimized")
-        click_form()
-        shown("the About box back above the input form", about)
-        s.key("Escape")
-        closed("Escape")
+        click_box(about_box(), "minimize", "the About box")
+        back("the About box back at once")
+        L.step("minimize in the frame's title bar beneath the About box")
+        s.do(first, "alt+g", "a reading", f"showing={READING_TAB}", seconds=20)
+        frame = alone("the frame")
+        about_box(frame)
+        click_box(frame, "minimize", "the frame")
+        back("the frame and the About box back at once", frame)
+        s.key("alt+b")
+        form = alone("the input form after Back")
     if s.platform == "xwayland":
         L.step("eight readings and Backs: the input form stays where it is")
         for n in range(1, 9):
@@ -617,9 +629,7 @@ def as_managed(s, first):
     L.step("a click on the input form while the About box is up")
     about = about_box()
     click_form()
-    shown("the About box above the input form", about)
-    s.key("Escape")
-    closed("Escape")
+    back("the About box above the input form")
 
 
 def frame(program, dock):
