@@ -107,13 +107,20 @@ private:
         }
     }
 
-    // The dialog, which has no minimize box, comes back at once; a window it blocks, which takes no input, is
-    // shown again at once, with the dialog above it.
+    // Minimized alone, the dialog (which has no minimize box) comes back at once; so does a window it blocks
+    // (which takes no input), with the dialog above it. Minimized together (as a window manager minimizes a
+    // window with the dialogs that belong to it), they come back together when the window system shows them.
     void minimized(QWindow *window)
     {
         if (window != m_dialog->windowHandle() && !blocks(window))
             return;
         later([this, window = QPointer<QWindow>(window)] {
+            const QWindowList windows = QGuiApplication::topLevelWindows();
+            for (const QWindow *other : windows) {
+                if (other != window && other->isVisible() && (other == m_dialog->windowHandle() || blocks(other))
+                    && other->windowStates() & Qt::WindowMinimized)
+                    return;
+            }
             if (window && window != m_dialog->windowHandle())
                 remap(window);
             remap(m_dialog->windowHandle());
