@@ -6,15 +6,14 @@ class QWidget;
 
 namespace tavrel::shell {
 
-// Keeps a modal dialog (the About box, a message box) the window that has the keyboard for as long as it is
-// shown, whatever the window system does with the windows it blocks:
-// - a window system may give the keyboard to a window the dialog blocks (on a click on it, or once the dialog is
-//   minimized), where keys go nowhere: the dialog is then brought back, raised and activated;
-// - the dialog has no minimize box, yet a title bar drawn by the toolkit, or a window manager, may minimize it:
-//   it comes back at once;
-// - a window it blocks that is minimized (by a title bar beneath the dialog) takes the dialog with it, and both
-//   come back together, the dialog with the keyboard, when either is shown again.
-// A blocked window that holds the keyboard for a moment is shown as inactive: no focus mark, no caret.
+// Keeps a modal dialog (the About box, a message box) in front of the windows it blocks, and with the keyboard,
+// whatever the window system does with them:
+// - a window system may give the keyboard to a window the dialog blocks (mutter, on a click on it or once the
+//   dialog is minimized), where keys go nowhere: that window shows no focus mark and no caret, Enter still presses
+//   the dialog's button, and the dialog is mapped anew, which brings it back with the keyboard;
+// - a title bar drawn by the toolkit (on a Wayland compositor) minimizes its window even beneath the dialog, or the
+//   dialog itself, which has no minimize box: a window minimized alone is mapped anew at once, the dialog above.
+//   Windows minimized together (by a window manager that takes a window's dialogs with it) come back together.
 void keepModalInFront(QWidget *dialog);
 
 // The one off switch: false leaves the dialogs to the window system alone.
