@@ -4,6 +4,7 @@
 
 #include "shell/fixedsize.h"
 #include "shell/forms.h"
+#include "shell/modalfront.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -37,6 +38,7 @@ Answer showMessageBox(const MessageRequest &request)
     box.setWindowModality(Qt::ApplicationModal);
     keepFixedSize(&box);
     takeEscapeEverywhere(&box);
+    keepModalInFront(&box);
     // One that belongs to no window (the copy refused at start-up has none) asks to be centred on the screen
     // rather than be put in a corner.
     if (!box.parentWidget()) {

@@ -5,6 +5,7 @@
 #include "shell/fixedsize.h"
 #include "shell/forms.h"
 #include "shell/links.h"
+#include "shell/modalfront.h"
 #include "ui/clicklabel.h"
 #include "ui/style.h"
 #include "ui/texts.h"
@@ -26,6 +27,7 @@ frmAbout::frmAbout(QWidget *parent)
     setFixedSize(twipSize(6060, 3660));
     shell::keepFixedSize(this);
     shell::takeEscapeEverywhere(this);
+    shell::keepModalInFront(this);
     setFont(verdana(8.25));
     setBackground(this, Navy);
 
