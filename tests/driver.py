@@ -833,8 +833,8 @@ def as_managed(s, first):
 
 # Faults of the program seen on one desktop only, which the leg notes and goes past: {(compositor, platform, the
 # row): what is seen}.
-KNOWN = {("kwin", "xwayland", "click"): "after the About box closes the input form holds the X server's keyboard focus, but the "
-         "program has no active window"}
+KNOWN = {("kwin", "xwayland", "click"): "after the About box closes the input form holds the X server's keyboard "
+         "focus, but the program has no active window"}
 
 
 def known(s, row, check):
