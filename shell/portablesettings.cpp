@@ -52,9 +52,11 @@ std::unique_ptr<QSettings> openPortableSettings()
     if (!path || !QFileInfo(*path).isFile())
         return nullptr;
 #ifdef Q_OS_WIN
-    // Windows keeps who may write in the access lists of the file and of its folder (a copy under Program Files).
+    // Windows keeps who may write in the access lists of the file and of its folder (a copy under Program Files),
+    // and apart from them the file's read-only mark, which the lists do not show.
+    bool writable = QFileInfo(*path).isWritable();
     ++qt_ntfs_permission_lookup;
-    const bool writable = QFileInfo(*path).isWritable() && QFileInfo(folder).isWritable();
+    writable = writable && QFileInfo(*path).isWritable() && QFileInfo(folder).isWritable();
     --qt_ntfs_permission_lookup;
 #else
     const bool writable = QFileInfo(*path).isWritable();
