@@ -59,7 +59,8 @@ private:
 
 void keepMaximizedThroughMinimize(QWidget *window)
 {
-    new MaximizedKeeper(window);
+    if (MaximizedKeptThroughMinimize)
+        new MaximizedKeeper(window);
 }
 
 } // namespace tavrel::shell

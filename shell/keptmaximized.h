@@ -13,4 +13,7 @@ namespace tavrel::shell {
 // as it was minimized, and once it is active again asks for that state, a request the compositor may decline.
 void keepMaximizedThroughMinimize(QWidget *window);
 
+// The one off switch: false leaves the state to the window system alone.
+inline constexpr bool MaximizedKeptThroughMinimize = true;
+
 } // namespace tavrel::shell

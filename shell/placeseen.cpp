@@ -71,7 +71,8 @@ private:
 
 void keepPlaceSeen(QWidget *window)
 {
-    new PlaceKeeper(window);
+    if (PlaceSeenKept)
+        new PlaceKeeper(window);
 }
 
 } // namespace tavrel::shell

@@ -14,4 +14,7 @@ namespace tavrel::shell {
 // request: a window system that places windows itself (a Wayland compositor) declines it.
 void keepPlaceSeen(QWidget *window);
 
+// The one off switch: false leaves the place to what Qt learns from the window system alone.
+inline constexpr bool PlaceSeenKept = true;
+
 } // namespace tavrel::shell
