@@ -5,9 +5,11 @@
 
 #include "tests/displaytesthelpers.h"
 #include "tests/goldenreadings.h"
+#include "ui/scrollingclientarea.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QtMath>
 
@@ -128,6 +130,7 @@ private slots:
     void spheres_data();
     void spheres();
     void namesFollowTheWindow();
+    void scrollBarsGo();
 
     void tabWalksTheTree_data();
     void tabWalksTheTree();
@@ -290,6 +293,26 @@ void TestAccessibility::namesFollowTheWindow()
     QCOMPARE(spoken.value("lblClick_7").name, QStringLiteral("Hod, your sphere"));
     QCOMPARE(spoken.value("Frame2").description,
              QStringLiteral("Highlighted: Hod and the path between Keter and Chokmah"));
+}
+
+// A reader that asks the frame's client area for a child it counted a moment ago, as the scroll bars go, is given
+// that child or none, never another nor one past the end of the list.
+void TestAccessibility::scrollBarsGo()
+{
+    QWidget frame;
+    auto *area = new ui::ScrollingClientArea(&frame);
+    (new QWidget(area->viewport()))->setGeometry(0, 0, 400, 300);
+    area->resize(200, 150);
+    frame.show();
+    QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(area);
+    const int counted = reader->childCount();
+    QVERIFY(area->verticalScrollBar()->isVisible());
+    area->resize(600, 400);
+    QVERIFY(!area->verticalScrollBar()->isVisible());
+    for (int i = 0; i < counted; ++i) {
+        QAccessibleInterface *child = reader->child(i);
+        QVERIFY2(!child || reader->indexOfChild(child) == i, qPrintable(QString::number(i)));
+    }
 }
 
 void TestAccessibility::tabWalksTheTree_data()
