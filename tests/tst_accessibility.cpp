@@ -9,7 +9,6 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
-#include <QScrollBar>
 #include <QStandardPaths>
 #include <QtMath>
 
@@ -295,24 +294,18 @@ void TestAccessibility::namesFollowTheWindow()
              QStringLiteral("Highlighted: Hod and the path between Keter and Chokmah"));
 }
 
-// A reader that asks the frame's client area for a child it counted a moment ago, as the scroll bars go, is given
-// that child or none, never another nor one past the end of the list.
+// As the scroll bars go, the frame's client area keeps the children a reader counted, each where it was counted.
 void TestAccessibility::scrollBarsGo()
 {
-    QWidget frame;
-    auto *area = new ui::ScrollingClientArea(&frame);
-    (new QWidget(area->viewport()))->setGeometry(0, 0, 400, 300);
-    area->resize(200, 150);
-    frame.show();
-    QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(area);
+    ui::ScrollingClientArea area(nullptr);
+    (new QWidget(area.viewport()))->resize(400, 300);
+    area.show();
+    QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(&area);
     const int counted = reader->childCount();
-    QVERIFY(area->verticalScrollBar()->isVisible());
-    area->resize(600, 400);
-    QVERIFY(!area->verticalScrollBar()->isVisible());
-    for (int i = 0; i < counted; ++i) {
-        QAccessibleInterface *child = reader->child(i);
-        QVERIFY2(!child || reader->indexOfChild(child) == i, qPrintable(QString::number(i)));
-    }
+    area.resize(600, 400);
+    QCOMPARE(reader->childCount(), counted);
+    for (int i = 0; i < counted; ++i)
+        QCOMPARE(reader->indexOfChild(reader->child(i)), i);
 }
 
 void TestAccessibility::tabWalksTheTree_data()
