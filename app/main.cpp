@@ -9,9 +9,6 @@
 
 #include <QApplication>
 
-#include <cstdio>
-#include <cstdlib>
-
 int main(int argc, char *argv[])
 {
     if (const std::optional<int> status = tavrel::answerCommandLine(argc, argv))
@@ -25,14 +22,8 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(TAVREL_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tavrel.Tavrel"));
     tavrel::StartApplication();
-    if (tavrel::shell::isEnding()) {
-        // Refused beside a running copy, after its message: this copy holds nothing to keep or give back, so it
-        // ends at once. Qt's own hang, not ours: Qt 6.4's Wayland plug-in, torn down right after the only window
-        // closed, can wait for ever in ~QWaylandDisplay on its event thread, stuck in wl_display_read_events.
-        std::fflush(nullptr);
-        std::_Exit(0);
-    }
-    const int code = app.exec();
+    // Refused beside a running copy, after its message, the program has ended before its event loop.
+    const int code = tavrel::shell::isEnding() ? 0 : app.exec();
     // The windows that the end unloaded are destroyed before the application object.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return code;

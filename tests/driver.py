@@ -927,12 +927,14 @@ def limits(driver):
         # (the limit counts every process of that user on the machine: any left from another run ends first)
         theirs = lambda: run("pgrep", "-a", "-u", "65534", check=False).stdout.strip()
         wait("no process of the user nobody left", lambda: (not theirs(), theirs()), 30)
+        others = [Program(f"other{n}", [*user, "sleep", "300"], s.env) for n in range(3)]  # which the limits count
+        wait("three other processes of the user", lambda: (len(theirs().splitlines()) == len(others), theirs()))
     else:
         L.skipped += 1
         print("skipped: the limits on threads: they bind only users other than root and count every process of "
               "this user; run as root, the leg runs them as the user nobody", flush=True)
-    runs = [("the reading driver with room for two threads", "--nproc=2", False),
-            ("the program in an X server with room for four threads", "--nproc=4", True)] if user else []
+    runs = [("the reading driver with room for two threads beside three of the user's", "--nproc=5", False),
+            ("the program in an X server with room for four threads beside them", "--nproc=7", True)] if user else []
     runs += [("the reading driver in 200 MB of address space", "--as=200000000", False),
              ("the program in an X server in 200 MB of address space", "--as=200000000", True)]
     # Tighter still, the program works, or ends at once saying why (status 1), its lock released for the next start.

@@ -5,6 +5,7 @@
 
 #include "tests/displaytesthelpers.h"
 #include "tests/goldenreadings.h"
+#include "ui/scrollingclientarea.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -128,6 +129,7 @@ private slots:
     void spheres_data();
     void spheres();
     void namesFollowTheWindow();
+    void scrollBarsGo();
 
     void tabWalksTheTree_data();
     void tabWalksTheTree();
@@ -290,6 +292,20 @@ void TestAccessibility::namesFollowTheWindow()
     QCOMPARE(spoken.value("lblClick_7").name, QStringLiteral("Hod, your sphere"));
     QCOMPARE(spoken.value("Frame2").description,
              QStringLiteral("Highlighted: Hod and the path between Keter and Chokmah"));
+}
+
+// As the scroll bars go, the frame's client area keeps the children a reader counted, each where it was counted.
+void TestAccessibility::scrollBarsGo()
+{
+    ui::ScrollingClientArea area(nullptr);
+    (new QWidget(area.viewport()))->resize(400, 300);
+    area.show();
+    QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(&area);
+    const int counted = reader->childCount();
+    area.resize(600, 400);
+    QCOMPARE(reader->childCount(), counted);
+    for (int i = 0; i < counted; ++i)
+        QCOMPARE(reader->indexOfChild(reader->child(i)), i);
 }
 
 void TestAccessibility::tabWalksTheTree_data()
