@@ -23,7 +23,7 @@ from pathlib import Path
 SOURCE = Path(__file__).resolve().parents[2]
 OWN = f"^{re.escape(str(SOURCE))}/(reading|shell|ui|app)/"
 TOOLS = {"clang-tidy": ["clang-tidy", "--quiet", f"--header-filter={OWN}"],
-         "clazy": ["clazy-standalone", "--checks=level1", f"--header-filter={OWN}"]}
+         "clazy": ["clazy-standalone", "--checks=level2", f"--header-filter={OWN}"]}
 FINDING = re.compile(r"^(/\S+?):(\d+):(\d+): (warning|error): (.*)$", re.M)
 
 
