@@ -35,6 +35,8 @@ QIcon applicationIcon()
 // as much as a good part of the form itself; the form's first look does not wait for it.
 class WindowIconLoader final : public QObject
 {
+    Q_OBJECT
+
 public:
     explicit WindowIconLoader(QObject *parent)
         : QObject(parent)
@@ -111,3 +113,5 @@ void StartApplication()
 }
 
 } // namespace tavrel
+
+#include "startup.moc"

@@ -61,7 +61,7 @@ struct Rgb
     int red = 0;
     int green = 0;
     int blue = 0;
-    friend constexpr bool operator==(const Rgb &, const Rgb &) = default;
+    friend constexpr bool operator==(Rgb, Rgb) = default;
 };
 
 // The one colour in which a reading marks its two spheres and its path.

@@ -33,14 +33,14 @@ windows_packages=(g++-mingw-w64-x86-64-posix nsis osslsigncode openssl)
 # The test command: X servers and input (xdotool), screenshots, a window manager and the Wayland compositors (weston,
 # GNOME's mutter, KDE's KWin with its title bars) with their X server for X programs, the clipboard tools of Wayland,
 # the message bus with the accessibility bus and its reader, the Debian package's tools with lintian, the startup
-# benchmark's X extension, the code checkers (clang-tidy, clazy) and Wine.
+# benchmark's X extension, the code checkers (clang-tidy, clazy, clang-format) and Wine.
 test_packages=(
     ccache
     xvfb xauth xdotool x11-utils imagemagick libxdamage-dev openbox
     weston mutter kwin-wayland kwin-style-breeze qt6-wayland xwayland wl-clipboard
     dbus-daemon dbus-bin at-spi2-core python3 python3-gi gir1.2-atspi-2.0
     desktop-file-utils appstream dpkg-dev file lintian
-    clang-tidy clazy
+    clang-tidy clazy clang-format
     wine64
     "${windows_packages[@]}"
 )

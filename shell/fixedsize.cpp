@@ -14,6 +14,8 @@ constexpr Qt::WindowStates Filling = Qt::WindowMaximized | Qt::WindowFullScreen;
 
 class FixedSizeKeeper final : public QObject
 {
+    Q_OBJECT
+
 public:
     explicit FixedSizeKeeper(QWidget *window)
         : QObject(window)
@@ -87,3 +89,5 @@ void keepFixedSize(QWidget *window)
 }
 
 } // namespace tavrel::shell
+
+#include "fixedsize.moc"

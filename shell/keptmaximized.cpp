@@ -12,6 +12,8 @@ namespace {
 
 class MaximizedKeeper final : public QObject
 {
+    Q_OBJECT
+
 public:
     explicit MaximizedKeeper(QWidget *window)
         : QObject(window)
@@ -64,3 +66,5 @@ void keepMaximizedThroughMinimize(QWidget *window)
 }
 
 } // namespace tavrel::shell
+
+#include "keptmaximized.moc"

@@ -15,6 +15,8 @@ namespace {
 
 class ModalKeeper final : public QObject
 {
+    Q_OBJECT
+
 public:
     explicit ModalKeeper(QWidget *dialog)
         : QObject(dialog)
@@ -181,3 +183,5 @@ void keepModalInFront(QWidget *dialog)
 }
 
 } // namespace tavrel::shell
+
+#include "modalfront.moc"

@@ -15,6 +15,8 @@ namespace {
 
 class PlaceKeeper final : public QObject
 {
+    Q_OBJECT
+
 public:
     explicit PlaceKeeper(QWidget *window)
         : QObject(window)
@@ -76,3 +78,5 @@ void keepPlaceSeen(QWidget *window)
 }
 
 } // namespace tavrel::shell
+
+#include "placeseen.moc"

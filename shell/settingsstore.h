@@ -15,10 +15,14 @@ class SettingsStore
 {
 public:
     virtual ~SettingsStore() = default;
+    Q_DISABLE_COPY_MOVE(SettingsStore)
     // The stored text; an empty string for a missing entry; nullopt when the store or the entry cannot be read.
     virtual std::optional<QString> read(const QString &section, const QString &entry) = 0;
     // false when the store refuses the write.
     virtual bool write(const QString &section, const QString &entry, const QString &value) = 0;
+
+protected:
+    SettingsStore() = default;
 };
 
 // The real store: QSettings in the user's scope, application name = the executable's base name; for a portable

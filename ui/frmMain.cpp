@@ -40,7 +40,7 @@ namespace tavrel::ui {
 
 namespace {
 
-QWidget *addPanel(QWidget *parent, const char *name, const QRect &box)
+QWidget *addPanel(QWidget *parent, const char *name, QRect box)
 {
     auto *panel = new QWidget(parent);
     panel->setObjectName(QString::fromLatin1(name));
@@ -49,7 +49,7 @@ QWidget *addPanel(QWidget *parent, const char *name, const QRect &box)
     return panel;
 }
 
-QComboBox *addList(QWidget *parent, const char *name, const QRect &box)
+QComboBox *addList(QWidget *parent, const char *name, QRect box)
 {
     auto *list = new QComboBox(parent);
     list->setObjectName(QString::fromLatin1(name));
@@ -64,6 +64,8 @@ QComboBox *addList(QWidget *parent, const char *name, const QRect &box)
 // the form looks as designed otherwise.
 class FocusRing final : public QWidget
 {
+    Q_OBJECT
+
 public:
     FocusRing(const QList<QWidget *> &controls, QWidget *parent)
         : QWidget(parent)
@@ -344,10 +346,9 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_name && event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
         // Keys that type no character (arrows, Home, Delete, Tab ...) are not filtered.
-        if (key->text().isEmpty() || key->key() == Qt::Key_Delete || key->key() == Qt::Key_Tab
-            || key->key() == Qt::Key_Backtab)
-            return false;
-        return txtName_KeyPress(key->text());
+        if (!key->text().isEmpty() && key->key() != Qt::Key_Delete && key->key() != Qt::Key_Tab
+            && key->key() != Qt::Key_Backtab)
+            return txtName_KeyPress(key->text());
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -358,3 +359,5 @@ void frmMain::closeEvent(QCloseEvent *event)
 }
 
 } // namespace tavrel::ui
+
+#include "frmMain.moc"

@@ -17,6 +17,8 @@ namespace tavrel::ui {
 // the focus does not use, scroll it as any scrolled window.
 class ScrollingClientArea final : public QAbstractScrollArea
 {
+    Q_OBJECT
+
 public:
     explicit ScrollingClientArea(QWidget *parent);
 

@@ -175,7 +175,7 @@ void FocusRingOverlay::follow(QWidget *control)
     show();
 }
 
-QLabel *addLabel(QWidget *parent, const char *name, const QString &text, const QRect &twips, const QFont &font,
+QLabel *addLabel(QWidget *parent, const char *name, const QString &text, QRect twips, const QFont &font,
                  const QColor &color, Qt::Alignment alignment)
 {
     auto *label = new TextLabel(text, parent);

@@ -60,6 +60,8 @@ void drawFocusRing(QPainter &painter, const QRectF &box);
 // panel between the control and the mark, and moves with the control; hidden while none of them has the focus.
 class FocusRingOverlay final : public QWidget
 {
+    Q_OBJECT
+
 public:
     FocusRingOverlay(const QList<QWidget *> &controls, QWidget *parent);
 
@@ -78,7 +80,7 @@ private:
 
 // A plain-text label in the given font and colour. A box with a width and height (twips) fixes its geometry;
 // an empty one puts the label at the box's top left corner, sized to its text.
-QLabel *addLabel(QWidget *parent, const char *name, const QString &text, const QRect &twips, const QFont &font,
+QLabel *addLabel(QWidget *parent, const char *name, const QString &text, QRect twips, const QFont &font,
                  const QColor &color, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
 
 } // namespace tavrel::ui

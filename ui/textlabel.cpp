@@ -26,7 +26,7 @@ namespace {
 class LaidOutText
 {
 public:
-    LaidOutText(const QString &text, const QFont &font, const QSizeF &box, int flags)
+    LaidOutText(const QString &text, const QFont &font, QSizeF box, int flags)
         : m_layout(text, font)
     {
         QTextOption option;
@@ -83,7 +83,7 @@ public:
     }
 
     // Draws the first line with the start of its base line at `baseline`.
-    void drawLine(QPainter &painter, const QPointF &baseline) const
+    void drawLine(QPainter &painter, QPointF baseline) const
     {
         if (m_layout.lineCount() == 0)
             return;
@@ -124,7 +124,7 @@ constexpr int KeptFlags =
 
 } // namespace
 
-void drawKeptText(QPainter &painter, const QRect &box, int flags, const QString &text)
+void drawKeptText(QPainter &painter, QRect box, int flags, const QString &text)
 {
     const bool leftToRight = (flags & Qt::TextForceLeftToRight)
         || (!(flags & Qt::TextForceRightToLeft) && painter.layoutDirection() == Qt::LeftToRight);
@@ -142,7 +142,7 @@ void drawKeptText(QPainter &painter, const QRect &box, int flags, const QString 
         .draw(painter, box, kept);
 }
 
-void drawKeptLine(QPainter &painter, const QPointF &baseline, const QString &text)
+void drawKeptLine(QPainter &painter, QPointF baseline, const QString &text)
 {
     if (text.isEmpty() || painter.layoutDirection() != Qt::LeftToRight || !isPlainLine(text) || !painter.device()) {
         painter.drawText(baseline, text);

@@ -35,7 +35,7 @@ constexpr QRect twipRect(int left, int top, int width, int height)
 {
     return {px(left), px(top), px(width), px(height)};
 }
-constexpr QRect twipRect(const QRect &twips)
+constexpr QRect twipRect(QRect twips)
 {
     return twipRect(twips.x(), twips.y(), twips.width(), twips.height());
 }

@@ -160,7 +160,7 @@ inline constexpr std::array<CardDesign, SunSignCount> Cards{{
 
 inline constexpr int LabelHeight = 195;
 
-inline QLine pixels(const LineDesign &line)
+inline QLine pixels(LineDesign line)
 {
     return {twipPoint(line.x1, line.y1), twipPoint(line.x2, line.y2)};
 }

@@ -4,7 +4,7 @@
 
 namespace tavrel::ui {
 
-DiagramLine::DiagramLine(const QString &name, const QLine &line, int width, const QColor &color, QObject *parent)
+DiagramLine::DiagramLine(const QString &name, QLine line, int width, const QColor &color, QObject *parent)
     : QObject(parent)
     , m_line(line)
     , m_width(width)

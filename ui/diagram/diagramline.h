@@ -19,7 +19,7 @@ class DiagramLine : public QObject
     Q_PROPERTY(int width READ width CONSTANT)
 
 public:
-    DiagramLine(const QString &name, const QLine &line, int width, const QColor &color, QObject *parent);
+    DiagramLine(const QString &name, QLine line, int width, const QColor &color, QObject *parent);
 
     QColor color() const { return m_color; }
     void setColor(const QColor &color);

@@ -4,7 +4,7 @@
 
 namespace tavrel::ui {
 
-DiagramSphere::DiagramSphere(int index, const QRect &geometry, bool dottedOutline, QObject *parent)
+DiagramSphere::DiagramSphere(int index, QRect geometry, bool dottedOutline, QObject *parent)
     : QObject(parent)
     , m_index(index)
     , m_geometry(geometry)

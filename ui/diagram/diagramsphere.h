@@ -21,7 +21,7 @@ public:
     // The colour of a sphere that no reading marks.
     static constexpr QColor DefaultColor{64, 64, 64};
 
-    DiagramSphere(int index, const QRect &geometry, bool dottedOutline, QObject *parent);
+    DiagramSphere(int index, QRect geometry, bool dottedOutline, QObject *parent);
 
     int index() const { return m_index; }
     QColor color() const { return m_color; }

@@ -15,11 +15,11 @@ namespace tavrel::ui {
 ClipboardWatch *ClipboardWatch::of(QClipboard *clipboard)
 {
     auto *watch = clipboard->findChild<ClipboardWatch *>(QString(), Qt::FindDirectChildrenOnly);
-    return watch ? watch : new ClipboardWatch(clipboard);
+    return watch ? watch : new ClipboardWatch(clipboard, clipboard);
 }
 
-ClipboardWatch::ClipboardWatch(QClipboard *clipboard)
-    : QObject(clipboard)
+ClipboardWatch::ClipboardWatch(QClipboard *clipboard, QObject *parent)
+    : QObject(parent)
     , m_clipboard(clipboard)
 {
     connect(clipboard, &QClipboard::dataChanged, this, &ClipboardWatch::changed);

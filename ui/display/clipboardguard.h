@@ -52,7 +52,7 @@ public:
     bool heldForThisProgram() const { return m_held; }
 
 private:
-    explicit ClipboardWatch(QClipboard *clipboard);
+    ClipboardWatch(QClipboard *clipboard, QObject *parent);
     void changed();
 
     QClipboard *m_clipboard;

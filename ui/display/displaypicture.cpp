@@ -14,7 +14,7 @@ namespace {
 
 // The pictures scaled for their boxes. Every reading shows two of the seven pictures in boxes of one size, so the
 // few scalings are kept rather than made again for each new window.
-QPixmap scaledPicture(const QPixmap &picture, const QSize &boxSize, qreal ratio)
+QPixmap scaledPicture(const QPixmap &picture, QSize boxSize, qreal ratio)
 {
     // Beyond a few: pictures that are gone, or sizes no longer used.
     static KeptCache<std::pair<std::pair<qint64, QSize>, qreal>, QPixmap> scaled(32);

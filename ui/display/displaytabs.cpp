@@ -22,7 +22,7 @@ DisplayTabs::DisplayTabs(int stripHeight, QWidget *parent)
     });
 }
 
-void DisplayTabs::addPage(QWidget *container, const QRect &geometry, const QString &caption)
+void DisplayTabs::addPage(QWidget *container, QRect geometry, const QString &caption)
 {
     auto *page = new QWidget;
     container->setParent(page);

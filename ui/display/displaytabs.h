@@ -19,7 +19,7 @@ class DisplayTabs : public QTabWidget
 public:
     DisplayTabs(int stripHeight, QWidget *parent);
 
-    void addPage(QWidget *container, const QRect &geometry, const QString &caption);
+    void addPage(QWidget *container, QRect geometry, const QString &caption);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -286,7 +286,7 @@ QWidget *frmDisplay::buildSignPage()
     return m_picSplitThree;
 }
 
-QPlainTextEdit *frmDisplay::addTextBox(QWidget *page, const char *name, const QRect &twips)
+QPlainTextEdit *frmDisplay::addTextBox(QWidget *page, const char *name, QRect twips)
 {
     auto *box = new QPlainTextEdit(page);
     box->setObjectName(QString::fromLatin1(name));

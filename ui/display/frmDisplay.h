@@ -96,7 +96,7 @@ private:
     QWidget *buildPathPage();
     QWidget *buildSignPage();
     Band buildBand(QWidget *page, const displaylayout::BandDesign &design);
-    QPlainTextEdit *addTextBox(QWidget *page, const char *name, const QRect &twips);
+    QPlainTextEdit *addTextBox(QWidget *page, const char *name, QRect twips);
     void guardClipboard(QAbstractScrollArea *box);
 
     void writeSephirah(Band &band, const tavrel::Reading &reading, bool one);
