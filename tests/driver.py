@@ -1009,17 +1009,17 @@ def package(build):
     L.step("start the installed program")
     p = s.start("tavrel", [root / "usr/bin/tavrel"])
     s.focus(s.window("the installed program's input form", TITLE, wide=False, pid=p.pid)[0], "the input form")
+    # (what each answer says is tst_commandline's: here, that the installed program gives it with no display)
     L.step("--version, --help and an unknown option beside it, without a display; --help to a full disk; no display")
     bare = {k: v for k, v in s.env.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}  # and Qt's platform is xcb
-    for option, status, said in (("--version", 0, f"Tavrel {VERSION}\n"), ("--help", 0, "  -v, --version"),
-                                 ("--bogus", 2, "tavrel: Unknown option 'bogus'.\n"),
-                                 ("--help >/dev/full", 1, "tavrel: the answer could not be written: "),
-                                 ("", 1, "tavrel: no display to open a window on (")):
+    for option, status, said in (("--version", 0, ""), ("--help", 0, ""), ("--bogus", 2, ""),
+                                 ("--help >/dev/full", 1, ""), ("", 1, "tavrel: no display to open a window on (")):
         option, _, to = option.partition(" >")
         with open(to or os.devnull, "w") as full:
             a = subprocess.run([root / "usr/bin/tavrel", *option.split()], env=bare, timeout=10, text=True,
                                stdin=subprocess.DEVNULL, stdout=full if to else subprocess.PIPE, stderr=subprocess.PIPE)
-        a.returncode == status and said in (a.stderr if status else a.stdout) and (
+        answer = a.stderr if status else a.stdout
+        a.returncode == status and answer.strip() and said in answer and (
             status != 1 or a.stderr.count("\n") == 1) or fail(
             f"tavrel {option} ended with status {a.returncode}: {(a.stdout or '') + a.stderr!r}")
     s.key("alt+e")

@@ -14,6 +14,7 @@
 #include "ui/captionframe.h"
 #include "ui/clicklabel.h"
 #include "ui/display/frmDisplay.h"
+#include "ui/focusring.h"
 #include "ui/formregistry.h"
 #include "ui/frmMdi.h"
 #include "ui/menus.h"
@@ -22,14 +23,12 @@
 #include "ui/texts.h"
 #include "ui/twips.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -58,50 +57,6 @@ QComboBox *addList(QWidget *parent, const char *name, QRect box)
     styleEntryBox(list, Maroon);
     return list;
 }
-
-// The mark around the control that has the keyboard focus: a yellow ring on the navy panel, clear of the
-// control, as around the spheres of the diagram. It is there only while one of the controls has the focus, so
-// the form looks as designed otherwise.
-class FocusRing final : public QWidget
-{
-    Q_OBJECT
-
-public:
-    FocusRing(const QList<QWidget *> &controls, QWidget *parent)
-        : QWidget(parent)
-    {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        hide();
-        connect(qApp, &QApplication::focusChanged, this,
-                [this, controls](QWidget *, QWidget *now) { follow(controls.contains(now) ? now : nullptr); });
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        painter.setPen(QPen(Yellow, Width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        painter.drawRect(QRectF(rect()).adjusted(Width / 2.0, Width / 2.0, -Width / 2.0, -Width / 2.0));
-    }
-
-private:
-    static constexpr int Width = 2;
-    static constexpr int Gap = 2;
-
-    void follow(QWidget *control)
-    {
-        if (!control) {
-            hide();
-            return;
-        }
-        if (parentWidget() != control->parentWidget())
-            setParent(control->parentWidget());
-        constexpr int out = Gap + Width;
-        setGeometry(control->geometry().adjusted(-out, -out, out, out));
-        raise();
-        show();
-    }
-};
 
 } // namespace
 
@@ -359,5 +314,3 @@ void frmMain::closeEvent(QCloseEvent *event)
 }
 
 } // namespace tavrel::ui
-
-#include "frmMain.moc"

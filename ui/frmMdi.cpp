@@ -7,6 +7,7 @@
 #include "shell/links.h"
 #include "ui/clicklabel.h"
 #include "ui/display/frmDisplay.h"
+#include "ui/focusring.h"
 #include "ui/formregistry.h"
 #include "ui/frmMain.h"
 #include "ui/menus.h"
@@ -92,7 +93,7 @@ frmMdi::frmMdi(QWidget *parent)
     m_exit->setGeometry(twipRect(0, 240, 1335, 495));
     styleWhiteButton(m_exit, verdana(8.25, true));
     connect(m_exit, &QPushButton::clicked, this, &frmMdi::cmdMdiExit_Click);
-    new FocusRingOverlay({m_back, m_exit}, picture2);
+    new FocusRing({m_back, m_exit}, picture2);
     // The frame is never narrower than Back and Exit where the layout puts them, from the right edge, with the
     // blurb's margin to their left: made smaller, Back would slide under Exit and out of the frame.
     picture2->setMinimumWidth(px(BackFromRight + 120));

@@ -11,8 +11,6 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPalette>
 #include <QScrollBar>
 #include <QWidget>
@@ -122,57 +120,6 @@ void styleEntryBox(QWidget *box, const QColor &text)
         palette.setColor(QPalette::ButtonText, text);
     }
     box->setPalette(palette);
-}
-
-void drawFocusRing(QPainter &painter, const QRectF &box)
-{
-    const auto band = [&painter](const QRectF &outer, qreal width, const QColor &color) {
-        QPainterPath ring; // filled odd-even: the outer rectangle less the inner one
-        ring.addRect(outer);
-        ring.addRect(outer.adjusted(width, width, -width, -width));
-        painter.fillPath(ring, color);
-    };
-    band(box, FocusRingWidth + 2, Navy);
-    band(box.adjusted(1, 1, -1, -1), FocusRingWidth, Yellow);
-}
-
-FocusRingOverlay::FocusRingOverlay(const QList<QWidget *> &controls, QWidget *parent)
-    : QWidget(parent)
-{
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    hide();
-    connect(qApp, &QApplication::focusChanged, this,
-            [this, controls](QWidget *, QWidget *now) { follow(controls.contains(now) ? now : nullptr); });
-}
-
-void FocusRingOverlay::paintEvent(QPaintEvent * /*event*/)
-{
-    QPainter painter(this);
-    drawFocusRing(painter, rect());
-}
-
-bool FocusRingOverlay::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_control && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
-        setGeometry(m_control->geometry().adjusted(-Reach, -Reach, Reach, Reach));
-    return QWidget::eventFilter(watched, event);
-}
-
-void FocusRingOverlay::follow(QWidget *control)
-{
-    if (m_control)
-        m_control->removeEventFilter(this);
-    m_control = control;
-    if (!control) {
-        hide();
-        return;
-    }
-    control->installEventFilter(this); // a control that moves (as a frame lays itself out) takes its ring along
-    if (parentWidget() != control->parentWidget())
-        setParent(control->parentWidget());
-    setGeometry(control->geometry().adjusted(-Reach, -Reach, Reach, Reach));
-    raise();
-    show();
 }
 
 QLabel *addLabel(QWidget *parent, const char *name, const QString &text, QRect twips, const QFont &font,

@@ -4,13 +4,10 @@
 
 #include <QColor>
 #include <QFont>
-#include <QList>
-#include <QPointer>
 #include <QRect>
 #include <QWidget>
 
 class QLabel;
-class QPainter;
 
 // One way to build a styled control: the colours of the windows, their font, and helpers that give a control
 // its look. Positions given to these helpers are in twips.
@@ -50,33 +47,6 @@ void styleEntryBox(QWidget *box, const QColor &text);
 // colour, the palette objects that earlier windows' controls of the same colours had, and their pictures are found
 // again.
 void sharePalettes(QWidget *window);
-
-// The program's mark of the keyboard focus: a yellow ring FocusRingWidth wide, edged in navy so that it stands out
-// on a light face as well as on the navy panels. It fills a band FocusRingWidth + 2 wide inside `box`.
-inline constexpr int FocusRingWidth = 2;
-void drawFocusRing(QPainter &painter, const QRectF &box);
-
-// Rings whichever of `controls` has the keyboard focus, on the panel the control stands on, with a pixel of that
-// panel between the control and the mark, and moves with the control; hidden while none of them has the focus.
-class FocusRingOverlay final : public QWidget
-{
-    Q_OBJECT
-
-public:
-    FocusRingOverlay(const QList<QWidget *> &controls, QWidget *parent);
-
-    // How far the ring reaches beyond the control it marks.
-    static constexpr int Reach = FocusRingWidth + 3;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    void follow(QWidget *control);
-
-    QPointer<QWidget> m_control; // the one ringed
-};
 
 // A plain-text label in the given font and colour. A box with a width and height (twips) fixes its geometry;
 // an empty one puts the label at the box's top left corner, sized to its text.

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/display/displaytabbar.h"
 
-#include "ui/style.h"
+#include "ui/focusring.h"
 #include "ui/textlabel.h"
 
 #include <QGuiApplication>

@@ -13,6 +13,7 @@
 #include "ui/display/displaylayout.h"
 #include "ui/display/displaypicture.h"
 #include "ui/display/displaytabs.h"
+#include "ui/focusring.h"
 #include "ui/keptcache.h"
 #include "ui/style.h"
 #include "ui/twips.h"
@@ -106,9 +107,9 @@ frmDisplay::frmDisplay(QWidget *parent, bool guardsClipboard)
 
     buildDiagram();
     buildTabs();
-    new FocusRingOverlay({m_one.chakraRecord, m_one.sphereDesc, m_one.angelDesc, m_two.chakraRecord, m_two.sphereDesc,
-                          m_two.angelDesc, m_pathDesc},
-                         this);
+    new FocusRing({m_one.chakraRecord, m_one.sphereDesc, m_one.angelDesc, m_two.chakraRecord, m_two.sphereDesc,
+                   m_two.angelDesc, m_pathDesc},
+                  this);
 }
 
 void frmDisplay::buildDiagram()
