@@ -253,8 +253,7 @@ bool SingleInstance::askFirstToComeForward(const TokenMaker &token, int msecs) c
     channel.connectToServer(channelName());
     if (!channel.waitForConnected(msecs))
         return false;
-    while (!channel.canReadLine() && channel.bytesAvailable() <= MaxProcessLine && channel.waitForReadyRead(msecs)) {
-    }
+    while (!channel.canReadLine() && channel.bytesAvailable() <= MaxProcessLine && channel.waitForReadyRead(msecs)) { }
     const QByteArray made = token ? token(toldProcess(channel.readLine(MaxProcessLine + 1))) : QByteArray();
     channel.write(ComeForward + (isToken(made) ? ' ' + made : QByteArray()) + '\n');
     // Taken once the first has read it and hung up.
