@@ -2,8 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/commandline.h"
 
+#include "packaging/console.h"
+#include "shell/messages.h"
 #include "shell/version.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
 #include <QIODevice>
 #include <QTextStream>
@@ -22,15 +25,23 @@ const char QtOptionsWithValue[] = "platform platformpluginpath platformtheme plu
                                   "visual session"; // -session: with which a desktop restores its programs at login
 const char QtFlags[] = "reverse testability widgetcount nograb dograb";
 
-const char Help[] = "Usage: tavrel [Qt option...]\n"
-                    "       tavrel --help | --version\n"
-                    "Gives a reading of your sun sign on the Kabbalah Tree of Life, in a window.\n"
-                    "\n"
-                    "Options:\n"
-                    "  -h, --help     Prints this help and ends.\n"
-                    "  -v, --version  Prints the version and ends.\n"
-                    "\n"
-                    "Qt's own options (-platform, -style, -reverse, ...) are handed to Qt; see tavrel(1).\n";
+// The help, with the platform's own way of asking for it and the manual page where there are such.
+QString helpText()
+{
+    const QString request = platform::helpRequest();
+    const QString manual = platform::manualPage();
+    return QStringLiteral("Usage: tavrel [Qt option...]\n"
+                          "       tavrel --help | --version%1\n"
+                          "Gives a reading of your sun sign on the Kabbalah Tree of Life, in a window.\n"
+                          "\n"
+                          "Options:\n"
+                          "  -h, --help     Prints this help and ends.\n"
+                          "  -v, --version  Prints the version and ends.\n"
+                          "\n"
+                          "Qt's own options (-platform, -style, -reverse, ...) are handed to Qt%2.\n")
+        .arg(request.isEmpty() ? QString() : QStringLiteral(" | ") + request,
+             manual.isEmpty() ? QString() : QStringLiteral("; see ") + manual);
+}
 
 // The status of an answer: 0 once it is written; where it could not be (a full disk, a closed pipe), 1, and a line
 // on `err` that says so.
@@ -61,7 +72,13 @@ std::optional<int> answerCommandLine(const QStringList &arguments, QTextStream &
     addQtOptions(QtOptionsWithValue, QStringLiteral("value"));
     addQtOptions(QtFlags, QString());
 
-    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
+    QStringList given = arguments;
+    const QString request = platform::helpRequest();
+    for (qsizetype i = 1; i < given.size(); ++i) {
+        if (!request.isEmpty() && given.at(i) == request)
+            given[i] = QStringLiteral("--help");
+    }
+    if (!parser.parse(given) || !parser.positionalArguments().isEmpty()) {
         const QString why = parser.positionalArguments().isEmpty()
             ? parser.errorText()
             : QStringLiteral("Unknown argument '%1'.").arg(parser.positionalArguments().constFirst());
@@ -69,7 +86,7 @@ std::optional<int> answerCommandLine(const QStringList &arguments, QTextStream &
         return 2;
     }
     if (parser.isSet(help)) {
-        out << Help;
+        out << helpText();
         return answered(out, err);
     }
     if (parser.isSet(version)) {
@@ -86,9 +103,32 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
+    // Answered aside first: only an answer goes to the console that the program was started from, while a program
+    // that starts stays apart from it.
+    QString answer;
+    QString refusal;
+    QTextStream answerStream(&answer);
+    QTextStream refusalStream(&refusal);
+    const std::optional<int> status = answerCommandLine(arguments, answerStream, refusalStream);
+    if (!status)
+        return status;
+    answerStream.flush();
+    refusalStream.flush();
+    const bool seen = platform::attachConsole();
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return answerCommandLine(arguments, out, err);
+    if (refusal.isEmpty()) {
+        out << answer;
+        return answered(out, err);
+    }
+    if (seen) {
+        err << refusal;
+    } else { // started with no console and nothing redirected: the refusal in a message box
+        int count = 1;
+        const QApplication application(count, argv);
+        shell::showInformation(refusal.trimmed());
+    }
+    return status;
 }
 
 } // namespace tavrel

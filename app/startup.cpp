@@ -95,7 +95,7 @@ void StartApplication()
         // this copy to take the foreground with.
         platform::keepLaunchTokenForRunningCopy();
         shell::showInformation(QStringLiteral("Application is already running"));
-        instanceLock()->askFirstToComeForward(platform::activationToken());
+        instanceLock()->askFirstToComeForward(&platform::activationToken);
         shell::UnloadAllAndEnd();
         return;
     }

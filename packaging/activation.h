@@ -18,10 +18,10 @@ void keepLaunchToken();
 // gave it for the running copy, rather than let Qt activate the message with it (a token may serve only once).
 void keepLaunchTokenForRunningCopy();
 
-// The refused copy, once its message is read: what the running copy needs to take the foreground (the launcher's
-// token or startup id, or a token of the compositor's), or nothing; on Windows it allows the running copy to take
-// the foreground.
-QByteArray activationToken();
+// The refused copy, once its message is read and the running copy has told its process id (0 where it told none):
+// what the running copy needs to take the foreground (the launcher's token or startup id, or a token of the
+// compositor's), or nothing; on Windows it allows that process, and no other, to take the foreground.
+QByteArray activationToken(qint64 runningCopy);
 
 // The running copy: asks the window system to give the window to the user, as a click in a task bar would, with
 // what a later copy handed over. A request the window system may decline.

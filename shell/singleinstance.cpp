@@ -167,6 +167,9 @@ namespace {
 // What a later copy asks of the first: a line with the request, and a blank and the token if there is one.
 constexpr char ComeForward[] = "come forward";
 constexpr qsizetype MaxLine = sizeof ComeForward + SingleInstance::MaxToken + 1;
+// What the first tells a later copy as soon as it calls: a line with its process id.
+constexpr char RunningAs[] = "running as process ";
+constexpr qsizetype MaxProcessLine = sizeof RunningAs + 10 + 1;
 
 bool isToken(const QByteArray &token)
 {
@@ -186,6 +189,20 @@ std::optional<QByteArray> requestedToken(const QByteArray &line)
     if (rest.startsWith(' ') && isToken(rest.sliced(1)))
         return rest.sliced(1);
     return std::nullopt;
+}
+
+// The process id a line from the channel tells (a positive 32-bit number, in decimal digits), or 0: it comes from
+// another process.
+qint64 toldProcess(const QByteArray &line)
+{
+    if (!line.endsWith('\n') || !line.startsWith(RunningAs))
+        return 0;
+    const QByteArray digits = line.sliced(sizeof RunningAs - 1).chopped(1);
+    if (digits.isEmpty() || digits.size() > 10
+        || !std::all_of(digits.cbegin(), digits.cend(), [](char c) { return c >= '0' && c <= '9'; }))
+        return 0;
+    const qint64 id = digits.toLongLong();
+    return id <= 0xFFFFFFFF ? id : 0;
 }
 
 } // namespace
@@ -210,6 +227,7 @@ void SingleInstance::listenForLaterCopies(const std::function<void(const QByteAr
     QObject::connect(channel, &QLocalServer::newConnection, channel, [channel, comeForward] {
         while (QLocalSocket *caller = channel->nextPendingConnection()) {
             QObject::connect(caller, &QLocalSocket::disconnected, caller, &QObject::deleteLater);
+            caller->write(RunningAs + QByteArray::number(QCoreApplication::applicationPid()) + '\n');
             QObject::connect(caller, &QLocalSocket::readyRead, caller, [caller, comeForward] {
                 if (!caller->canReadLine()) {
                     if (caller->bytesAvailable() > MaxLine) { // no request is that long
@@ -227,7 +245,7 @@ void SingleInstance::listenForLaterCopies(const std::function<void(const QByteAr
     });
 }
 
-bool SingleInstance::askFirstToComeForward(const QByteArray &token, int msecs) const
+bool SingleInstance::askFirstToComeForward(const TokenMaker &token, int msecs) const
 {
     if (m_first || m_lockPath.isEmpty())
         return false;
@@ -235,7 +253,9 @@ bool SingleInstance::askFirstToComeForward(const QByteArray &token, int msecs) c
     channel.connectToServer(channelName());
     if (!channel.waitForConnected(msecs))
         return false;
-    channel.write(ComeForward + (isToken(token) ? ' ' + token : QByteArray()) + '\n');
+    while (!channel.canReadLine() && channel.bytesAvailable() <= MaxProcessLine && channel.waitForReadyRead(msecs)) { }
+    const QByteArray made = token ? token(toldProcess(channel.readLine(MaxProcessLine + 1))) : QByteArray();
+    channel.write(ComeForward + (isToken(made) ? ' ' + made : QByteArray()) + '\n');
     // Taken once the first has read it and hung up.
     return channel.waitForBytesWritten(msecs)
         && (channel.state() == QLocalSocket::UnconnectedState || channel.waitForDisconnected(msecs));

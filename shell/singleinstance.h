@@ -18,9 +18,10 @@ namespace tavrel::shell {
 // pipe) never refuses the start either: when no lock can be made, the test cannot be made, and the copy runs.
 // A lock in a folder that is not the user's alone refuses, as a running copy does: there another user could take
 // it away and let two copies run.
-// Beside the lock, the first copy listens on a local channel that only the user can reach, on which a later copy
-// asks it to bring its window forward, handing over what lets it take the foreground where the window system asks
-// for it (a token: printable ASCII, no blanks, at most `MaxToken` characters).
+// Beside the lock, the first copy listens on a local channel that only the user can reach, on which it tells a later
+// copy its process id, and the later copy asks it to bring its window forward, handing over what lets it take the
+// foreground where the window system asks for it (a token: printable ASCII, no blanks, at most `MaxToken`
+// characters).
 class SingleInstance
 {
 public:
@@ -38,9 +39,11 @@ public:
     // The first copy: calls `comeForward` with the token handed over (perhaps empty) whenever a later copy asks for
     // it; anything else on the channel is ignored. Does nothing where no lock is held.
     void listenForLaterCopies(const std::function<void(const QByteArray &token)> &comeForward);
-    // A later copy: asks the first to bring its window forward with `token` (left out unless it is a token),
-    // waiting at most `msecs` for it to take the request. false when it could not be asked.
-    bool askFirstToComeForward(const QByteArray &token = {}, int msecs = 2000) const;
+    // A later copy: asks the first to bring its window forward with the token that `token` makes, given the first's
+    // process id (0 where it told none that can be read), left out unless it is a token; waits at most `msecs` for
+    // each step. false when it could not be asked.
+    using TokenMaker = std::function<QByteArray(qint64 firstProcess)>;
+    bool askFirstToComeForward(const TokenMaker &token = {}, int msecs = 2000) const;
 
     // The user's lock, in a folder that only the user can write, named by the user id alone; empty when no such
     // folder can be made.

@@ -1119,6 +1119,11 @@ def wine(build, scramble):
         wait(f"{', '.join(map(str, (folder, *gone)))} and the registration removed", lambda: not any(
             p.exists() for p in (folder, *gone)) and not registered(user_key) and not registered(machine_key), 30)
 
+    def unchanged(*argv, install=user):  # a change refused while Tavrel runs: status 2, the one install as it was
+        w(*argv, log="setup.log", check=False).returncode == 2 and registered(install[0]) and (
+            install[1] / "tavrel.exe").exists() and not any(registered(i[0]) or i[1].exists() for i in (
+                user, everyone) if i != install) or fail(f"{' '.join(map(str, argv))} changed Tavrel while it ran")
+
     def files(folder, *names):  # those files, and the licences as the source has them (with Windows' line ends)
         same = lambda name, source: (folder / name).read_text().replace("\r", "") == (SOURCE / source).read_text()
         found = sorted(p.name for p in folder.iterdir())
@@ -1133,7 +1138,8 @@ def wine(build, scramble):
         w.focus(form[0], what)
         return p, form
 
-    L.step("1. two silent installs for the user: files, licences, one shortcut, registration; tavrel.exe needs no DLL")
+    L.step("1. two silent installs for the user: files, licences, one shortcut, registration; tavrel.exe needs no DLL; "
+           "/?, --help and --version answered")
     for _ in range(2):
         install("/CurrentUser")
         files(instdir, "LICENSE.txt", "THIRD-PARTY-NOTICES.txt", "Uninstall Tavrel.exe", "tavrel.exe")
@@ -1150,6 +1156,10 @@ def wine(build, scramble):
         or fail("no App Paths entry for tavrel.exe")
     imports = re.findall(r"DLL Name: (\S+)", run("x86_64-w64-mingw32-objdump", "-p", instdir / "tavrel.exe"))
     [i for i in imports if re.search("qt6|libgcc|libstdc|winpthread", i, re.I)] and fail(f"tavrel.exe needs {imports}")
+
+    for option, said in (("/?", "  -h, --help"), ("--help", "  -v, --version"), ("--version", f"Tavrel {VERSION}\n")):
+        answer = w.tool(w.wine, instdir / "tavrel.exe", option)  # (to a pipe)
+        said in answer and "tavrel(1)" not in answer or fail(f"tavrel.exe {option} answered {answer!r}")
 
     L.step("2. a reading: the name typed, a date picked, the reading button clicked; Alt+B")
     first, form = start("first")
@@ -1182,15 +1192,17 @@ def wine(build, scramble):
     entry, today = run(scramble, "Duration", time.strftime("%Y-%m-%d")).split()
     w.reg(settings_key) == {entry: today} or fail(f"not one scrambled date under {settings_key}: {w.reg(settings_key)}")
 
-    L.step("5. the uninstaller fails while Tavrel runs; after Exit it removes Tavrel and keeps the setting")
-    w(instdir / "Uninstall Tavrel.exe", "/S", log="setup.log", check=False).returncode and registered(user_key) \
-        and (instdir / "tavrel.exe").exists() or fail("the uninstaller removed Tavrel while it ran, or said so")
+    L.step("5. the uninstaller and an install for everyone fail while Tavrel runs; after Exit it is removed, the "
+           "setting kept")
+    unchanged(instdir / "Uninstall Tavrel.exe", "/S")
+    unchanged(setup, "/S", "/AllUsers")
     w.click_control(form, "exit button")
     third.ended("Exit", seconds=20)
     uninstall(instdir, menu)
     w.reg(settings_key).get(entry) == today or fail("the uninstaller removed the setting unasked")
 
-    L.step("6. one install per computer: for the user, for everyone, and /S over each; /S as administrator: everyone")
+    L.step("6. one install per computer: for the user, for everyone, and /S over each; /S as administrator: everyone; "
+           "/D= moves an install; not for the user while it runs for everyone")
     for options in (["/CurrentUser"], ["/CurrentUser"], ["/AllUsers"], []):
         install(*options)
     w("reg", "add", machine_key, "/v", "DisplayVersion", "/d", "99.0", "/f")
@@ -1202,11 +1214,15 @@ def wine(build, scramble):
     shutil.copy(menu, desktop)
     install("/CurrentUser")
     desktop.exists() or fail("an update removed the desktop shortcut")
-    uninstall(instdir, desktop)
     w(setup, "/S", "/CurrentUser", r"/D=C:\TavrelTest\Programs\Tavrel", log="setup.log")
-    (own / "Programs/Tavrel/tavrel.exe").exists() or fail("/D= was not followed")
-    uninstall(own / "Programs/Tavrel", own)  # with the folders above it that the installer made
+    wait("/D= followed: the install moved there, with its desktop shortcut", lambda: (
+        own / "Programs/Tavrel/tavrel.exe").exists() and not instdir.exists() and desktop.exists(), 30)
+    uninstall(own / "Programs/Tavrel", own, desktop)  # with the folders above it that the installer made
     install()
+    running, form = start("everyone", everyone[1])
+    unchanged(setup, "/S", "/CurrentUser", install=everyone)
+    w.click_control(form, "exit button")
+    running.ended("Exit", seconds=20)
     uninstall(everyone[1])
 
     L.step("7. after a reading (Alt+G) the focus is in the result window: Ctrl+Tab, and Space ends nothing")

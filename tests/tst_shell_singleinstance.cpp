@@ -176,7 +176,12 @@ void TestShellSingleInstance::laterCopyAsksFirstForward()
 
     SingleInstance later(path);
     QVERIFY(!later.isFirst());
-    QVERIFY(later.askFirstToComeForward(token));
+    qint64 told = 0; // the process id the first tells, which a later copy lets take the foreground
+    QVERIFY(later.askFirstToComeForward([&told, &token](qint64 id) {
+        told = id;
+        return token;
+    }));
+    QCOMPARE(told, first.processId());
     QVERIFY(first.canReadLine() || first.waitForReadyRead(10000));
     QCOMPARE(first.readLine(), "came forward" + (taken.isEmpty() ? QByteArray() : ' ' + taken) + '\n');
     first.closeWriteChannel();

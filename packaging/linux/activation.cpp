@@ -186,7 +186,7 @@ void keepLaunchTokenForRunningCopy()
     }
 }
 
-QByteArray activationToken()
+QByteArray activationToken(qint64)
 {
 #ifdef TAVREL_WAYLAND
     if (onWayland() && launchToken().isEmpty())

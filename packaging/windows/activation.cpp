@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Tavrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Windows gives the foreground to a process that the one in the foreground allows: the refused copy, whose message
-// the user has just closed, allows the running copy, whose own request (Qt's, on activateWindow) then succeeds.
+// the user has just closed, allows the running copy (by the process id it told on the channel), whose own request
+// (Qt's, on activateWindow) then succeeds.
 #include "packaging/activation.h"
 
 #include <QWindow>
@@ -14,9 +15,10 @@ void keepLaunchToken() { }
 
 void keepLaunchTokenForRunningCopy() { }
 
-QByteArray activationToken()
+QByteArray activationToken(qint64 runningCopy)
 {
-    ::AllowSetForegroundWindow(ASFW_ANY);
+    if (runningCopy > 0)
+        ::AllowSetForegroundWindow(static_cast<DWORD>(runningCopy));
     return {};
 }
 

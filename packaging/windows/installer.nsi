@@ -20,9 +20,12 @@
 ;   /AllUsers        install for everyone (asks for administrator rights); /S with administrator rights does so too
 ;   /CurrentUser     install for the current user
 ;   /AllowDowngrade  replace a newer Tavrel without asking
-; An earlier install is brought up to date where it is, for whoever it was installed for (/D= then counts for
-; nothing). /AllUsers or /CurrentUser over an install for the others moves it: the new one goes where they say,
-; and the earlier one is removed, so that there is only ever one Tavrel on the computer.
+; What the command line says is done, whatever is installed already, so that a script gets the same install on
+; every computer: /D= names the folder, as it does for any NSIS installer, and /AllUsers, /CurrentUser (or /S with
+; administrator rights, which means everyone) whom it is for. An earlier install that they put elsewhere, or for the
+; others, is moved: removed before anything is installed, so that there is only ever one Tavrel on the computer.
+; Where the command line says nothing, an earlier install is brought up to date where it is, for whoever it was
+; installed for. While the Tavrel of an install that is to change or go is open, nothing is changed (status 2).
 ; The uninstaller keeps the user's setting; its /RemoveSettings option (or the box on its page) removes it as well.
 ; The uninstaller ends with status 0 only when Tavrel is removed: 2 when Tavrel is open, 5 without the administrator
 ; rights that an install for everyone needs. The installer ends with 2 when Tavrel is open or a newer one is
@@ -82,6 +85,7 @@ Var OldDir           ; the earlier install that this one brings up to date, if a
 Var OldVersion
 Var OtherDir         ; an earlier install for the others, which this one replaces
 Var OtherVersion
+Var MovedDir         ; an earlier install for the same people, which /D= moves into another folder
 Var AbortText        ; what the question asks when the user stops the installation
 Var UpdateNote       ; what the welcome page says this install does
 Var RadioUser
@@ -157,18 +161,22 @@ setting, the day it last offered to look for an update, stays unless you tick th
 
 ; ---- Shared ----------------------------------------------------------------------------------------------------
 
-; A running Tavrel holds its program file: wait until the user has closed it, or give up (status 2) saying so.
+; A running Tavrel holds its program file, which then cannot be opened for writing: wait until the user has closed
+; the Tavrel of the folder $R9 (if any), or give up (status 2) saying so. The file is opened, not changed.
 !macro EnsureNotRunning outcome
 Function EnsureNotRunning
   retry:
-  ClearErrors
-  IfFileExists "$INSTDIR\tavrel.exe" 0 done
-  Delete "$INSTDIR\tavrel.exe"
-  IfErrors 0 done
-  MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Tavrel is open. Please close it, then choose Retry." \
-    /SD IDCANCEL IDRETRY retry
-  Abort "Tavrel is open, so it ${outcome}."
-  done:
+  ${If} $R9 != ""
+  ${AndIf} ${FileExists} "$R9\tavrel.exe"
+    ClearErrors
+    FileOpen $R7 "$R9\tavrel.exe" a
+    ${If} ${Errors}
+      MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Tavrel is open. Please close it, then choose Retry." \
+        /SD IDCANCEL IDRETRY retry
+      Abort "Tavrel is open, so it ${outcome}."
+    ${EndIf}
+    FileClose $R7
+  ${EndIf}
 FunctionEnd
 !macroend
 
@@ -226,6 +234,13 @@ Function SetMode ; $Mode -> shell folders, the earlier install of that scope, th
     ${EndIf}
     StrCpy $INSTDIR "$INSTDIR\Tavrel"
   ${EndIf}
+  StrCpy $MovedDir ""
+  ${If} $OldDir != ""
+  ${AndIf} $CustomDir != ""
+  ${AndIf} $CustomDir != $OldDir
+    StrCpy $MovedDir $OldDir
+    StrCpy $OldDir ""
+  ${EndIf}
   ${If} $OldDir != ""
     StrCpy $INSTDIR $OldDir
     ${If} $OldVersion == "${VERSION}"
@@ -243,6 +258,8 @@ $OldVersion → ${VERSION}, and your setting is kept."
   ${EndIf}
   StrCpy $AbortText "Tavrel is not installed yet. Stop the installation?"
   ${If} $OldDir != ""
+    StrCpy $AbortText "Tavrel $OldVersion stays as it is. Stop the installation?"
+  ${ElseIf} $MovedDir != ""
     StrCpy $AbortText "Tavrel $OldVersion stays as it is. Stop the installation?"
   ${ElseIf} $OtherDir != ""
     StrCpy $AbortText "Tavrel $OtherVersion stays as it is. Stop the installation?"
@@ -423,52 +440,91 @@ Function FindMadeFolder
   ${Loop}
 FunctionEnd
 
-; The earlier install for the others goes: its uninstaller removes it, keeping the setting.
-Function RemoveOtherInstall
-  ${If} $OtherDir == ""
-    Return
-  ${EndIf}
-  !insertmacro IsAdmin $0
-  ${If} $Mode == "user"
-  ${AndIf} $0 != "Admin"
-    DetailPrint "Tavrel stays installed for everyone in $OtherDir: only an administrator can remove it."
-    Return
-  ${EndIf}
-  ${If} $OtherDir != $INSTDIR
-  ${AndIf} ${FileExists} "$OtherDir\${UNINSTALLER}"
-    DetailPrint "Removing the earlier Tavrel from $OtherDir"
-    ${If} $Mode == "machine"
-      ReadRegStr $1 HKCU "${UNINSTALL_KEY}" "CreatedFolder"
-    ${Else}
-      ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "CreatedFolder"
+; The earlier installs that this one replaces, in $R9, one after the other: the one for the others ($R8 "other"),
+; unless only an administrator may remove it, then the one that /D= moves ($R8 "moved"), then "done"; $R9 is
+; empty where there is none.
+Function NextEarlierInstall
+  ${If} $R8 == ""
+    StrCpy $R8 "other"
+    StrCpy $R9 $OtherDir
+    !insertmacro IsAdmin $0
+    ${If} $Mode == "user"
+    ${AndIf} $0 != "Admin"
+    ${AndIf} $OtherDir != ""
+      DetailPrint "Tavrel stays installed for everyone in $OtherDir: only an administrator can remove it."
+      StrCpy $R9 ""
     ${EndIf}
+  ${ElseIf} $R8 == "other"
+    StrCpy $R8 "moved"
+    StrCpy $R9 $MovedDir
+  ${Else}
+    StrCpy $R8 "done"
+    StrCpy $R9 ""
+  ${EndIf}
+  ${If} $R9 == $INSTDIR
+    StrCpy $R9 ""
+  ${EndIf}
+FunctionEnd
+
+; The earlier install in $R9 goes: its uninstaller removes it, keeping the setting. Where it cannot, the
+; installation stops (status 2) before anything is installed: never two Tavrels.
+Function RemoveEarlierInstall
+  ${If} $R9 == ""
+    Return
+  ${EndIf}
+  StrCpy $2 $Mode ; whom it was installed for
+  ${If} $R8 == "other"
+  ${AndIf} $Mode == "user"
+    StrCpy $2 "machine"
+  ${ElseIf} $R8 == "other"
+    StrCpy $2 "user"
+  ${EndIf}
+  ${If} $2 == "machine"
+    ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "CreatedFolder"
+  ${Else}
+    ReadRegStr $1 HKCU "${UNINSTALL_KEY}" "CreatedFolder"
+  ${EndIf}
+  ${If} ${FileExists} "$R9\${UNINSTALLER}"
+    DetailPrint "Removing the earlier Tavrel from $R9"
     ClearErrors
-    ExecWait '"$OtherDir\${UNINSTALLER}" /S _?=$OtherDir' $0
+    ExecWait '"$R9\${UNINSTALLER}" /S _?=$R9' $0
     ${If} ${Errors}
     ${OrIf} $0 != 0
-      DetailPrint "The earlier Tavrel in $OtherDir could not be removed."
-      Return
+      Abort "The earlier Tavrel in $R9 could not be removed, so nothing is changed."
     ${EndIf}
-    Delete "$OtherDir\${UNINSTALLER}"
-    RMDir "$OtherDir"
-    !insertmacro RemoveMadeFolders $OtherDir $1
+    Delete "$R9\${UNINSTALLER}"
+    RMDir "$R9"
+    !insertmacro RemoveMadeFolders $R9 $1
   ${EndIf}
-  ${If} $Mode == "machine"
-    DeleteRegKey HKCU "${UNINSTALL_KEY}"
-    DeleteRegKey HKCU "${APP_PATHS_KEY}"
-  ${Else}
+  ${If} $2 == "machine"
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
     DeleteRegKey HKLM "${APP_PATHS_KEY}"
+  ${Else}
+    DeleteRegKey HKCU "${UNINSTALL_KEY}"
+    DeleteRegKey HKCU "${APP_PATHS_KEY}"
   ${EndIf}
 FunctionEnd
 
 Section "Tavrel" SecProgram
   SectionIn RO
+  ; Nothing changes until no Tavrel runs from this folder or from an earlier install that goes; then the earlier
+  ; installs go, before this one is made.
+  StrCpy $R9 $INSTDIR
+  Call EnsureNotRunning
+  StrCpy $R8 ""
+  ${Do}
+    Call NextEarlierInstall
+    Call EnsureNotRunning
+  ${LoopUntil} $R8 == "done"
+  StrCpy $R8 ""
+  ${Do}
+    Call NextEarlierInstall
+    Call RemoveEarlierInstall
+  ${LoopUntil} $R8 == "done"
   ${If} $OldDir == ""
     Call FindMadeFolder
   ${EndIf}
   SetOutPath "$INSTDIR"
-  Call EnsureNotRunning
   File "/oname=tavrel.exe" "${PROGRAM}"
   File "/oname=LICENSE.txt" "${LICENSE_FILE}"
   File "/oname=THIRD-PARTY-NOTICES.txt" "${NOTICES_FILE}"
@@ -500,8 +556,6 @@ Section "Tavrel" SecProgram
   ; "tavrel" in the Run box
   WriteRegStr SHCTX "${APP_PATHS_KEY}" "" "$INSTDIR\tavrel.exe"
   WriteRegStr SHCTX "${APP_PATHS_KEY}" "Path" "$INSTDIR"
-
-  Call RemoveOtherInstall
 SectionEnd
 
 Section /o "Desktop shortcut" SecDesktop
@@ -515,9 +569,10 @@ Section "-No desktop shortcut"
   ${EndIf}
 SectionEnd
 
-; An update keeps the desktop shortcut if the earlier install has one, and leaves it out if not.
+; An update, or a move, keeps the desktop shortcut if the earlier install has one, and leaves it out if not.
 Function RememberDesktopShortcut
   ${If} $OldDir != ""
+  ${OrIf} $MovedDir != ""
   ${AndIf} ${FileExists} "$DESKTOP\Tavrel.lnk"
     !insertmacro SelectSection ${SecDesktop}
   ${EndIf}
@@ -536,6 +591,7 @@ FunctionEnd
 !insertmacro EnsureNotRunning "was not removed"
 
 Section "-Program"
+  StrCpy $R9 $INSTDIR
   Call EnsureNotRunning
   Delete "$INSTDIR\tavrel.exe"
   Delete "$INSTDIR\LICENSE.txt"
