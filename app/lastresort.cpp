@@ -10,10 +10,10 @@
 
 #include <algorithm>
 #include <atomic>
-#include <iterator>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <iterator>
 #include <mutex>
 #include <new>
 #include <vector>
@@ -82,8 +82,7 @@ void handle(QtMsgType type, const QMessageLogContext &context, const QString &te
             std::fputs("tavrel: out of memory; the program cannot go on\n", stderr);
             std::fflush(nullptr);
             std::_Exit(1);
-        } catch (...) {
-        }
+        } catch (...) { }
     }
     std::abort();
 }
@@ -93,7 +92,8 @@ void handle(QtMsgType type, const QMessageLogContext &context, const QString &te
 void endAtOnceWhereStuck()
 {
     if (const std::optional<qint64> limit = shell::addressSpaceLimit(); limit && *limit < MinimumAddressSpace)
-        endWith(QByteArray::number(*limit / 1'000'000) + " MB of address space is too little for the program, which needs "
+        endWith(QByteArray::number(*limit / 1'000'000)
+                + " MB of address space is too little for the program, which needs "
                 + QByteArray::number(MinimumAddressSpace / 1'000'000) + " MB");
     starting = true;
     passOn = qInstallMessageHandler(handle);
@@ -107,7 +107,7 @@ void applicationMade()
     for (const KeptMessage &message : kept())
         if (passOn)
             passOn(message.type, QMessageLogContext(message.file, message.line, message.function, message.category),
-               message.text);
+                   message.text);
     kept().clear();
 }
 

@@ -32,8 +32,7 @@ protected:
         switch (event->type()) {
         case QEvent::Show:
             if (QWindow *handle = m_window->windowHandle())
-                connect(handle, &QWindow::windowStateChanged, this, &FixedSizeKeeper::stateAsked,
-                        Qt::UniqueConnection);
+                connect(handle, &QWindow::windowStateChanged, this, &FixedSizeKeeper::stateAsked, Qt::UniqueConnection);
             break;
         case QEvent::WindowStateChange:
             // The window system has granted the state: the window is drawn in the size it was given, and then

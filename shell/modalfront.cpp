@@ -27,8 +27,8 @@ public:
         // While a window it blocks holds the keyboard, Enter presses the dialog's button all the same (Escape
         // cancels it: takeEscapeEverywhere).
         for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
-            auto *enter = new QShortcut(QKeySequence(key), dialog, this, &ModalKeeper::pressEnter,
-                                        Qt::ApplicationShortcut);
+            auto *enter =
+                new QShortcut(QKeySequence(key), dialog, this, &ModalKeeper::pressEnter, Qt::ApplicationShortcut);
             enter->setObjectName(QStringLiteral("enterEverywhere"));
             enter->setEnabled(false);
             m_enter.append(enter);
@@ -62,10 +62,7 @@ protected:
     }
 
 private:
-    bool inFront() const
-    {
-        return m_dialog && m_dialog->isVisible() && QApplication::activeModalWidget() == m_dialog;
-    }
+    bool inFront() const { return m_dialog && m_dialog->isVisible() && QApplication::activeModalWidget() == m_dialog; }
 
     // A window of the application that the dialog, in front, blocks: any but the dialog and the windows that
     // belong to it (its menus, tool tips).

@@ -95,8 +95,14 @@ public:
     }
 
 private:
-    static QString key(const QString &section, const QString &entry) { return section + QLatin1Char('/') + entry; }
-    bool usable() const { return m_settings && m_settings->status() == QSettings::NoError; }
+    static QString key(const QString &section, const QString &entry)
+    {
+        return section + QLatin1Char('/') + entry;
+    }
+    bool usable() const
+    {
+        return m_settings && m_settings->status() == QSettings::NoError;
+    }
 
     std::unique_ptr<QSettings> m_settings; // none when its files are not safe to open
     QString m_file; // its file; none in the registry

@@ -32,8 +32,8 @@ namespace tavrel::shell {
 
 #ifdef Q_OS_WIN
 
-// A named mutex in the Local\ namespace of the user's logon: it goes when the last handle to it is closed, which Windows does when the
-// process ends. The name is made from the path, which lies in the user's own folder.
+// A named mutex in the Local\ namespace of the user's logon: it goes when the last handle to it is closed, which
+// Windows does when the process ends. The name is made from the path, which lies in the user's own folder.
 SingleInstance::SingleInstance(const QString &lockPath)
     : m_lockPath(lockPath)
 {

@@ -13,8 +13,8 @@ namespace tavrel::ui {
 // It follows the keyboard focus: a control inside that takes the focus from another control of the frame (by
 // Tab, an arrow key, a click) is scrolled into view with a margin for its mark of the focus, as a scroll area's
 // ensureWidgetVisible does; of a tab strip, the current tab, which shows the focus, and again as the tab changes.
-// The focus that comes back with the window leaves the view where the user left it. Page Up and Page Down, and the arrow keys that the control with
-// the focus does not use, scroll it as any scrolled window.
+// The focus that comes back with the window leaves the view where the user left it. Page Up and Page Down, and the
+// arrow keys that the control with the focus does not use, scroll it as any scrolled window.
 class ScrollingClientArea final : public QAbstractScrollArea
 {
     Q_OBJECT

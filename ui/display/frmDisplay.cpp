@@ -248,8 +248,8 @@ QWidget *frmDisplay::buildPathPage()
     m_pathDesc->setAccessibleName(QStringLiteral("About the path"));
 
     // In the order of PathRows.
-    const std::array<DisplayLabel **, PathRows.size()> values{
-        &m_hebrewLetter, &m_location, &m_planet, &m_yetsiraticAttribution, &m_pathColour, &m_element};
+    const std::array<DisplayLabel **, PathRows.size()> values{&m_hebrewLetter,          &m_location,   &m_planet,
+                                                              &m_yetsiraticAttribution, &m_pathColour, &m_element};
     for (std::size_t i = 0; i < PathRows.size(); ++i) {
         const PathRowDesign &row = PathRows[i];
         new DisplayLabel(caption(row.caption, row.captionText, {120, row.top, 0, CaptionHeight}), page);
