@@ -254,7 +254,19 @@ $OldVersion → ${VERSION}, and your setting is kept."
     ${If} $CustomDir != ""
       StrCpy $INSTDIR $CustomDir
     ${EndIf}
-    StrCpy $UpdateNote "This puts Tavrel ${VERSION} on your computer."
+    ${If} $MovedDir != ""
+      StrCpy $UpdateNote "Tavrel $OldVersion is installed in $MovedDir. Tavrel ${VERSION} is installed in \
+another folder instead, and your setting is kept."
+    ${ElseIf} $OtherDir != "" ; (a user without rights reaches here only with an install of their own)
+    ${AndIf} $Mode == "machine"
+      StrCpy $UpdateNote "Tavrel $OtherVersion is installed for you alone in $OtherDir. Tavrel ${VERSION} is \
+installed for everyone instead, and your setting is kept."
+    ${ElseIf} $OtherDir != ""
+      StrCpy $UpdateNote "Tavrel $OtherVersion is installed for everyone in $OtherDir. Tavrel ${VERSION} is \
+installed for you alone instead, and your setting is kept."
+    ${Else}
+      StrCpy $UpdateNote "This puts Tavrel ${VERSION} on your computer."
+    ${EndIf}
   ${EndIf}
   StrCpy $AbortText "Tavrel is not installed yet. Stop the installation?"
   ${If} $OldDir != ""
